@@ -1,0 +1,45 @@
+#pragma once
+// The drive queries of one refresh pass: space figures, the percentage of free
+// space, the size caption and the pass totals that feed the TotalRow.
+#include <cstdint>
+#include <string>
+
+#include "platform/disk_space.h"
+#include "platform/error_mode.h"
+
+namespace keldra::monitor {
+
+struct Pass_Totals {
+  std::int64_t Total_Free_KB = 0;
+  std::int64_t Total_Capacity_KB = 0;
+};
+
+class Disk_Queries {
+ public:
+  // decimal_separator is the user's, taken once at start-up.
+  Disk_Queries(platform::Disk_Space& disk, platform::Error_Mode& error_mode,
+               std::string decimal_separator);
+
+  // Drive numbers 1..26. One query each; 0 when the query fails.
+  std::int64_t Get_Disk_Free_Bytes(std::uint8_t number);
+  std::int64_t Get_Disk_Total_Bytes(std::uint8_t number);
+
+  // Whole percentage of free space, truncated; 0 when the capacity is 0. Number 99
+  // answers from the pass totals.
+  std::int32_t Get_Drive_Pct_Free(std::uint8_t number);
+
+  // "114.98 GB / 465.76 GB". For numbers other than 99 the drive's kilobyte counts
+  // are added to the pass totals; 99 reads them.
+  std::string Get_Drive_Size_Text(std::uint8_t number);
+
+  Pass_Totals& Totals() { return totals_; }
+  const std::string& Decimal_Separator() const { return separator_; }
+
+ private:
+  platform::Disk_Space& disk_;
+  platform::Error_Mode& error_mode_;
+  std::string separator_;
+  Pass_Totals totals_;
+};
+
+}  // namespace keldra::monitor

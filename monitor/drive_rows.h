@@ -1,0 +1,46 @@
+#pragma once
+// What the refresh pass writes to and reads from: the 27 DriveRows and the
+// window's client height, and the three settings it reads afresh on every pass.
+// The main window implements these with its widgets, keldra-report with printed
+// lines, the tests with a recording fake.
+#include <string>
+#include <string_view>
+
+namespace keldra::monitor {
+
+inline constexpr int Drive_Row_Count = 27;
+
+enum class Row_Control { Label, Gauge, Free };
+
+enum class Bar_Color { Lime, Yellow, Red };
+
+const char* Bar_Color_Name(Bar_Color color);
+
+// The colour of a gauge showing p percent used: red above 95, yellow from 85.
+Bar_Color Bar_Color_For(int percent_used);
+
+class Drive_Rows {
+ public:
+  virtual ~Drive_Rows() = default;
+  // Rows count from 1 to Drive_Row_Count.
+  virtual void Set_Visible(int row, Row_Control control, bool visible) = 0;
+  // The letter label's or the free/total label's caption.
+  virtual void Set_Caption(int row, Row_Control control, std::string_view caption) = 0;
+  // The gauge keeps its value within 0..100 and answers the value it stored.
+  virtual int Set_Gauge_Progress(int row, int value) = 0;
+  virtual void Set_Bar_Color(int row, Bar_Color color) = 0;
+  virtual int Gauge_Top(int row) const = 0;
+  virtual int Gauge_Height(int row) const = 0;
+  virtual int Client_Height() const = 0;
+  virtual void Set_Client_Height(int height) = 0;
+};
+
+class Refresh_Inputs {
+ public:
+  virtual ~Refresh_Inputs() = default;
+  virtual std::string Monitored_Drive_Letters() const = 0;
+  virtual int Drive_Limit() const = 0;
+  virtual bool Show_Total() const = 0;
+};
+
+}  // namespace keldra::monitor

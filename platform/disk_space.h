@@ -1,0 +1,23 @@
+#pragma once
+// What a drive's root path reports about its space: the stand-in for the
+// operating system's free-space query.
+#include <cstdint>
+#include <string_view>
+
+namespace keldra::platform {
+
+struct Disk_Space_Figures {
+  std::uint64_t free_bytes_to_caller = 0;
+  std::uint64_t total_bytes = 0;
+  std::uint64_t total_free_bytes = 0;
+};
+
+class Disk_Space {
+ public:
+  virtual ~Disk_Space() = default;
+  // root_path is "X:\" for drive X. A drive that cannot be queried leaves every
+  // figure at 0; the query never reports an error of its own.
+  virtual Disk_Space_Figures Get_Disk_Free_Space_Ex(std::string_view root_path) = 0;
+};
+
+}  // namespace keldra::platform

@@ -1,0 +1,27 @@
+#include "platform/drive_table.h"
+
+namespace keldra::platform {
+
+const char* Drive_Type_Name(Drive_Type type) {
+  switch (type) {
+    case Drive_Type::Removable: return "removable";
+    case Drive_Type::Fixed: return "fixed";
+    case Drive_Type::Remote: return "remote";
+    case Drive_Type::Cdrom: return "cdrom";
+    case Drive_Type::Ramdisk: return "ramdisk";
+    case Drive_Type::Missing: break;
+  }
+  return "missing";
+}
+
+std::uint32_t Logical_Drive_Mask(const std::vector<Drive_Entry>& drives) {
+  std::uint32_t mask = 0;
+  for (const Drive_Entry& d : drives) {
+    if (d.type != Drive_Type::Missing && d.letter >= 'A' && d.letter <= 'Z') {
+      mask |= 1u << (d.letter - 'A');
+    }
+  }
+  return mask;
+}
+
+}  // namespace keldra::platform

@@ -1,0 +1,40 @@
+#pragma once
+// The drive letters A to Z and what stands behind each: the stand-in for the
+// system's logical drives, their types, labels and remote names.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace keldra::platform {
+
+enum class Drive_Type { Missing, Removable, Fixed, Remote, Cdrom, Ramdisk };
+
+const char* Drive_Type_Name(Drive_Type type);
+
+struct Drive_Entry {
+  char letter = 'A';        // upper case
+  std::string directory;    // absolute
+  Drive_Type type = Drive_Type::Missing;
+  std::string label;        // filesystem label, or the directory when there is none
+  std::string remote_name;  // mount source of a remote drive, otherwise empty
+};
+
+class Drive_Table {
+ public:
+  virtual ~Drive_Table() = default;
+  // The directory behind a letter (either case), or nullptr for a letter with none.
+  // Cheap: the refresh pass asks for it four times per drive.
+  virtual const std::string* Directory_Of(char letter) const = 0;
+  // Every lettered drive, A to Z, present or not.
+  virtual std::vector<Drive_Entry> Drives() const = 0;
+  // A local path in drive form, "D:" followed by the rest of its real path, or
+  // nothing when the path lies on no lettered drive.
+  virtual std::optional<std::string> Drive_Form(const std::string& path) const = 0;
+};
+
+// Bit n set for each present letter 'A' + n, like the system's logical-drive mask.
+std::uint32_t Logical_Drive_Mask(const std::vector<Drive_Entry>& drives);
+
+}  // namespace keldra::platform

@@ -1,0 +1,28 @@
+#pragma once
+// Small file operations the settings engine and the drive table need.
+#include <string>
+
+namespace keldra::platform {
+
+enum class Read_Status { Ok, Missing, Failed };
+
+struct File_Text {
+  Read_Status status = Read_Status::Missing;
+  std::string text;
+};
+
+// The whole file. Missing: nothing is there. Failed: something is there that cannot
+// be read as a file (no permission, a directory, an I/O error); a writer must then
+// leave it alone rather than replace what it could not see.
+File_Text Read_Text_File(const std::string& path);
+
+// Replaces (or creates) the file with the given bytes so that at every instant the
+// file holds either its old or its new content: a temporary file in the same folder,
+// flushed to disk, then renamed over the old one, which keeps its permissions.
+// A read-only file or folder fails the write, for root as well, since root would
+// otherwise ignore the marks a user set. Returns false, leaving the old file intact.
+bool Write_Text_File_Atomically(const std::string& path, const std::string& content);
+
+bool Is_Directory(const std::string& path);
+
+}  // namespace keldra::platform

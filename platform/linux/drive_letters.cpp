@@ -1,0 +1,93 @@
+#include "platform/linux/drive_letters.h"
+
+#include <set>
+
+#include "platform/linux/volume_rules.h"
+#include "settings/ini_text.h"
+
+namespace keldra::platform::linux_impl {
+namespace {
+
+std::string Without_Trailing_Slash(std::string path) {
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  return path;
+}
+
+using Device = std::pair<unsigned, unsigned>;
+
+}  // namespace
+
+Letter_Directories Parse_Drive_Pins(std::string_view text) {
+  Letter_Directories pins;
+  for (int i = 0; i < 26; ++i) {
+    const std::string key(1, static_cast<char>('A' + i));
+    auto value = settings::Ini_Find_Value(text, "drives", key);
+    if (value && !value->empty() && value->front() == '/') {
+      pins[static_cast<std::size_t>(i)] = Without_Trailing_Slash(*value);
+    }
+  }
+  return pins;
+}
+
+Letter_Assignment Assign_Drive_Letters(const Letter_Directories& pins,
+                                       const std::vector<Mount_Entry>& mounts) {
+  Letter_Assignment result;
+  result.letters = pins;
+
+  std::set<Device> lettered;
+  for (const Mount_Entry& m : mounts) {
+    for (const std::string& dir : pins) {
+      if (!dir.empty() && dir == m.mount_point) lettered.insert({m.major, m.minor});
+    }
+  }
+
+  // One candidate mount per device: its first whole-volume mount, else its first.
+  std::vector<const Mount_Entry*> chosen;
+  std::set<Device> seen;
+  for (std::size_t i = 0; i < mounts.size(); ++i) {
+    const Mount_Entry& m = mounts[i];
+    bool hidden = false;
+    for (std::size_t j = i + 1; j < mounts.size() && !hidden; ++j) {
+      hidden = mounts[j].mount_point == m.mount_point;
+    }
+    if (hidden || !Is_Drive_Volume(m)) continue;
+    const Device dev{m.major, m.minor};
+    if (seen.insert(dev).second) {
+      chosen.push_back(&m);
+    } else if (m.root == "/") {
+      for (const Mount_Entry*& c : chosen) {
+        if (Device{c->major, c->minor} == dev && c->root != "/") c = &m;
+      }
+    }
+  }
+  // Keep mount-table order among the chosen ones.
+  std::vector<const Mount_Entry*> ordered;
+  for (const Mount_Entry& m : mounts) {
+    for (const Mount_Entry* c : chosen) {
+      if (c == &m) ordered.push_back(c);
+    }
+  }
+
+  auto take = [&](std::size_t index, const std::string& dir) {
+    result.letters[index] = dir;
+    result.added.emplace_back(static_cast<char>('A' + index), dir);
+  };
+  for (const Mount_Entry* m : ordered) {
+    if (lettered.count({m->major, m->minor}) != 0) continue;
+    bool done = false;
+    if (m->mount_point == "/" && result.letters[2].empty()) {
+      take(2, "/");
+      done = true;
+    }
+    for (std::size_t i = 3; i < 26 && !done; ++i) {
+      if (result.letters[i].empty()) {
+        take(i, m->mount_point);
+        done = true;
+      }
+    }
+    if (done) lettered.insert({m->major, m->minor});
+  }
+  return result;
+}
+
+}  // namespace keldra::platform::linux_impl

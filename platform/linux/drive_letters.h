@@ -1,0 +1,33 @@
+#pragma once
+// Which letter stands for which directory: the pins of drives.ini first, then
+// automatic letters for the volumes a user would call drives.
+#include <array>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/linux/mountinfo.h"
+
+namespace keldra::platform::linux_impl {
+
+// Index 0 is A. An empty string: no directory behind that letter.
+using Letter_Directories = std::array<std::string, 26>;
+
+// Section "drives", keys A to Z in either case, each an absolute directory (a
+// trailing "/" is dropped). Any other line is ignored.
+Letter_Directories Parse_Drive_Pins(std::string_view drives_ini_text);
+
+struct Letter_Assignment {
+  Letter_Directories letters;
+  std::vector<std::pair<char, std::string>> added;  // new automatic letters, in order
+};
+
+// "/" gets C unless C is pinned; every other drive volume without a letter gets the
+// lowest free letter from D upward, in mount-table order. A volume already has a
+// letter when a pinned directory is one of its mount points; bind mounts and second
+// mounts of a device share its letter; a mount hidden under a later one is skipped.
+Letter_Assignment Assign_Drive_Letters(const Letter_Directories& pins,
+                                       const std::vector<Mount_Entry>& mounts);
+
+}  // namespace keldra::platform::linux_impl

@@ -1,0 +1,124 @@
+#include "platform/linux/linux_drive_table.h"
+
+#include <climits>
+#include <cstdlib>
+
+#include "platform/file_system.h"
+#include "platform/linux/volume_rules.h"
+#include "settings/profile_file.h"
+
+namespace keldra::platform::linux_impl {
+namespace {
+
+int Letter_Index(char letter) {
+  if (letter >= 'a' && letter <= 'z') return letter - 'a';
+  if (letter >= 'A' && letter <= 'Z') return letter - 'A';
+  return -1;
+}
+
+bool Is_Mount_Point(const std::vector<Mount_Entry>& mounts, const std::string& dir) {
+  for (const Mount_Entry& m : mounts) {
+    if (m.mount_point == dir) return true;
+  }
+  return false;
+}
+
+std::string Real_Path_Or_Same(const std::string& path) {
+  char buf[PATH_MAX];
+  return realpath(path.c_str(), buf) ? std::string(buf) : path;
+}
+
+}  // namespace
+
+std::string Drive_Ini_Value(const std::string& dir) {
+  const bool blank_edge = !dir.empty() && (dir.front() == ' ' || dir.front() == '\t' ||
+                                           dir.back() == ' ' || dir.back() == '\t');
+  const bool quoted = dir.size() >= 2 && (dir.front() == '"' || dir.front() == '\'') &&
+                      dir.back() == dir.front();
+  return (blank_edge || quoted) ? "\"" + dir + "\"" : dir;
+}
+
+Linux_Drive_Table::Linux_Drive_Table(std::string drives_ini_path, std::string mountinfo_path,
+                                     Block_Devices devices)
+    : drives_ini_path_(std::move(drives_ini_path)),
+      mountinfo_path_(std::move(mountinfo_path)),
+      devices_(std::move(devices)) {
+  Scan();
+}
+
+void Linux_Drive_Table::Scan() {
+  File_Text mountinfo = Read_Text_File(mountinfo_path_);
+  mounts_ = mountinfo.status == Read_Status::Ok ? Parse_Mountinfo(mountinfo.text)
+                                                : std::vector<Mount_Entry>{};
+  File_Text ini = Read_Text_File(drives_ini_path_);
+  const Letter_Directories pins =
+      Parse_Drive_Pins(ini.status == Read_Status::Ok ? ini.text : std::string());
+  Letter_Assignment assignment = Assign_Drive_Letters(pins, mounts_);
+  letters_ = assignment.letters;
+  for (const auto& [letter, dir] : assignment.added) {
+    // A directory that drives.ini cannot hold (a line break in its name) keeps its
+    // letter for this run only, like every letter when the file is read-only.
+    settings::Write_Private_Profile_String("drives", std::string(1, letter), Drive_Ini_Value(dir),
+                                           drives_ini_path_);
+  }
+}
+
+const std::string* Linux_Drive_Table::Directory_Of(char letter) const {
+  const int i = Letter_Index(letter);
+  if (i < 0 || letters_[static_cast<std::size_t>(i)].empty()) return nullptr;
+  return &letters_[static_cast<std::size_t>(i)];
+}
+
+std::vector<Drive_Entry> Linux_Drive_Table::Drives() const {
+  std::vector<Drive_Entry> drives;
+  for (std::size_t i = 0; i < letters_.size(); ++i) {
+    if (letters_[i].empty()) continue;
+    Drive_Entry d;
+    d.letter = static_cast<char>('A' + i);
+    d.directory = letters_[i];
+    // A mount point is known to exist from the mount table alone; only a pinned
+    // plain directory is looked at.
+    const bool present = Is_Mount_Point(mounts_, d.directory) || Is_Directory(d.directory);
+    const Mount_Entry* holder = Mount_Holding(mounts_, d.directory);
+    if (present && holder) {
+      d.type = Volume_Type(*holder, [this](unsigned maj, unsigned min) {
+        return devices_.Is_Removable(maj, min);
+      });
+      if (holder->major != 0) d.label = devices_.Label(holder->major, holder->minor);
+      if (d.type == Drive_Type::Remote) d.remote_name = holder->source;
+    } else if (present) {
+      d.type = Drive_Type::Fixed;
+    }
+    if (d.label.empty()) d.label = d.directory;
+    drives.push_back(std::move(d));
+  }
+  return drives;
+}
+
+std::optional<std::string> Linux_Drive_Table::Drive_Form(const std::string& path) const {
+  const std::string real = Real_Path_Or_Same(path);
+  if (real.empty() || real.front() != '/') return std::nullopt;
+  int best = -1;
+  std::size_t best_length = 0;
+  for (std::size_t i = 0; i < letters_.size(); ++i) {
+    if (letters_[i].empty()) continue;
+    const std::string dir = Real_Path_Or_Same(letters_[i]);
+    if (Is_Path_Prefix(dir, real) && (best < 0 || dir.size() > best_length)) {
+      best = static_cast<int>(i);
+      best_length = dir.size();
+    }
+  }
+  if (best < 0) return std::nullopt;
+  std::string form(1, static_cast<char>('A' + best));
+  form += ':';
+  if (best_length == 1) {
+    form += real;  // the drive of "/": the whole path follows the colon
+  } else if (real.size() == best_length) {
+    form += '/';
+  } else {
+    form.append(real, best_length, std::string::npos);
+  }
+  return form;
+}
+
+}  // namespace keldra::platform::linux_impl

@@ -1,0 +1,41 @@
+#pragma once
+// The drive table on Linux: drives.ini pins, automatic letters recorded at first
+// sight, and the volumes of /proc/self/mountinfo.
+#include <string>
+
+#include "platform/drive_table.h"
+#include "platform/linux/block_devices.h"
+#include "platform/linux/drive_letters.h"
+#include "platform/linux/mountinfo.h"
+
+namespace keldra::platform::linux_impl {
+
+class Linux_Drive_Table final : public Drive_Table {
+ public:
+  explicit Linux_Drive_Table(std::string drives_ini_path,
+                             std::string mountinfo_path = "/proc/self/mountinfo",
+                             Block_Devices devices = Block_Devices());
+
+  // Reads the mount table and drives.ini again, gives new volumes their letters and
+  // appends those to drives.ini (where it cannot be written they last for the run).
+  void Scan();
+
+  const std::string* Directory_Of(char letter) const override;
+  std::vector<Drive_Entry> Drives() const override;
+  std::optional<std::string> Drive_Form(const std::string& path) const override;
+
+  const std::vector<Mount_Entry>& Mounts() const { return mounts_; }
+
+ private:
+  std::string drives_ini_path_;
+  std::string mountinfo_path_;
+  Block_Devices devices_;
+  std::vector<Mount_Entry> mounts_;
+  Letter_Directories letters_;
+};
+
+// A value as drives.ini must hold it to read back unchanged: quoted when blanks at
+// either end or enclosing quotes would otherwise be lost.
+std::string Drive_Ini_Value(const std::string& directory);
+
+}  // namespace keldra::platform::linux_impl

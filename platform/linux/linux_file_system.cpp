@@ -1,0 +1,139 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/file_system.h"
+#include "platform/module_path.h"
+
+namespace keldra::platform {
+namespace {
+
+// Root passes every permission check, yet a user who took the write marks off a
+// file or folder means "do not change this": honour the marks for root too.
+bool May_Write(const std::string& path, const struct stat& st) {
+  if (geteuid() == 0) return (st.st_mode & 0222) != 0;
+  return access(path.c_str(), W_OK) == 0;
+}
+
+bool Write_All(int fd, const std::string& content) {
+  const char* p = content.data();
+  std::size_t left = content.size();
+  while (left > 0) {
+    ssize_t n = write(fd, p, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    p += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// A settings file reached through a link is written where the link points, so
+// the link itself survives the rename.
+std::string Resolve_Link(const std::string& path) {
+  struct stat st;
+  if (lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    char buf[PATH_MAX];
+    if (realpath(path.c_str(), buf) != nullptr) return buf;
+  }
+  return path;
+}
+
+}  // namespace
+
+File_Text Read_Text_File(const std::string& path) {
+  File_Text result;
+  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    result.status = (errno == ENOENT || errno == ENOTDIR) ? Read_Status::Missing
+                                                          : Read_Status::Failed;
+    return result;
+  }
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    result.status = Read_Status::Failed;
+    return result;
+  }
+  std::string text;
+  if (st.st_size > 0) text.reserve(static_cast<std::size_t>(st.st_size));
+  char buf[65536];
+  for (;;) {
+    ssize_t n = read(fd, buf, sizeof buf);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      close(fd);
+      result.status = Read_Status::Failed;
+      return result;
+    }
+    text.append(buf, static_cast<std::size_t>(n));
+  }
+  close(fd);
+  result.status = Read_Status::Ok;
+  result.text = std::move(text);
+  return result;
+}
+
+bool Is_Directory(const std::string& path) {
+  struct stat st;
+  return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool Write_Text_File_Atomically(const std::string& requested_path, const std::string& content) {
+  const std::string path = Resolve_Link(requested_path);
+  std::string folder = Directory_With_Separator(path);
+  if (folder.empty()) folder = "./";
+
+  struct stat folder_st;
+  if (stat(folder.c_str(), &folder_st) != 0 || !S_ISDIR(folder_st.st_mode) ||
+      !May_Write(folder, folder_st)) {
+    return false;
+  }
+  struct stat old_st;
+  bool exists = stat(path.c_str(), &old_st) == 0;
+  if (exists && (!S_ISREG(old_st.st_mode) || !May_Write(path, old_st))) return false;
+
+  std::string temp = folder + "." + File_Name_Of(path) + ".XXXXXX";
+  std::vector<char> name(temp.begin(), temp.end());
+  name.push_back('\0');
+  int fd = mkstemp(name.data());
+  if (fd < 0) return false;
+  temp.assign(name.data());
+
+  mode_t mode;
+  if (exists) {
+    mode = old_st.st_mode & 07777;
+  } else {
+    mode_t mask = umask(0);
+    umask(mask);
+    mode = 0666 & ~mask;
+  }
+  bool ok = Write_All(fd, content) && fchmod(fd, mode) == 0;
+  if (ok && exists && geteuid() == 0) {
+    // Keep a user's file theirs when root rewrites it.
+    (void)!fchown(fd, old_st.st_uid, old_st.st_gid);
+  }
+  ok = ok && fsync(fd) == 0;
+  ok = (close(fd) == 0) && ok;
+  ok = ok && rename(temp.c_str(), path.c_str()) == 0;
+  if (!ok) {
+    unlink(temp.c_str());
+    return false;
+  }
+  int dir_fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir_fd >= 0) {
+    fsync(dir_fd);
+    close(dir_fd);
+  }
+  return true;
+}
+
+}  // namespace keldra::platform

@@ -1,0 +1,77 @@
+// keldra-report: the window's view without the window. One refresh pass over the
+// drives keldra.ini names, one line per row the window would show; or, with
+// --drives, the drive table.
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <string>
+
+#include "monitor/chooser_entries.h"
+#include "monitor/disk_queries.h"
+#include "monitor/refresh_pass.h"
+#include "platform/keldra_error.h"
+#include "platform/linux/linux_disk_space.h"
+#include "platform/linux/linux_drive_table.h"
+#include "platform/module_path.h"
+#include "platform/regional.h"
+#include "report/report_rows.h"
+#include "settings/profile_values.h"
+#include "settings/settings_file.h"
+
+namespace {
+
+using namespace keldra;
+
+void Print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+int Print_Drives(const platform::Drive_Table& table) {
+  std::string out;
+  for (const platform::Drive_Entry& d : table.Drives()) {
+    out += std::string(1, d.letter) + '\t' + platform::Drive_Type_Name(d.type) + '\t' +
+           d.directory + '\t' + monitor::Chooser_Entry_Text(d) + '\n';
+  }
+  Print(out);
+  return 0;
+}
+
+int Run(int argc, char** argv) {
+  const bool drives_only = argc == 2 && std::strcmp(argv[1], "--drives") == 0;
+  if (argc > 1 && !drives_only) {
+    std::fprintf(stderr, "usage: keldra-report [--drives]\n");
+    return 2;
+  }
+  const std::string exe = platform::Module_File_Name();
+  const std::string folder = platform::Directory_With_Separator(exe);
+  platform::linux_impl::Linux_Drive_Table table(folder + "drives.ini");
+  if (drives_only) return Print_Drives(table);
+
+  const std::string ini = settings::Settings_File_Path(exe);
+  report::Report_Rows rows(
+      settings::Upper_Case_Ascii(
+          settings::Read_String_Setting(ini, settings::Key_Drive_Letters, "c")),
+      settings::Read_Boolean_Setting(ini, settings::Key_Show_Total));
+  platform::linux_impl::Linux_Disk_Space disk(table);
+  platform::Remembered_Error_Mode error_mode;
+  monitor::Disk_Queries queries(disk, error_mode, platform::Decimal_Separator_From_Environment());
+  try {
+    monitor::Refresh_All_Drives(rows, rows, queries);
+  } catch (const Keldra_Error& e) {
+    Print(rows.Shown_Rows());
+    std::fflush(stdout);
+    std::fprintf(stderr, "%s\n", Standard_Error_Text(e.what()).c_str());
+    return 1;
+  }
+  Print(rows.Shown_Rows());
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", keldra::Standard_Error_Text(e.what()).c_str());
+    return 1;
+  }
+}

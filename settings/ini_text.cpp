@@ -1,0 +1,168 @@
+#include "settings/ini_text.h"
+
+#include <vector>
+
+namespace keldra::settings {
+namespace {
+
+struct Line {
+  std::size_t start = 0;    // offset of the line in the text
+  std::size_t content = 0;  // length without its line ending
+  std::size_t full = 0;     // length with its line ending
+};
+
+std::vector<Line> Split_Lines(std::string_view text) {
+  std::vector<Line> lines;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    std::size_t eol = text.find('\n', pos);
+    Line l;
+    l.start = pos;
+    if (eol == std::string_view::npos) {
+      l.content = l.full = text.size() - pos;
+    } else {
+      l.full = eol + 1 - pos;
+      l.content = eol - pos;
+      if (l.content > 0 && text[eol - 1] == '\r') --l.content;
+    }
+    lines.push_back(l);
+    pos += l.full;
+  }
+  return lines;
+}
+
+bool Is_Blank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && Is_Blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && (Is_Blank(s.back()) || s.back() == '\r')) s.remove_suffix(1);
+  return s;
+}
+
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool Same_Name(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (Lower(a[i]) != Lower(b[i])) return false;
+  }
+  return true;
+}
+
+// What one line says: a section header, a key, or nothing (blank, comment, junk).
+struct Parsed {
+  enum Kind { Other, Section, Key } kind = Other;
+  std::string_view name;
+  std::string_view value;
+};
+
+Parsed Parse_Line(std::string_view line) {
+  Parsed p;
+  std::string_view t = Trim(line);
+  if (t.empty() || t.front() == ';') return p;
+  if (t.front() == '[') {
+    std::size_t close = t.find(']');
+    if (close == std::string_view::npos) return p;
+    p.kind = Parsed::Section;
+    p.name = Trim(t.substr(1, close - 1));
+    return p;
+  }
+  std::size_t eq = t.find('=');
+  if (eq == std::string_view::npos) return p;
+  p.kind = Parsed::Key;
+  p.name = Trim(t.substr(0, eq));
+  p.value = Trim(t.substr(eq + 1));
+  return p;
+}
+
+std::string_view Line_Text(std::string_view text, const Line& l) {
+  return text.substr(l.start, l.content);
+}
+
+bool Storable(std::string_view s) {
+  return s.find('\n') == std::string_view::npos && s.find('\r') == std::string_view::npos;
+}
+
+}  // namespace
+
+std::optional<std::string> Ini_Find_Value(std::string_view text, std::string_view section,
+                                          std::string_view key) {
+  std::string_view wanted_section = Trim(section);
+  std::string_view wanted_key = Trim(key);
+  bool in_section = false;
+  for (const Line& l : Split_Lines(text)) {
+    Parsed p = Parse_Line(Line_Text(text, l));
+    if (p.kind == Parsed::Section) {
+      in_section = Same_Name(p.name, wanted_section);
+    } else if (p.kind == Parsed::Key && in_section && Same_Name(p.name, wanted_key)) {
+      std::string_view v = p.value;
+      if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) {
+        v = v.substr(1, v.size() - 2);
+      }
+      if (v.size() > Max_Profile_Value) v = v.substr(0, Max_Profile_Value);
+      return std::string(v);
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> Ini_Set_Value(std::string_view text, std::string_view section,
+                                         std::string_view key, std::string_view value) {
+  std::string_view wanted_section = Trim(section);
+  std::string_view wanted_key = Trim(key);
+  if (!Storable(section) || !Storable(key) || !Storable(value) || wanted_key.empty() ||
+      wanted_key.find('=') != std::string_view::npos || wanted_key.front() == '[' ||
+      wanted_key.front() == ';' || wanted_section.empty() ||
+      wanted_section.find(']') != std::string_view::npos) {
+    return std::nullopt;
+  }
+  // New lines take the ending the file already uses (its first line's).
+  const std::size_t first_lf = text.find('\n');
+  const std::string_view eol =
+      (first_lf != std::string_view::npos && first_lf > 0 && text[first_lf - 1] == '\r')
+          ? "\r\n"
+          : "\n";
+  const std::vector<Line> lines = Split_Lines(text);
+
+  bool in_section = false;
+  bool section_found = false;
+  std::size_t insert_after = 0;  // end offset of the section's last non-blank line
+  for (const Line& l : lines) {
+    Parsed p = Parse_Line(Line_Text(text, l));
+    if (p.kind == Parsed::Section) {
+      if (section_found && in_section) break;  // the first matching section ends here
+      in_section = Same_Name(p.name, wanted_section);
+      if (in_section) {
+        section_found = true;
+        insert_after = l.start + l.full;
+      }
+      continue;
+    }
+    if (!in_section) continue;
+    if (p.kind == Parsed::Key && Same_Name(p.name, wanted_key)) {
+      // Keep the key's spelling and the line's own ending; replace the rest.
+      std::string out(text.substr(0, l.start));
+      out.append(p.name).append("=").append(value);
+      out.append(text.substr(l.start + l.content, l.full - l.content));
+      out.append(text.substr(l.start + l.full));
+      return out;
+    }
+    if (!Trim(Line_Text(text, l)).empty()) insert_after = l.start + l.full;
+  }
+
+  std::string out;
+  if (section_found) {
+    out.assign(text.substr(0, insert_after));
+    if (!out.empty() && out.back() != '\n') out.append(eol);
+    out.append(wanted_key).append("=").append(value).append(eol);
+    out.append(text.substr(insert_after));
+    return out;
+  }
+  out.assign(text);
+  if (!out.empty() && out.back() != '\n') out.append(eol);
+  out.append("[").append(wanted_section).append("]").append(eol);
+  out.append(wanted_key).append("=").append(value).append(eol);
+  return out;
+}
+
+}  // namespace keldra::settings

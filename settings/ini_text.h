@@ -1,0 +1,25 @@
+#pragma once
+// INI text with the Windows profile rules, as pure text operations: no files.
+// Section and key names match without regard to case; a write replaces the key's
+// line or appends it at the end of its section, and leaves every other byte of the
+// text (unknown keys, other sections, comments, line endings) as it was.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace keldra::settings {
+
+// The longest value a read returns, as the 2048-byte buffer of the profile call allows.
+inline constexpr std::size_t Max_Profile_Value = 2047;
+
+// The value of the first matching key, trimmed of blanks and of one pair of
+// enclosing quotes, cut to Max_Profile_Value; nothing when the key is missing.
+std::optional<std::string> Ini_Find_Value(std::string_view text, std::string_view section,
+                                          std::string_view key);
+
+// The text with section/key set to value. Nothing when the name or value cannot
+// be stored in an INI line (line breaks, a key with "=" or none at all).
+std::optional<std::string> Ini_Set_Value(std::string_view text, std::string_view section,
+                                         std::string_view key, std::string_view value);
+
+}  // namespace keldra::settings

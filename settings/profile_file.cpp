@@ -1,0 +1,27 @@
+#include "settings/profile_file.h"
+
+#include "platform/file_system.h"
+#include "settings/ini_text.h"
+
+namespace keldra::settings {
+
+std::string Get_Private_Profile_String(std::string_view section, std::string_view key,
+                                       std::string_view default_value, const std::string& path) {
+  platform::File_Text file = platform::Read_Text_File(path);
+  if (file.status == platform::Read_Status::Ok) {
+    if (auto value = Ini_Find_Value(file.text, section, key)) return *value;
+  }
+  return std::string(default_value.substr(0, Max_Profile_Value));
+}
+
+bool Write_Private_Profile_String(std::string_view section, std::string_view key,
+                                  std::string_view value, const std::string& path) {
+  platform::File_Text file = platform::Read_Text_File(path);
+  if (file.status == platform::Read_Status::Failed) return false;
+  std::optional<std::string> updated = Ini_Set_Value(file.text, section, key, value);
+  if (!updated) return false;
+  if (file.status == platform::Read_Status::Ok && *updated == file.text) return true;
+  return platform::Write_Text_File_Atomically(path, *updated);
+}
+
+}  // namespace keldra::settings
