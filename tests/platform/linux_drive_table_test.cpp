@@ -1,0 +1,112 @@
+#include "platform/linux/linux_drive_table.h"
+
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+
+#include <map>
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "monitor/chooser_entries.h"
+#include "platform/linux/linux_disk_space.h"
+#include "tests/fakes/temp_folder.h"
+
+namespace keldra::platform::linux_impl {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Real directories under a temporary folder, described by a mount table of our own,
+// so that the table can be tested without mounting anything.
+class Linux_Drive_Table_Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root = dir.Path();
+    fs::create_directories(root + "/data");
+    fs::create_directories(root + "/ram");
+    fs::create_directories(root + "/pinned/plain");
+    mountinfo = dir / "mountinfo";
+    test::Write_File(mountinfo,
+                     "1 0 254:0 / / rw - ext4 /dev/vda rw\n"
+                     "2 1 0:5 / /proc rw - proc proc rw\n"
+                     "3 1 0:40 / " + root + "/ram rw - tmpfs tmpfs rw\n"
+                     "4 1 0:41 / " + root + "/gone rw - nfs4 srv:/export rw\n"
+                     "5 1 254:0 /data " + root + "/data rw - ext4 /dev/vda rw\n");
+    ini = dir / "drives.ini";
+  }
+  Linux_Drive_Table Table() { return Linux_Drive_Table(ini, mountinfo, Block_Devices(dir / "nosys")); }
+
+  test::Temp_Folder dir;
+  std::string root, mountinfo, ini;
+};
+
+TEST_F(Linux_Drive_Table_Test, RecordsAutomaticLettersOnceAndKeepsThem) {
+  test::Write_File(ini, "[drives]\r\nq=" + root + "/pinned/plain/\r\nbad line\r\n");
+  {
+    Linux_Drive_Table table = Table();
+    ASSERT_NE(table.Directory_Of('c'), nullptr);
+    EXPECT_EQ(*table.Directory_Of('C'), "/");
+    EXPECT_EQ(*table.Directory_Of('D'), root + "/ram");
+    EXPECT_EQ(*table.Directory_Of('E'), root + "/gone");
+    EXPECT_EQ(table.Directory_Of('F'), nullptr) << "a bind mount of / has no letter";
+    EXPECT_EQ(*table.Directory_Of('Q'), root + "/pinned/plain");
+  }
+  EXPECT_EQ(test::Read_File(ini), "[drives]\r\nq=" + root + "/pinned/plain/\r\nbad line\r\nC=/\r\nD=" +
+                                      root + "/ram\r\nE=" + root + "/gone\r\n");
+  const std::string recorded = test::Read_File(ini);
+  Linux_Drive_Table again = Table();
+  EXPECT_EQ(test::Read_File(ini), recorded) << "nothing new to record";
+  EXPECT_EQ(*again.Directory_Of('E'), root + "/gone");
+}
+
+TEST_F(Linux_Drive_Table_Test, TypesPresenceLabelsAndRemoteNames) {
+  test::Write_File(ini, "[drives]\nM=" + root + "/missing\nP=" + root + "/pinned/plain\n");
+  Linux_Drive_Table table = Table();
+  std::map<char, Drive_Entry> by_letter;
+  for (const Drive_Entry& d : table.Drives()) by_letter[d.letter] = d;
+  EXPECT_EQ(by_letter['C'].type, Drive_Type::Fixed);
+  EXPECT_EQ(by_letter['D'].type, Drive_Type::Ramdisk);
+  EXPECT_EQ(by_letter['D'].label, root + "/ram") << "no label: the directory";
+  EXPECT_EQ(by_letter['E'].type, Drive_Type::Remote) << "a mount point needs no look";
+  EXPECT_EQ(by_letter['E'].remote_name, "srv:/export");
+  EXPECT_EQ(by_letter['M'].type, Drive_Type::Missing);
+  EXPECT_EQ(by_letter['P'].type, Drive_Type::Fixed);
+  EXPECT_EQ(Logical_Drive_Mask(table.Drives()),
+            (1u << 2) | (1u << 3) | (1u << 4) | (1u << ('P' - 'A')));
+  EXPECT_EQ(monitor::Chooser_Entry_Text(by_letter['E']), "e: srv:/export");
+}
+
+TEST_F(Linux_Drive_Table_Test, AReadOnlyDrivesIniKeepsTheLettersForTheRun) {
+  test::Write_File(ini, "[drives]\n");
+  ASSERT_EQ(chmod(ini.c_str(), 0444), 0);
+  Linux_Drive_Table table = Table();
+  EXPECT_EQ(*table.Directory_Of('D'), root + "/ram");
+  EXPECT_EQ(test::Read_File(ini), "[drives]\n");
+}
+
+TEST_F(Linux_Drive_Table_Test, DriveFormUsesTheLongestLetteredPrefix) {
+  Linux_Drive_Table table = Table();
+  test::Write_File(root + "/ram/file.txt", "x");
+  EXPECT_EQ(table.Drive_Form(root + "/ram/file.txt"), "D:/file.txt");
+  EXPECT_EQ(table.Drive_Form(root + "/ram"), "D:/");
+  EXPECT_EQ(table.Drive_Form(root + "/ram/../data"), "C:" + root + "/data");
+  EXPECT_EQ(table.Drive_Form("relative"), std::nullopt);
+}
+
+TEST_F(Linux_Drive_Table_Test, DiskSpaceIsStatvfsOfTheLettersDirectory) {
+  Linux_Drive_Table table = Table();
+  Linux_Disk_Space disk(table);
+  const Disk_Space_Figures c = disk.Get_Disk_Free_Space_Ex("C:\\");
+  struct statvfs st;
+  ASSERT_EQ(statvfs("/", &st), 0);
+  EXPECT_EQ(c.total_bytes, st.f_blocks * st.f_frsize);
+  const Disk_Space_Figures none = disk.Get_Disk_Free_Space_Ex("K:\\");
+  EXPECT_EQ(none.total_bytes, 0u);
+  EXPECT_EQ(none.total_free_bytes, 0u);
+  EXPECT_EQ(disk.Get_Disk_Free_Space_Ex("E:\\").total_bytes, 0u) << "a directory that is gone";
+}
+
+}  // namespace
+}  // namespace keldra::platform::linux_impl

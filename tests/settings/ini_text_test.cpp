@@ -1,0 +1,92 @@
+#include "settings/ini_text.h"
+
+#include <gtest/gtest.h>
+
+namespace keldra::settings {
+namespace {
+
+TEST(Ini_Find_Value, WindowsLookupRules) {
+  const std::string text =
+      "; comment\r\n"
+      "orphan=before any section\r\n"
+      "[Other]\r\n"
+      "timer_interval=1\r\n"
+      "[ KELDRA ]\r\n"
+      "  TIMER_INTERVAL  =  45000  \r\n"
+      "quoted=\"  spaced  \"\r\n"
+      "single='x'\r\n"
+      "lonely\"=\"\r\n"
+      "empty=\r\n"
+      "noequals\r\n"
+      "dup=first\r\n"
+      "dup=second\r\n"
+      "[keldra]\r\n"
+      "late=from the second copy of the section\r\n";
+  const struct {
+    const char* section;
+    const char* key;
+    std::optional<std::string> value;
+  } cases[] = {
+      {"keldra", "timer_interval", "45000"},
+      {"Other", "TIMER_INTERVAL", "1"},
+      {"keldra", "quoted", "  spaced  "},
+      {"keldra", "single", "x"},
+      {"keldra", "empty", ""},
+      {"keldra", "noequals", std::nullopt},
+      {"keldra", "missing", std::nullopt},
+      {"nosuch", "timer_interval", std::nullopt},
+      {"keldra", "orphan", std::nullopt},
+      {"keldra", "; comment", std::nullopt},
+      {"keldra", "dup", "first"},
+      {"keldra", "late", "from the second copy of the section"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Ini_Find_Value(text, c.section, c.key), c.value) << c.section << "/" << c.key;
+  }
+}
+
+TEST(Ini_Find_Value, ReadsAtMost2047Characters) {
+  const std::string value(100000, 'x');
+  auto got = Ini_Find_Value("[s]\nk=" + value + "\n", "s", "k");
+  ASSERT_TRUE(got);
+  EXPECT_EQ(got->size(), Max_Profile_Value);
+}
+
+TEST(Ini_Set_Value, ReplacesTheLineKeepingEverythingElseByteForByte) {
+  const std::string before =
+      "; keep me\r\n[keldra]\r\nTimer_Interval=1\r\nunknown=stay\r\n\r\n[other]\r\nx=1\r\n";
+  EXPECT_EQ(*Ini_Set_Value(before, "KELDRA", "timer_interval", "30000"),
+            "; keep me\r\n[keldra]\r\nTimer_Interval=30000\r\nunknown=stay\r\n\r\n[other]\r\nx=1\r\n");
+}
+
+TEST(Ini_Set_Value, AppendsAtTheEndOfItsSectionWithTheFilesLineEnding) {
+  EXPECT_EQ(*Ini_Set_Value("[keldra]\r\na=1\r\n\r\n[other]\r\nx=1\r\n", "keldra", "b", "2"),
+            "[keldra]\r\na=1\r\nb=2\r\n\r\n[other]\r\nx=1\r\n");
+  EXPECT_EQ(*Ini_Set_Value("[keldra]\na=1", "keldra", "b", "2"), "[keldra]\na=1\nb=2\n");
+  EXPECT_EQ(*Ini_Set_Value("[other]\nx=1\n", "keldra", "b", "2"),
+            "[other]\nx=1\n[keldra]\nb=2\n");
+  EXPECT_EQ(*Ini_Set_Value("", "keldra", "b", "2"), "[keldra]\nb=2\n");
+  EXPECT_EQ(*Ini_Set_Value("[keldra]\n", "keldra", "b", "2"), "[keldra]\nb=2\n");
+}
+
+TEST(Ini_Set_Value, WhatIsWrittenReadsBack) {
+  std::string text = "[keldra]\nwindow_top_posn=1\n";
+  const char* keys[] = {"window_top_posn", "window_left_posn", "timer_interval", "letters"};
+  for (const char* k : keys) text = *Ini_Set_Value(text, "keldra", k, std::string(k) + "-v");
+  for (const char* k : keys) EXPECT_EQ(*Ini_Find_Value(text, "keldra", k), std::string(k) + "-v");
+  EXPECT_EQ(text,
+            "[keldra]\nwindow_top_posn=window_top_posn-v\nwindow_left_posn=window_left_posn-v\n"
+            "timer_interval=timer_interval-v\nletters=letters-v\n");
+}
+
+TEST(Ini_Set_Value, RefusesWhatAnIniLineCannotHold) {
+  EXPECT_FALSE(Ini_Set_Value("", "s", "k", "two\nlines"));
+  EXPECT_FALSE(Ini_Set_Value("", "s", "k", "cr\r"));
+  EXPECT_FALSE(Ini_Set_Value("", "s", "a=b", "v"));
+  EXPECT_FALSE(Ini_Set_Value("", "s", "", "v"));
+  EXPECT_FALSE(Ini_Set_Value("", "s]", "k", "v"));
+  EXPECT_FALSE(Ini_Set_Value("", "s", "[k", "v"));
+}
+
+}  // namespace
+}  // namespace keldra::settings

@@ -1,0 +1,160 @@
+// keldra-report as a user runs it: a copy in a folder with its own keldra.ini and
+// drives.ini, against real filesystems.
+#include <sys/statvfs.h>
+
+#include <gtest/gtest.h>
+
+#include "monitor/percent_free.h"
+#include "monitor/size_text.h"
+#include "tests/fakes/temp_folder.h"
+#include "tests/system/report_runner.h"
+
+namespace keldra::test {
+namespace {
+
+// What the row of a directory must read, worked out here from statvfs itself.
+std::string Expected_Row(const std::string& label, const std::string& dir) {
+  struct statvfs st;
+  if (statvfs(dir.c_str(), &st) != 0) return label + "\t100\tred\t0";
+  const auto total = static_cast<std::int64_t>(st.f_blocks * st.f_frsize);
+  const auto free = static_cast<std::int64_t>(st.f_bfree * st.f_frsize);
+  const int used = 100 - monitor::Percent_Free(free, total);
+  const char* color = used > 95 ? "red" : used >= 85 ? "yellow" : "lime";
+  return label + "\t" + std::to_string(used) + "\t" + color + "\t" +
+         monitor::Size_Caption(monitor::Bytes_To_Kilobytes(free),
+                               monitor::Bytes_To_Kilobytes(total), ".");
+}
+
+class Report_Test : public ::testing::Test {
+ protected:
+  void SetUp() override { report = Install_Report(dir.Path()); }
+  Run_Result Run(std::vector<std::string> extra = {}) {
+    std::vector<std::string> argv{report};
+    argv.insert(argv.end(), extra.begin(), extra.end());
+    return Run_Program(argv);
+  }
+  Temp_Folder dir;
+  std::string report;
+};
+
+TEST_F(Report_Test, WithNoSettingsItShowsDriveCAsStatvfsOfRootGivesIt) {
+  const Run_Result r = Run();
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, Expected_Row("C:", "/") + "\n");
+  EXPECT_EQ(r.err, "");
+  EXPECT_FALSE(Exists(dir / "keldra.ini")) << "reading never creates the settings file";
+}
+
+TEST_F(Report_Test, PinnedDirectoriesTheTotalAndADirectoryThatIsNotThere) {
+  Write_File(dir / "keldra.ini",
+             "[Keldra]\nDRIVE_BEING_MONITORED_LETTERS=cmq\nShow_Total_of_All_Drives_CheckBox=0x1\n");
+  Write_File(dir / "drives.ini", "[drives]\nM=" + dir.Path() + "/nowhere\nq=/tmp\njunk\n");
+  const Run_Result r = Run();
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  const auto lines = Split_Lines(r.out);
+  ASSERT_EQ(lines.size(), 4u) << r.out;
+  EXPECT_EQ(lines[0], Expected_Row("C:", "/"));
+  EXPECT_EQ(lines[1], "M:\t100\tred\t0");
+  EXPECT_EQ(lines[2], Expected_Row("Q:", "/tmp"));
+  const auto total = Split_Tabs(lines[3]);
+  ASSERT_EQ(total.size(), 4u);
+  EXPECT_EQ(total[0], "Tot:");
+}
+
+TEST_F(Report_Test, ABadLetterPrintsTheRowsBeforeItThenTheErrorAndFails) {
+  Write_File(dir / "keldra.ini", "[keldra]\ndrive_being_monitored_letters=C\\D\n");
+  const Run_Result r = Run();
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.out, Expected_Row("C:", "/") + "\n");
+  EXPECT_EQ(r.err, "'' is not a valid integer value.\n");
+}
+
+TEST_F(Report_Test, GarbageSettingsMeanDefaults) {
+  std::string garbage;
+  for (int i = 0; i < 5000; ++i) garbage.push_back(static_cast<char>((i * 7919) % 256));
+  Write_File(dir / "keldra.ini", garbage);
+  Write_File(dir / "drives.ini", garbage);
+  const Run_Result r = Run();
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, Expected_Row("C:", "/") + "\n");
+}
+
+TEST_F(Report_Test, AnEmptyLetterListShowsNothing) {
+  Write_File(dir / "keldra.ini", "[keldra]\ndrive_being_monitored_letters=\n");
+  const Run_Result r = Run();
+  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_EQ(r.out, "");
+}
+
+TEST_F(Report_Test, DrivesListingMatchesTheTable) {
+  Write_File(dir / "drives.ini", "[drives]\nM=" + dir.Path() + "/nowhere\n");
+  const Run_Result r = Run({"--drives"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  const auto lines = Split_Lines(r.out);
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(Split_Tabs(lines[0]), (std::vector<std::string>{"C", "fixed", "/", "c: [/]"}));
+  bool saw_missing = false;
+  for (const std::string& l : lines) {
+    if (l == "M\tmissing\t" + dir.Path() + "/nowhere\t") saw_missing = true;
+  }
+  EXPECT_TRUE(saw_missing) << r.out;
+  EXPECT_NE(Read_File(dir / "drives.ini").find("C=/"), std::string::npos);
+  EXPECT_EQ(Run({"--bogus"}).exit_code, 2);
+}
+
+// Real volumes of chosen sizes. Mounting needs root; elsewhere this says so.
+TEST_F(Report_Test, TmpfsVolumesOfChosenSizesShowExactlyWhatStatvfsSays) {
+  const std::string small = dir / "small", big = dir / "big", full = dir / "full";
+  if (!Mount_Tmpfs(small, "1536k")) {
+    GTEST_SKIP() << "cannot mount tmpfs here (needs root): real-volume check skipped";
+  }
+  struct Cleanup {
+    std::vector<std::string> dirs;
+    ~Cleanup() {
+      for (const auto& d : dirs) Unmount(d);
+    }
+  } cleanup{{small}};
+  ASSERT_TRUE(Mount_Tmpfs(big, "3g"));
+  cleanup.dirs.push_back(big);
+  ASSERT_TRUE(Mount_Tmpfs(full, "64k"));
+  cleanup.dirs.push_back(full);
+  Write_File(small + "/half", std::string(700 * 1024, 'x'));
+  {
+    // Fill "full" to the last block.
+    std::string chunk(4096, 'y');
+    FILE* f = fopen((full + "/fill").c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    while (fwrite(chunk.data(), 1, chunk.size(), f) == chunk.size() && fflush(f) == 0) {
+    }
+    fclose(f);
+  }
+  Write_File(dir / "drives.ini",
+             "[drives]\nS=" + small + "\nB=" + big + "\nF=" + full + "\n");
+  Write_File(dir / "keldra.ini",
+             "[keldra]\ndrive_being_monitored_letters=SBF\nShow_Total_of_All_Drives_CheckBox=1\n");
+  const Run_Result r = Run();
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  const auto lines = Split_Lines(r.out);
+  ASSERT_EQ(lines.size(), 4u) << r.out;
+  EXPECT_EQ(lines[0], Expected_Row("S:", small));
+  EXPECT_EQ(lines[1], Expected_Row("B:", big));
+  EXPECT_EQ(lines[1], "B:\t0\tlime\t3.00 GB / 3.00 GB");
+  EXPECT_EQ(lines[2], Expected_Row("F:", full));
+  EXPECT_EQ(Split_Tabs(lines[2])[1], "100");
+  EXPECT_EQ(Split_Tabs(lines[2])[3], "0 / 64.0 KB");
+
+  // The total, from the same figures.
+  std::int64_t free_kb = 0, total_kb = 0;
+  for (const std::string& d : {small, big, full}) {
+    struct statvfs st;
+    ASSERT_EQ(statvfs(d.c_str(), &st), 0);
+    free_kb += monitor::Bytes_To_Kilobytes(static_cast<std::int64_t>(st.f_bfree * st.f_frsize));
+    total_kb += monitor::Bytes_To_Kilobytes(static_cast<std::int64_t>(st.f_blocks * st.f_frsize));
+  }
+  const int used = 100 - monitor::Percent_Free(free_kb, total_kb);
+  EXPECT_EQ(lines[3], "Tot:\t" + std::to_string(used) + "\tlime\t" +
+                          monitor::Size_Caption(free_kb, total_kb, "."));
+}
+
+}  // namespace
+}  // namespace keldra::test
