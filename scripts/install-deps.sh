@@ -10,7 +10,7 @@ packages=(
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # the window
-  qt6-base-dev libgl-dev fonts-liberation
+  qt6-base-dev libgl-dev libxcb1-dev fonts-liberation
   # the real-display smoke test: an X server, a small window manager, X tools
   xvfb openbox x11-utils xdotool imagemagick
 )

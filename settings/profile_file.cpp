@@ -16,12 +16,23 @@ std::string Get_Private_Profile_String(std::string_view section, std::string_vie
 
 bool Write_Private_Profile_String(std::string_view section, std::string_view key,
                                   std::string_view value, const std::string& path) {
+  return Write_Private_Profile_Strings(section, {{key, std::string(value)}}, path);
+}
+
+bool Write_Private_Profile_Strings(
+    std::string_view section, const std::vector<std::pair<std::string_view, std::string>>& values,
+    const std::string& path) {
   platform::File_Text file = platform::Read_Text_File(path);
   if (file.status == platform::Read_Status::Failed) return false;
-  std::optional<std::string> updated = Ini_Set_Value(file.text, section, key, value);
-  if (!updated) return false;
-  if (file.status == platform::Read_Status::Ok && *updated == file.text) return true;
-  return platform::Write_Text_File_Atomically(path, *updated);
+  std::string text = file.text;
+  for (const auto& [key, value] : values) {
+    std::optional<std::string> updated = Ini_Set_Value(text, section, key, value);
+    if (!updated) return false;
+    text = std::move(*updated);
+  }
+  // Written even when nothing changed, so that a file or folder the user made
+  // read-only is reported as such on every save.
+  return platform::Write_Text_File_Atomically(path, text);
 }
 
 }  // namespace keldra::settings

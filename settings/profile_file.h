@@ -3,6 +3,8 @@
 // opens, uses and lets go of the file within itself.
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace keldra::settings {
 
@@ -15,5 +17,12 @@ std::string Get_Private_Profile_String(std::string_view section, std::string_vie
 // replaced; a failed write leaves the old file byte for byte.
 bool Write_Private_Profile_String(std::string_view section, std::string_view key,
                                   std::string_view value, const std::string& path);
+
+// Several keys of one section in one replacement of the file: each is replaced or
+// appended exactly as a single write would do it, in the order given, and either
+// all of them reach the file or none does.
+bool Write_Private_Profile_Strings(
+    std::string_view section, const std::vector<std::pair<std::string_view, std::string>>& values,
+    const std::string& path);
 
 }  // namespace keldra::settings

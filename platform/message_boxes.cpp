@@ -1,0 +1,15 @@
+#include "platform/message_boxes.h"
+
+namespace keldra::platform {
+
+const char* Message_Title(Message_Kind kind) {
+  switch (kind) {
+    case Message_Kind::Warning: return "Warning";
+    case Message_Kind::Error: return "Error";
+    case Message_Kind::Confirm: return "Confirm";
+    case Message_Kind::Information: break;
+  }
+  return "Information";
+}
+
+}  // namespace keldra::platform

@@ -1,0 +1,73 @@
+#pragma once
+// A main window and options dialog wired to fakes: drives in memory, scripted
+// message boxes, a recording window manager, settings in a temporary folder.
+#include <QApplication>
+#include <memory>
+#include <vector>
+
+#include "monitor/disk_queries.h"
+#include "platform/error_mode.h"
+#include "tests/fakes/fake_disk_space.h"
+#include "tests/fakes/scripted_message_boxes.h"
+#include "tests/fakes/temp_folder.h"
+#include "ui/main_form.h"
+#include "ui/options_setup.h"
+#include "ui/window_stacking.h"
+
+namespace keldra::test {
+
+class Recording_Stacking final : public ui::Window_Stacking {
+ public:
+  void Set_Keep_Above(QWidget&, bool above) override { keep_above.push_back(above); }
+  void Show_Window(QWidget& w, int command) override {
+    show_commands.push_back(command);
+    w.show();
+  }
+  std::vector<bool> keep_above;
+  std::vector<int> show_commands;
+};
+
+class Fake_Drive_Table final : public platform::Drive_Table {
+ public:
+  const std::string* Directory_Of(char) const override { return nullptr; }
+  std::vector<platform::Drive_Entry> Drives() const override { return drives; }
+  std::optional<std::string> Drive_Form(const std::string& path) const override {
+    for (const auto& [prefix, letter] : forms) {
+      if (path.rfind(prefix, 0) == 0) return std::string(1, letter) + ":" + path.substr(prefix.size());
+    }
+    return std::nullopt;
+  }
+  std::vector<platform::Drive_Entry> drives;
+  std::vector<std::pair<std::string, char>> forms;
+};
+
+struct Form_Fixture {
+  Form_Fixture() {
+    disk.Set('C', 570ull << 20, 1000ull << 20);  // 43 % used
+    disk.Set('D', 1ull << 30, 100ull << 30);     // 99 % used
+    disk.Set('E', 10ull << 30, 100ull << 30);    // 90 % used
+    form = std::make_unique<ui::TMainForm1>(
+        ui::TMainForm1::Services{queries, boxes, stacking, title, folder / "keldra"});
+    options = std::make_unique<ui::TOptions_Setup>(table, boxes, ".", form.get());
+    form->Set_Options_Dialog(options.get());
+  }
+  ~Form_Fixture() {
+    options.reset();
+    form.reset();
+  }
+  void Write_Settings(const std::string& text) { Write_File(folder / "keldra.ini", text); }
+  std::size_t Passes() const { return disk.queried.size(); }  // grows with every pass
+
+  Temp_Folder folder;
+  Fake_Disk_Space disk;
+  platform::Remembered_Error_Mode error_mode;
+  monitor::Disk_Queries queries{disk, error_mode, "."};
+  Scripted_Message_Boxes boxes;
+  Recording_Stacking stacking;
+  ui::Application_Title title;
+  Fake_Drive_Table table;
+  std::unique_ptr<ui::TMainForm1> form;
+  std::unique_ptr<ui::TOptions_Setup> options;
+};
+
+}  // namespace keldra::test

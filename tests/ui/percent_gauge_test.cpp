@@ -1,0 +1,96 @@
+#include "ui/percent_gauge.h"
+
+#include <QApplication>
+#include <set>
+
+#include <gtest/gtest.h>
+
+#include "ui/fonts.h"
+
+namespace keldra::ui {
+namespace {
+
+const QColor kLime(0, 255, 0), kYellow(255, 255, 0), kRed(255, 0, 0);
+
+QImage Gauge(int percent, QColor bar) {
+  return Percent_Gauge::Compose(QSize(55, 17), percent, bar, Qt::white, System_Font(13));
+}
+
+// Every pixel of the picture is one of the colours the painting can produce.
+std::set<QRgb> Colours(const QImage& image, QRect area) {
+  std::set<QRgb> colours;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) colours.insert(image.pixel(x, y) & 0xFFFFFF);
+  }
+  return colours;
+}
+
+TEST(Percent_Gauge, ABlackBorderAroundTheInside) {
+  const QImage g = Gauge(57, kLime);
+  for (int x = 0; x < 55; ++x) {
+    EXPECT_EQ(g.pixelColor(x, 0), Qt::black) << x;
+    EXPECT_EQ(g.pixelColor(x, 16), Qt::black) << x;
+  }
+  for (int y = 0; y < 17; ++y) {
+    EXPECT_EQ(g.pixelColor(0, y), Qt::black) << y;
+    EXPECT_EQ(g.pixelColor(54, y), Qt::black) << y;
+  }
+}
+
+TEST(Percent_Gauge, BarWidthIsPTimesWMinusOneOverHundredRounded) {
+  // The bottom row of the inside, below the digits of the text.
+  const struct {
+    int percent;
+    int last_bar_column;  // -1: no bar
+  } cases[] = {{0, -1}, {1, -1}, {2, 0}, {57, 30}, {100, 53}};
+  // c = round(P * 54 / 100): 0, 1 (empty range), 1, 31, 54 -> bar columns 1..c-1.
+  for (const auto& c : cases) {
+    const QImage g = Gauge(c.percent, kLime);
+    for (int x = 1; x <= 53; ++x) {
+      const bool bar = c.last_bar_column >= 1 && x <= c.last_bar_column;
+      EXPECT_EQ(g.pixelColor(x, 15), bar ? kLime : QColor(Qt::white))
+          << c.percent << "% at column " << x;
+    }
+  }
+}
+
+TEST(Percent_Gauge, TextIsTheExclusiveOrOfWhite) {
+  const QRect inside(1, 1, 53, 15);
+  // 0 %: only white and the black text.
+  EXPECT_EQ(Colours(Gauge(0, kLime), inside), (std::set<QRgb>{0xFFFFFF, 0x000000}));
+  const struct {
+    QColor bar;
+    QRgb complement;
+  } cases[] = {{kLime, 0xFF00FF}, {kYellow, 0x0000FF}, {kRed, 0x00FFFF}};
+  for (const auto& c : cases) {
+    // 100 %: the bar fills the inside and the text shows in the complement.
+    EXPECT_EQ(Colours(Gauge(100, c.bar), inside), (std::set<QRgb>{c.bar.rgb() & 0xFFFFFF, c.complement}))
+        << c.bar.name().toStdString();
+  }
+  // 57 %: both halves, each with its own text colour.
+  EXPECT_EQ(Colours(Gauge(57, kLime), inside),
+            (std::set<QRgb>{0xFFFFFF, 0x000000, 0x00FF00, 0xFF00FF}));
+}
+
+TEST(Percent_Gauge, RepaintsOnlyWhenValueOrColourChanges) {
+  Percent_Gauge g;
+  g.resize(55, 17);
+  EXPECT_EQ(g.Set_Progress(150), 100);
+  EXPECT_EQ(g.Set_Progress(-3), 0);
+  g.show();
+  QApplication::processEvents();
+  const int painted = g.Paint_Count();
+  g.Set_Progress(0);
+  g.Set_Bar_Color(QColor(0, 255, 0));
+  QApplication::processEvents();
+  EXPECT_EQ(g.Paint_Count(), painted);
+  g.Set_Progress(40);
+  QApplication::processEvents();
+  EXPECT_EQ(g.Paint_Count(), painted + 1);
+  g.Set_Bar_Color(QColor(255, 0, 0));
+  QApplication::processEvents();
+  EXPECT_EQ(g.Paint_Count(), painted + 2);
+}
+
+}  // namespace
+}  // namespace keldra::ui

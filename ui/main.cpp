@@ -1,0 +1,75 @@
+// keldra: the window. Creates the platform services, then the three windows in
+// their order, and runs until the main window closes.
+#include <unistd.h>
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "monitor/disk_queries.h"
+#include "platform/error_mode.h"
+#include "platform/linux/linux_disk_space.h"
+#include "platform/linux/linux_drive_table.h"
+#include "platform/module_path.h"
+#include "platform/regional.h"
+#include "ui/main_form.h"
+#include "ui/options_setup.h"
+#include "ui/qt_message_boxes.h"
+#include "ui/window_stacking.h"
+
+namespace {
+
+bool Has_Display() {
+  for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+    const char* v = std::getenv(name);
+    if (v && *v) return true;
+  }
+  return false;
+}
+
+// Without a display there is no window to show; say so, and show the drives the
+// way keldra-report does instead of failing with a toolkit message.
+int Without_Display(const std::string& folder) {
+  std::fprintf(stderr,
+               "Keldra needs a graphical display, and none is set (DISPLAY and WAYLAND_DISPLAY "
+               "are empty).\nThe drives as the window would show them:\n");
+  const std::string report = folder + "keldra-report";
+  execl(report.c_str(), report.c_str(), static_cast<char*>(nullptr));
+  std::fprintf(stderr, "keldra-report could not be started from %s\n", folder.c_str());
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace keldra;
+  std::string executable;
+  try {
+    executable = platform::Module_File_Name();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    return 1;
+  }
+  const std::string folder = platform::Directory_With_Separator(executable);
+  if (!Has_Display()) return Without_Display(folder);
+
+  const std::string separator = platform::Decimal_Separator_From_Environment();
+  QApplication app(argc, argv);
+
+  platform::linux_impl::Linux_Drive_Table table(folder + "drives.ini");
+  platform::linux_impl::Linux_Disk_Space disk(table);
+  platform::Remembered_Error_Mode error_mode;
+  monitor::Disk_Queries queries(disk, error_mode, separator);
+  ui::Qt_Message_Boxes boxes;
+  ui::Desktop_Window_Stacking stacking;
+  ui::Application_Title title;
+
+  ui::TMainForm1 MainForm1({queries, boxes, stacking, title, executable});
+  ui::TOptions_Setup Options_Setup(table, boxes, separator, &MainForm1);
+  MainForm1.Set_Options_Dialog(&Options_Setup);
+
+  MainForm1.show();
+  app.exec();
+  return 0;
+}

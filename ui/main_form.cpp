@@ -1,0 +1,419 @@
+#include "ui/main_form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSessionManager>
+#include <QWindow>
+
+#include "monitor/refresh_pass.h"
+#include "monitor/spinner.h"
+#include "platform/startup_info.h"
+#include "settings/load_save.h"
+#include "settings/settings_file.h"
+#include "ui/fonts.h"
+#include "ui/options_setup.h"
+#include "ui/percent_gauge.h"
+#include "ui/window_stacking.h"
+
+namespace keldra::ui {
+namespace {
+
+constexpr int kDesignLeft = 456;
+constexpr int kDesignTop = 92;
+constexpr int kDesignClientWidth = 189;
+constexpr int kDesignClientHeight = 551;
+
+const char* const kLabelPrefix = "Drive_Label_";
+const char* const kGaugePrefix = "Drive_Pct_Free_";
+const char* const kFreePrefix = "Drive_Free_";
+
+QColor Color_Of(monitor::Bar_Color c) {
+  switch (c) {
+    case monitor::Bar_Color::Red: return QColor(255, 0, 0);
+    case monitor::Bar_Color::Yellow: return QColor(255, 255, 0);
+    case monitor::Bar_Color::Lime: break;
+  }
+  return QColor(0, 255, 0);
+}
+
+int Tag_Of(const QObject* o) { return o->property("Tag").toInt(); }
+
+// The window's background: double-clicks here refresh.
+class Client_Area_Widget : public QWidget {
+ public:
+  Client_Area_Widget(QWidget* parent, std::function<void()> on_double_click)
+      : QWidget(parent), on_double_click_(std::move(on_double_click)) {}
+
+ protected:
+  void mouseDoubleClickEvent(QMouseEvent* e) override {
+    if (e->button() == Qt::LeftButton) on_double_click_();
+  }
+
+ private:
+  std::function<void()> on_double_click_;
+};
+
+}  // namespace
+
+TMainForm1::TMainForm1(Services services) : services_(std::move(services)) {
+  setObjectName("MainForm1");
+  setWindowTitle("??");
+  setFont(Times_Font(15));
+
+  auto* area = new Client_Area_Widget(this, [this] { Guarded([this] { Refresh_All_Drives(); }); });
+  Client_Area = area;
+  Client_Area->setObjectName("Client_Area");
+  Client_Area->setAutoFillBackground(true);
+  QPalette pal = Client_Area->palette();
+  pal.setColor(QPalette::Window, pal.color(QPalette::Button));  // the button face
+  pal.setColor(QPalette::WindowText, pal.color(QPalette::WindowText));
+  Client_Area->setPalette(pal);
+  // Its own X window, so that the client area can be measured from outside.
+  Client_Area->setAttribute(Qt::WA_NativeWindow);
+  setCentralWidget(Client_Area);
+
+  Create_Rows();
+  Create_Menu();
+
+  Timer1 = new Refresh_Timer(this);
+  connect(Timer1, &Refresh_Timer::Tick, this, [this] { Guarded([this] { Timer1Timer(); }); });
+
+  Move_Frame({kDesignLeft, kDesignTop});
+  resize(kDesignClientWidth, Menu_Height() + kDesignClientHeight);
+
+  // FormCreate: accept files dropped from the desktop.
+  setAcceptDrops(true);
+
+  // The session manager asks at log-out whether the program may end.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+    if (!FormCloseQuery()) manager.cancel();
+  });
+}
+
+TMainForm1::~TMainForm1() = default;
+
+void TMainForm1::Create_Rows() {
+  const QFont system13 = System_Font(13);
+  const QFont system13_bold = System_Font(13, true);
+  for (int n = 1; n <= monitor::Drive_Row_Count; ++n) {
+    const int top = 8 + 20 * (n - 1);
+    const QString number = QString::number(n);
+
+    auto* label = new QLabel("?", Client_Area);
+    label->setObjectName(kLabelPrefix + number);
+    label->setGeometry(4, top, 7, 17);
+    label->setToolTip("Drive being monitored.");
+
+    auto* gauge = new Percent_Gauge(Client_Area);
+    gauge->setObjectName(kGaugePrefix + number);
+    gauge->setGeometry(32, top, 55, 17);
+    gauge->setToolTip("Percentage (%) of disk space used.");
+    if (n == 1) gauge->setFont(system13_bold);
+    if (n >= 3) gauge->setFont(system13);
+
+    auto* free = new QLabel("??", Client_Area);
+    free->setObjectName(kFreePrefix + number);
+    free->setGeometry(92, top, 14, 17);
+    // Row 3's text carries its hint, but shows none.
+    free->setProperty("Hint", "Disk Space Free / Total Drive Capacity");
+    if (n != 3) free->setToolTip("Disk Space Free / Total Drive Capacity");
+
+    for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(gauge),
+                       static_cast<QWidget*>(free)}) {
+      w->setProperty("Tag", n);
+      w->hide();
+      w->installEventFilter(this);
+    }
+    label->adjustSize();
+    free->adjustSize();
+  }
+
+  Spinner_Label = new QLabel("=", Client_Area);
+  Spinner_Label->setObjectName("Spinner_Label");
+  Spinner_Label->setGeometry(0, -4, 25, 13);
+  Spinner_Label->setAlignment(Qt::AlignCenter);
+  Spinner_Label->setFont(Courier_Font(13));
+  Free_Used_Label = new QLabel("Free  /  Used", Client_Area);
+  Free_Used_Label->setObjectName("Free_Used_Label");
+  Free_Used_Label->setGeometry(96, -2, 44, 10);
+  Free_Used_Label->setAlignment(Qt::AlignCenter);
+  Free_Used_Label->setFont(Arial_Font(8));
+  Free_Used_Label->adjustSize();
+  for (QLabel* l : {Spinner_Label, Free_Used_Label}) {
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, Qt::black);
+    l->setPalette(p);
+    l->installEventFilter(this);
+  }
+
+  Refresh_Button = new QPushButton(Client_Area);
+  Refresh_Button->setObjectName("Refresh_Button");
+  Refresh_Button->setGeometry(112, 52, 37, 13);
+  Refresh_Button->setToolTip("Refresh Drive Information.");
+  Refresh_Button->hide();
+  connect(Refresh_Button, &QPushButton::clicked, this,
+          [this] { Guarded([this] { Refresh_All_Drives(); }); });
+
+  // The refresh pass finds row N's controls by name prefix and Tag.
+  for (QWidget* w : Client_Area->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    const int tag = Tag_Of(w);
+    if (tag < 1 || tag > monitor::Drive_Row_Count) continue;
+    const std::size_t i = static_cast<std::size_t>(tag - 1);
+    const QString name = w->objectName();
+    if (name.startsWith(kLabelPrefix)) labels_[i] = qobject_cast<QLabel*>(w);
+    if (name.startsWith(kGaugePrefix)) gauges_[i] = qobject_cast<Percent_Gauge*>(w);
+    if (name.startsWith(kFreePrefix)) frees_[i] = qobject_cast<QLabel*>(w);
+  }
+}
+
+void TMainForm1::Create_Menu() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName("MainMenu1");
+  bar->setNativeMenuBar(false);
+  auto separator = [](QMenu* menu, const char* name) {
+    QAction* s = menu->addSeparator();
+    s->setObjectName(name);
+  };
+  auto item = [this](QMenu* menu, const char* name, const char* caption, auto handler) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    connect(a, &QAction::triggered, this, [this, handler] { Guarded(handler); });
+    return a;
+  };
+  auto hook = [](const std::function<void()>& f) {
+    if (f) f();
+  };
+
+  FileMenu = bar->addMenu("&File");
+  FileMenu->setObjectName("FileMenu");
+  RefreshOption = item(FileMenu, "RefreshOption", "&Refresh", [this] { Refresh_All_Drives(); });
+  separator(FileMenu, "N1");
+  SettingsOption =
+      item(FileMenu, "SettingsOption", "&Settings", [this] { SettingsOptionClick(); });
+  separator(FileMenu, "N2");
+  QAction* on_top = FileMenu->addAction("&Always On Top");
+  on_top->setObjectName("Always_on_Top_Option");
+  Always_on_Top_Option =
+      new Menu_Mark(on_top, [this] { Guarded([this] { Toggle_Always_on_Top(); }); });
+  QAction* auto_run = FileMenu->addAction("Auto-Run at Windows Startup");
+  auto_run->setObjectName("Auto_Run_at_Windows_Startup_Option");
+  Auto_Run_at_Windows_Startup_Option =
+      new Menu_Mark(auto_run, [this, hook] { Guarded([&] { hook(Auto_Run_Click); }); });
+  Restore_Factory_Defaults_Option =
+      item(FileMenu, "Restore_Factory_Defaults_Option", "Restore Factory Defaults",
+           [this, hook] { hook(Restore_Defaults_Click); });
+  separator(FileMenu, "N5");
+  ExitOption = item(FileMenu, "ExitOption", "E&xit", [this] { close(); });
+
+  Help1 = bar->addMenu("&Help");
+  Help1->setObjectName("Help1");
+  View_Readme_file_Option = item(Help1, "View_Readme_file_Option", "&View Readme file",
+                                 [this, hook] { hook(View_Readme_Click); });
+  View_Shareware_Catalog_Option =
+      item(Help1, "View_Shareware_Catalog_Option", "View &Shareware Catalog",
+           [this, hook] { hook(View_Catalog_Click); });
+  separator(Help1, "About1");
+  AboutOption = item(Help1, "AboutOption", "&About", [this, hook] { hook(About_Click); });
+}
+
+QPoint TMainForm1::Frame_Position() const {
+  return frame_target_ ? *frame_target_ : frameGeometry().topLeft();
+}
+
+void TMainForm1::Move_Frame(QPoint p) {
+  frame_target_ = p;
+  // The platform window places the outer frame; a plain move() on a window that
+  // exists but is not yet framed would place the client area there instead.
+  if (QWindow* w = windowHandle()) {
+    w->setFramePosition(p);
+  } else {
+    move(p);
+  }
+}
+
+void TMainForm1::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (frame_target_ && frameGeometry().topLeft() == *frame_target_) frame_target_.reset();
+  if (event->spontaneous() && isVisible() && frame_target_ && shown_once_) {
+    // The window manager has framed the window since we asked: ask once more, now
+    // that the frame's size is known.
+    const QPoint target = *frame_target_;
+    frame_target_.reset();
+    Move_Frame(target);
+  }
+}
+
+int TMainForm1::Menu_Height() const {
+  const QMenuBar* bar = menuBar();
+  const int for_width = bar->heightForWidth(width());
+  return for_width > 0 ? for_width : bar->sizeHint().height();
+}
+
+// --- the refresh pass, the timer and the error boundary ---
+
+void TMainForm1::Refresh_All_Drives() { monitor::Refresh_All_Drives(*this, *this, services_.queries); }
+
+void TMainForm1::Timer1Timer() {
+  Refresh_All_Drives();
+  Spinner_Label->setText(QString::fromStdString(
+      monitor::Next_Spinner_Frame(Spinner_Label->text().toStdString())));
+}
+
+void TMainForm1::Report_Error(const std::string& message) {
+  if (error_box_open_ && message == error_on_screen_) return;
+  const bool outer_open = error_box_open_;
+  const std::string outer = error_on_screen_;
+  error_box_open_ = true;
+  error_on_screen_ = message;
+  services_.boxes.Show_Error(services_.title.text, message);
+  error_box_open_ = outer_open;
+  error_on_screen_ = outer;
+}
+
+// --- placement and always on top ---
+
+void TMainForm1::Toggle_Always_on_Top() {
+  const bool above = !Always_on_Top_Option->Checked();
+  Always_on_Top_Option->Set_Checked(above);
+  services_.stacking.Set_Keep_Above(*this, above);
+}
+
+void TMainForm1::Apply_Startup_Show_State() {
+  const platform::Startup_Info info = platform::Get_Startup_Info();
+  services_.stacking.Show_Window(
+      *this, info.uses_show_window ? info.show_command : platform::SW_SHOWDEFAULT);
+}
+
+// --- start-up, the options dialog and closing ---
+
+std::string TMainForm1::Settings_Path() const {
+  return settings::Settings_File_Path(services_.executable_path);
+}
+
+void TMainForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!shown_once_ && !event->spontaneous()) {
+    shown_once_ = true;
+    FormShow();
+  }
+}
+
+void TMainForm1::FormShow() {
+  Guarded([this] {
+    settings::Load_Settings(*this, Settings_Path());
+    if (fill_about_) fill_about_();
+    if (options_) options_->Set_Drive_Limit();
+    Refresh_All_Drives();
+    Apply_Startup_Show_State();
+    Set_Always_On_Top_Mark(!Always_On_Top_Mark());
+    Toggle_Always_on_Top();
+    if (Check_Auto_Run) Set_Auto_Run_Mark(Check_Auto_Run());
+  });
+}
+
+bool TMainForm1::FormCloseQuery() {
+  try {
+    settings::Save_Settings(*this, Settings_Path());
+    return true;
+  } catch (const std::exception& e) {
+    Report_Error(e.what());
+    return false;
+  }
+}
+
+void TMainForm1::closeEvent(QCloseEvent* event) {
+  if (FormCloseQuery()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void TMainForm1::SettingsOptionClick() {
+  if (!options_) return;
+  options_->Always_On_Top_CheckBox_Set(Always_On_Top_Mark());
+  options_->Fill_Options_Dialog(*this);
+  options_->exec();
+  options_->Read_Options_Dialog(*this);
+  options_->Set_Drive_Limit();
+  Refresh_All_Drives();
+  Set_Always_On_Top_Mark(!options_->Always_On_Top_CheckBox_Checked());
+  Toggle_Always_on_Top();
+}
+
+// --- double-clicks on the rows ---
+
+bool TMainForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::MouseButtonDblClick) return QMainWindow::eventFilter(watched, event);
+  // Every control takes its own double-click, so none reaches the background; only
+  // the free/total texts and the first three letters refresh.
+  const QString name = watched->objectName();
+  const int tag = Tag_Of(watched);
+  const bool refreshes = name.startsWith(kFreePrefix) || (name.startsWith(kLabelPrefix) && tag <= 3);
+  if (refreshes && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    Guarded([this] { Refresh_All_Drives(); });
+  }
+  return true;
+}
+
+// --- the rows as the refresh pass sees them ---
+
+QWidget* TMainForm1::Row_Control_Widget(int row, monitor::Row_Control control) const {
+  const std::size_t i = static_cast<std::size_t>(row - 1);
+  switch (control) {
+    case monitor::Row_Control::Label: return labels_.at(i);
+    case monitor::Row_Control::Gauge: return gauges_.at(i);
+    case monitor::Row_Control::Free: break;
+  }
+  return frees_.at(i);
+}
+
+void TMainForm1::Set_Visible(int row, monitor::Row_Control control, bool visible) {
+  Row_Control_Widget(row, control)->setVisible(visible);
+}
+
+void TMainForm1::Set_Caption(int row, monitor::Row_Control control, std::string_view caption) {
+  auto* label = static_cast<QLabel*>(Row_Control_Widget(row, control));
+  const QString text = QString::fromUtf8(caption.data(), static_cast<int>(caption.size()));
+  if (label->text() == text) return;
+  label->setText(text);
+  label->adjustSize();  // the labels grow and shrink with their text
+}
+
+int TMainForm1::Set_Gauge_Progress(int row, int value) {
+  return gauges_.at(static_cast<std::size_t>(row - 1))->Set_Progress(value);
+}
+
+void TMainForm1::Set_Bar_Color(int row, monitor::Bar_Color color) {
+  gauges_.at(static_cast<std::size_t>(row - 1))->Set_Bar_Color(Color_Of(color));
+}
+
+int TMainForm1::Gauge_Top(int row) const { return gauges_.at(static_cast<std::size_t>(row - 1))->y(); }
+
+int TMainForm1::Gauge_Height(int row) const {
+  return gauges_.at(static_cast<std::size_t>(row - 1))->height();
+}
+
+int TMainForm1::Client_Height() const { return height() - Menu_Height(); }
+
+void TMainForm1::Set_Client_Height(int h) { resize(width(), Menu_Height() + h); }
+
+void TMainForm1::Set_Client_Width(int w) {
+  const int client = Client_Height();
+  resize(w, height());
+  resize(w, Menu_Height() + client);  // a wrapped menu bar does not eat the rows
+}
+
+int TMainForm1::Drive_Limit() const { return options_ ? options_->Drive_Limit() : 0; }
+
+bool TMainForm1::Show_Total() const { return options_ && options_->Show_Total(); }
+
+void TMainForm1::Set_Show_Total(bool on) {
+  if (options_) options_->Set_Show_Total(on);
+}
+
+}  // namespace keldra::ui

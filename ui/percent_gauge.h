@@ -1,0 +1,38 @@
+#pragma once
+// The percentage gauge of a DriveRow: a bordered bar with "57%" written across it
+// in exclusive-or, so the text is black over white and the bar colour's complement
+// over the bar.
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+namespace keldra::ui {
+
+class Percent_Gauge : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Percent_Gauge(QWidget* parent = nullptr);
+
+  // Clamps to 0..100, repaints only when the shown value changes, answers the value kept.
+  int Set_Progress(int value);
+  int Progress() const { return progress_; }
+  // Repaints only when the colour changes.
+  void Set_Bar_Color(QColor color);
+  QColor Bar_Color() const { return bar_; }
+
+  // The picture of a gauge of the given size, value, colours and font.
+  static QImage Compose(QSize size, int percent, QColor bar, QColor background, const QFont& font);
+
+  int Paint_Count() const { return paints_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int progress_ = 100;
+  QColor bar_ = QColor(0, 255, 0);
+  int paints_ = 0;
+};
+
+}  // namespace keldra::ui
