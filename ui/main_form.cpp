@@ -226,9 +226,11 @@ QPoint TMainForm1::Frame_Position() const {
 
 void TMainForm1::Move_Frame(QPoint p) {
   frame_target_ = p;
-  // The platform window places the outer frame; a plain move() on a window that
-  // exists but is not yet framed would place the client area there instead.
-  if (QWindow* w = windowHandle()) {
+  // Before the first show, move() records a frame position that Qt honours when it
+  // maps the window. Once shown, the platform window places the outer frame; a plain
+  // move() would place the client area there instead.
+  QWindow* w = windowHandle();
+  if (w && isVisible()) {
     w->setFramePosition(p);
   } else {
     move(p);
@@ -294,12 +296,18 @@ std::string TMainForm1::Settings_Path() const {
   return settings::Settings_File_Path(services_.executable_path);
 }
 
-void TMainForm1::showEvent(QShowEvent* event) {
-  QMainWindow::showEvent(event);
-  if (!shown_once_ && !event->spontaneous()) {
+void TMainForm1::setVisible(bool visible) {
+  // The show sequence runs as the window is first shown, before it reaches the
+  // screen, so that it appears where the settings put it. Its own show step (the
+  // launcher's show state) shows the window; when the sequence stops early, the
+  // window is shown all the same.
+  if (visible && !shown_once_ && !in_show_sequence_) {
     shown_once_ = true;
+    in_show_sequence_ = true;
     FormShow();
+    in_show_sequence_ = false;
   }
+  QMainWindow::setVisible(visible);
 }
 
 void TMainForm1::FormShow() {

@@ -134,7 +134,7 @@ class TMainForm1 : public QMainWindow,
   std::function<bool()> Check_Auto_Run;
 
  protected:
-  void showEvent(QShowEvent* event) override;
+  void setVisible(bool visible) override;
   void closeEvent(QCloseEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -153,6 +153,7 @@ class TMainForm1 : public QMainWindow,
   std::function<void()> fill_about_;
   std::string letters_;
   bool shown_once_ = false;
+  bool in_show_sequence_ = false;
   std::optional<QPoint> frame_target_;
   std::string error_on_screen_;
   bool error_box_open_ = false;
