@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
   ui::Desktop_Window_Stacking stacking;
   ui::Application_Title title;
 
-  ui::TMainForm1 MainForm1({queries, boxes, stacking, title, executable});
+  ui::TMainForm1 MainForm1({queries, table, boxes, stacking, title, executable});
   ui::TOptions_Setup Options_Setup(table, boxes, separator, &MainForm1);
   MainForm1.Set_Options_Dialog(&Options_Setup);
 

@@ -205,7 +205,7 @@ void TMainForm1::Create_Menu() {
       new Menu_Mark(auto_run, [this, hook] { Guarded([&] { hook(Auto_Run_Click); }); });
   Restore_Factory_Defaults_Option =
       item(FileMenu, "Restore_Factory_Defaults_Option", "Restore Factory Defaults",
-           [this, hook] { hook(Restore_Defaults_Click); });
+           [this] { Restore_Factory_Defaults_OptionClick(); });
   separator(FileMenu, "N5");
   ExitOption = item(FileMenu, "ExitOption", "E&xit", [this] { close(); });
 

@@ -7,9 +7,11 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "monitor/disk_queries.h"
 #include "monitor/drive_rows.h"
+#include "platform/drive_table.h"
 #include "platform/message_boxes.h"
 #include "settings/settings_holder.h"
 #include "ui/menu_mark.h"
@@ -39,6 +41,7 @@ class TMainForm1 : public QMainWindow,
  public:
   struct Services {
     monitor::Disk_Queries& queries;
+    const platform::Drive_Table& drives;
     platform::Message_Boxes& boxes;
     Window_Stacking& stacking;
     Application_Title& title;
@@ -62,6 +65,9 @@ class TMainForm1 : public QMainWindow,
   void FormShow();  // the show sequence
   bool FormCloseQuery();  // saves; false refuses the close
   void SettingsOptionClick();
+  void Restore_Factory_Defaults_OptionClick();
+  // The drop handler's work: each local path's drive added once, then one pass.
+  void Files_Dropped(const std::vector<std::string>& paths);
 
   // Shows an error that escaped a handler, once: a report identical to one still on
   // screen (a timer tick failing again behind its box) is not stacked on it.
@@ -127,7 +133,6 @@ class TMainForm1 : public QMainWindow,
 
   // Extra routines for later features hook in here.
   std::function<void()> Auto_Run_Click;
-  std::function<void()> Restore_Defaults_Click;
   std::function<void()> View_Readme_Click;
   std::function<void()> View_Catalog_Click;
   std::function<void()> About_Click;
@@ -138,6 +143,8 @@ class TMainForm1 : public QMainWindow,
   void closeEvent(QCloseEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void Create_Rows();

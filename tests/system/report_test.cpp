@@ -119,15 +119,7 @@ TEST_F(Report_Test, TmpfsVolumesOfChosenSizesShowExactlyWhatStatvfsSays) {
   ASSERT_TRUE(Mount_Tmpfs(full, "64k"));
   cleanup.dirs.push_back(full);
   Write_File(small + "/half", std::string(700 * 1024, 'x'));
-  {
-    // Fill "full" to the last block.
-    std::string chunk(4096, 'y');
-    FILE* f = fopen((full + "/fill").c_str(), "w");
-    ASSERT_NE(f, nullptr);
-    while (fwrite(chunk.data(), 1, chunk.size(), f) == chunk.size() && fflush(f) == 0) {
-    }
-    fclose(f);
-  }
+  Fill_Disk(full + "/fill");
   Write_File(dir / "drives.ini",
              "[drives]\nS=" + small + "\nB=" + big + "\nF=" + full + "\n");
   Write_File(dir / "keldra.ini",

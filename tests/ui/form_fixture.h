@@ -47,7 +47,7 @@ struct Form_Fixture {
     disk.Set('D', 1ull << 30, 100ull << 30);     // 99 % used
     disk.Set('E', 10ull << 30, 100ull << 30);    // 90 % used
     form = std::make_unique<ui::TMainForm1>(
-        ui::TMainForm1::Services{queries, boxes, stacking, title, folder / "keldra"});
+        ui::TMainForm1::Services{queries, table, boxes, stacking, title, folder / "keldra"});
     options = std::make_unique<ui::TOptions_Setup>(table, boxes, ".", form.get());
     form->Set_Options_Dialog(options.get());
   }

@@ -1,0 +1,35 @@
+#include "settings/factory_defaults.h"
+
+#include "extras/file_status.h"
+#include "extras/scrambled_text.h"
+
+namespace keldra::settings {
+namespace {
+
+constexpr auto kPiece1 = extras::Scramble(
+    "Restore Factory Defaults deletes every setting Keldra has saved:");
+constexpr auto kPiece2 = extras::Scramble(
+    "the window's place and width, the drives, the refresh interval and all options.");
+constexpr auto kPiece3 = extras::Scramble(
+    "Keldra then carries on at once with the settings of its very first start.");
+constexpr auto kPiece4 = extras::Scramble("Delete all saved settings and restore the defaults ?");
+
+}  // namespace
+
+std::string Factory_Defaults_Confirmation() {
+  return extras::Unscramble(kPiece1) + "\r\n" + extras::Unscramble(kPiece2) + "\r\n" +
+         extras::Unscramble(kPiece3) + "\r\n\r\n" + extras::Unscramble(kPiece4);
+}
+
+void Restore_Factory_Defaults(platform::Message_Boxes& boxes, const std::string& settings_path,
+                              const Factory_Reset_Steps& steps) {
+  const platform::Message_Button answer = boxes.Show_Message(
+      platform::Message_Kind::Warning, Factory_Defaults_Confirmation(),
+      platform::Button_Yes | platform::Button_No, platform::Button_Yes, platform::Button_No);
+  if (answer != platform::Button_Yes) return;
+  extras::Delete_File_If_Closed(settings_path);
+  if (steps.restore_window) steps.restore_window();
+  if (steps.show_sequence) steps.show_sequence();
+}
+
+}  // namespace keldra::settings

@@ -1,0 +1,71 @@
+#include "settings/factory_defaults.h"
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/fakes/file_holder.h"
+#include "tests/fakes/scripted_message_boxes.h"
+#include "tests/fakes/temp_folder.h"
+
+namespace keldra::settings {
+namespace {
+
+struct Reset : ::testing::Test {
+  void SetUp() override { test::Write_File(path, "[keldra]\ntimer_interval=5000\n"); }
+  void Run() {
+    Restore_Factory_Defaults(boxes, path, {[this] { log.push_back("restore"); },
+                                           [this] { log.push_back("show"); }});
+  }
+  test::Temp_Folder dir;
+  std::string path = dir / "keldra.ini";
+  test::Scripted_Message_Boxes boxes;
+  std::vector<std::string> log;
+};
+
+TEST_F(Reset, TheConfirmationIsAWarningOfFourPiecesWithYesAndNo) {
+  boxes.answers = {platform::Button_No};
+  Run();
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  const auto& box = boxes.shown[0];
+  EXPECT_EQ(box.kind, platform::Message_Kind::Warning);
+  EXPECT_EQ(box.buttons, platform::Button_Yes | platform::Button_No);
+  // piece 1, line break, piece 2, line break, piece 3, two line breaks, piece 4
+  const std::string& t = box.text;
+  const std::size_t b1 = t.find("\r\n");
+  const std::size_t b2 = t.find("\r\n", b1 + 2);
+  const std::size_t b3 = t.find("\r\n\r\n", b2 + 2);
+  ASSERT_NE(b3, std::string::npos) << t;
+  EXPECT_EQ(t.find("\r\n", b3 + 4), std::string::npos);
+  EXPECT_NE(t.find("delete"), std::string::npos) << "says that Yes deletes the settings";
+  EXPECT_NE(t.substr(b3 + 4).find("restore the defaults"), std::string::npos);
+}
+
+TEST_F(Reset, NoOrClosingTheBoxChangesNothing) {
+  for (auto answer : {platform::Button_No, platform::Button_None}) {
+    boxes.answers = {answer};
+    Run();
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(test::Read_File(path), "[keldra]\ntimer_interval=5000\n");
+  }
+}
+
+TEST_F(Reset, YesDeletesEvenAReadOnlyFileThenRestoresAndShows) {
+  ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+  boxes.answers = {platform::Button_Yes};
+  Run();
+  EXPECT_FALSE(test::Exists(path));
+  EXPECT_EQ(log, (std::vector<std::string>{"restore", "show"}));
+}
+
+TEST_F(Reset, AFileHeldByAnotherProcessStaysAndTheShowSequenceStillRuns) {
+  test::File_Holder holder(path);
+  ASSERT_TRUE(holder.Holding());
+  boxes.answers = {platform::Button_Yes};
+  Run();
+  EXPECT_TRUE(test::Exists(path));
+  EXPECT_EQ(log, (std::vector<std::string>{"restore", "show"}));
+}
+
+}  // namespace
+}  // namespace keldra::settings

@@ -1,0 +1,145 @@
+#include "settings/load_save.h"
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/keldra_error.h"
+#include "tests/fakes/temp_folder.h"
+
+namespace keldra::settings {
+namespace {
+
+struct Holder final : Settings_Holder {
+  int top = -1, left = -1, width = -1;
+  std::uint32_t interval = 1;
+  std::string letters = "?";
+  bool total = true, on_top = true, auto_run = true;
+  int Window_Top() const override { return top; }
+  void Set_Window_Top(int v) override { top = v; }
+  int Window_Left() const override { return left; }
+  void Set_Window_Left(int v) override { left = v; }
+  int Client_Width() const override { return width; }
+  void Set_Client_Width(int v) override { width = v; }
+  std::uint32_t Timer_Interval() const override { return interval; }
+  void Set_Timer_Interval(std::uint32_t v) override { interval = v; }
+  std::string Monitored_Drive_Letters() const override { return letters; }
+  void Set_Monitored_Drive_Letters(const std::string& v) override { letters = v; }
+  bool Show_Total() const override { return total; }
+  void Set_Show_Total(bool v) override { total = v; }
+  bool Always_On_Top_Mark() const override { return on_top; }
+  void Set_Always_On_Top_Mark(bool v) override { on_top = v; }
+  bool Auto_Run_Mark() const override { return auto_run; }
+  void Set_Auto_Run_Mark(bool v) override { auto_run = v; }
+};
+
+const char* const kDefaultsFile =
+    "[keldra]\nwindow_top_posn=50\nwindow_left_posn=50\nwindow_ClientWidth=189\n"
+    "timer_interval=30000\ndrive_being_monitored_letters=C\n"
+    "Show_Total_of_All_Drives_CheckBox=0\nAlways_on_Top_Option=0\n"
+    "Auto_Run_at_Windows_Startup_Option=0\n";
+
+TEST(Load_Save, NoFileGivesTheDefaultsAndTheFirstSaveWritesAllEightKeysInOrder) {
+  test::Temp_Folder dir;
+  const std::string path = dir / "keldra.ini";
+  Holder h;
+  Load_Settings(h, path);
+  EXPECT_EQ(h.top, 50);
+  EXPECT_EQ(h.left, 50);
+  EXPECT_EQ(h.width, 189);
+  EXPECT_EQ(h.interval, 30000u);
+  EXPECT_EQ(h.letters, "C");
+  EXPECT_FALSE(h.total || h.on_top || h.auto_run);
+  EXPECT_FALSE(test::Exists(path)) << "loading never creates the file";
+  Save_Settings(h, path);
+  EXPECT_EQ(test::Read_File(path), kDefaultsFile);
+}
+
+TEST(Load_Save, ValueEncodings) {
+  const struct {
+    const char* lines;
+    std::uint32_t interval;
+    std::string letters;
+    bool on_top;
+    int top;
+  } cases[] = {
+      {"timer_interval=abc\n", 30000, "C", false, 50},
+      {"timer_interval=0x7530\n", 30000, "C", false, 50},
+      {"timer_interval=$7530\n", 30000, "C", false, 50},
+      {"timer_interval= 45000\n", 45000, "C", false, 50},
+      {"TIMER_INTERVAL=45000\n", 45000, "C", false, 50},
+      {"timer_interval=-1\n", 0xFFFFFFFFu, "C", false, 50},
+      {"Always_on_Top_Option=2\n", 30000, "C", true, 50},
+      {"Always_on_Top_Option=true\n", 30000, "C", false, 50},
+      {"drive_being_monitored_letters=\n", 30000, "", false, 50},
+      {"drive_being_monitored_letters=dc\n", 30000, "DC", false, 50},
+      {"drive_being_monitored_letters=c1\xE4z\n", 30000, "C1\xE4Z", false, 50},
+      {"window_top_posn=-32768\n", 30000, "C", false, -32768},
+      {"window_top_posn=99999999999\n", 30000, "C", false, 50},
+  };
+  for (const auto& c : cases) {
+    test::Temp_Folder dir;
+    test::Write_File(dir / "keldra.ini", std::string("[Keldra]\n") + c.lines);
+    Holder h;
+    Load_Settings(h, dir / "keldra.ini");
+    EXPECT_EQ(h.interval, c.interval) << c.lines;
+    EXPECT_EQ(h.letters, c.letters) << c.lines;
+    EXPECT_EQ(h.on_top, c.on_top) << c.lines;
+    EXPECT_EQ(h.top, c.top) << c.lines;
+  }
+}
+
+TEST(Load_Save, SavingKeepsWhatKeldraDoesNotKnowAndWritesTheIntervalAsSigned) {
+  test::Temp_Folder dir;
+  const std::string path = dir / "keldra.ini";
+  test::Write_File(path, "; mine\r\n[other]\r\nx=1\r\n[KELDRA]\r\nTIMER_INTERVAL=5\r\nextra=keep\r\n");
+  Holder h;
+  Load_Settings(h, path);
+  h.interval = 0xFFFFFFFFu;
+  Save_Settings(h, path);
+  EXPECT_EQ(test::Read_File(path),
+            "; mine\r\n[other]\r\nx=1\r\n[KELDRA]\r\nTIMER_INTERVAL=-1\r\nextra=keep\r\n"
+            "window_top_posn=50\r\nwindow_left_posn=50\r\nwindow_ClientWidth=189\r\n"
+            "drive_being_monitored_letters=C\r\nShow_Total_of_All_Drives_CheckBox=0\r\n"
+            "Always_on_Top_Option=0\r\nAuto_Run_at_Windows_Startup_Option=0\r\n");
+}
+
+TEST(Load_Save, AFailedSaveNamesTheFileAndLeavesItByteForByte) {
+  test::Temp_Folder dir;
+  const std::string path = dir / "keldra.ini";
+  test::Write_File(path, "[keldra]\ntimer_interval=1234\n");
+  Holder h;
+  Load_Settings(h, path);
+  h.interval = 9999;
+  ASSERT_EQ(chmod(dir.Path().c_str(), 0555), 0);
+  try {
+    Save_Settings(h, path);
+    FAIL() << "the save went through a read-only folder";
+  } catch (const Keldra_Error& e) {
+    EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
+  }
+  ASSERT_EQ(chmod(dir.Path().c_str(), 0755), 0);
+  EXPECT_EQ(test::Read_File(path), "[keldra]\ntimer_interval=1234\n");
+}
+
+TEST(Load_Save, AFullDiskLeavesTheOldFile) {
+  test::Temp_Folder dir;
+  const std::string mnt = dir / "tiny";
+  mkdir(mnt.c_str(), 0755);
+  if (mount("keldra-test", mnt.c_str(), "tmpfs", 0, "size=8k") != 0) {
+    GTEST_SKIP() << "cannot mount tmpfs here (needs root): full-disk check skipped";
+  }
+  const std::string path = mnt + "/keldra.ini";
+  test::Write_File(path, "[keldra]\ntimer_interval=1234\n");
+  test::Fill_Disk(mnt + "/filler");
+  Holder h;
+  Load_Settings(h, path);
+  h.letters = std::string(2047, 'Q');
+  EXPECT_THROW(Save_Settings(h, path), Keldra_Error);
+  EXPECT_EQ(test::Read_File(path), "[keldra]\ntimer_interval=1234\n");
+  umount2(mnt.c_str(), MNT_DETACH);
+}
+
+}  // namespace
+}  // namespace keldra::settings

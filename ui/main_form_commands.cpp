@@ -1,0 +1,68 @@
+// The main window's commands that change its settings from outside the options
+// dialog: Restore Factory Defaults and dropped files.
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+#include "extras/text_helpers.h"
+#include "platform/startup_info.h"
+#include "settings/factory_defaults.h"
+#include "settings/profile_values.h"
+#include "ui/main_form.h"
+#include "ui/options_setup.h"
+#include "ui/window_stacking.h"
+
+namespace keldra::ui {
+namespace {
+
+std::vector<std::string> Local_Paths(const QMimeData* data) {
+  std::vector<std::string> paths;
+  if (!data || !data->hasUrls()) return paths;
+  for (const QUrl& url : data->urls()) {
+    // Only local files stand for a drive; anything else is passed over.
+    if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+  }
+  return paths;
+}
+
+}  // namespace
+
+void TMainForm1::Restore_Factory_Defaults_OptionClick() {
+  settings::Restore_Factory_Defaults(
+      services_.boxes, Settings_Path(),
+      {[this] {
+         if (isMinimized() || isMaximized()) {
+           services_.stacking.Show_Window(*this, platform::SW_RESTORE);
+         }
+       },
+       [this] { FormShow(); }});
+}
+
+void TMainForm1::Files_Dropped(const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) {
+    const std::optional<std::string> form = services_.drives.Drive_Form(path);
+    if (!form) continue;  // on no lettered drive
+    const char letter = extras::First_Char(settings::Upper_Case_Ascii(*form));
+    if (letter < 'A' || letter > 'Z') continue;
+    if (letters_.find(letter) != std::string::npos) continue;
+    letters_ = extras::Sort_Chars(letters_ + letter);
+    if (options_) {
+      options_->Fill_Options_Dialog(*this);
+      options_->Read_Options_Dialog(*this);
+    }
+  }
+  Refresh_All_Drives();
+}
+
+void TMainForm1::dragEnterEvent(QDragEnterEvent* event) {
+  if (!Local_Paths(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void TMainForm1::dropEvent(QDropEvent* event) {
+  const std::vector<std::string> paths = Local_Paths(event->mimeData());
+  event->acceptProposedAction();
+  Guarded([&] { Files_Dropped(paths); });
+}
+
+}  // namespace keldra::ui
