@@ -1,0 +1,138 @@
+// The main window's settings as a user meets them: closing saves (or refuses),
+// Restore Factory Defaults, and files dropped on the window.
+#include <sys/stat.h>
+
+#include <QCloseEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include "tests/fakes/file_holder.h"
+#include "tests/ui/form_fixture.h"
+
+namespace keldra::test {
+namespace {
+
+class Form_Settings_Test : public ::testing::Test, public Form_Fixture {
+ protected:
+  void Show(const std::string& settings) {
+    Write_Settings(settings);
+    form->show();
+    QApplication::processEvents();
+  }
+  bool Close() {
+    QCloseEvent event;
+    QApplication::sendEvent(form.get(), &event);
+    return event.isAccepted();
+  }
+  void Drop(const std::vector<std::string>& paths) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const std::string& p : paths) {
+      urls.push_back(p.rfind("http", 0) == 0 ? QUrl(QString::fromStdString(p))
+                                             : QUrl::fromLocalFile(QString::fromStdString(p)));
+    }
+    data.setUrls(urls);
+    // As a real drag does: the window is entered first, which makes it the target.
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &enter);
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &drop);
+  }
+};
+
+TEST_F(Form_Settings_Test, ClosingSavesTheSettingsInEffect) {
+  Show("[keldra]\ndrive_being_monitored_letters=cd\n");
+  form->Set_Timer_Interval(15000);
+  EXPECT_TRUE(Close());
+  const std::string text = Read_File(folder / "keldra.ini");
+  EXPECT_NE(text.find("timer_interval=15000\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("drive_being_monitored_letters=CD\n"), std::string::npos) << text;
+}
+
+TEST_F(Form_Settings_Test, AReadOnlyFolderKeepsTheWindowOpenAndEveryCloseSaysSo) {
+  Show("[keldra]\n");
+  ASSERT_EQ(chmod(folder.Path().c_str(), 0555), 0);
+  const std::string expected = "Set by Application.: Unable to write to " + (folder / "keldra.ini");
+  EXPECT_FALSE(Close());
+  EXPECT_FALSE(Close());
+  ASSERT_EQ(boxes.errors.size(), 2u);
+  EXPECT_EQ(boxes.errors[0], expected);
+  EXPECT_EQ(boxes.errors[1], expected);
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_FALSE(form->FormCloseQuery()) << "as the session manager asks at log-out";
+  ASSERT_EQ(chmod(folder.Path().c_str(), 0755), 0);
+  EXPECT_TRUE(Close());
+}
+
+TEST_F(Form_Settings_Test, RestoreFactoryDefaultsDeletesTheFileAndAppliesDefaultsAtOnce) {
+  Show("[keldra]\nwindow_top_posn=300\nwindow_left_posn=200\nwindow_ClientWidth=300\n"
+       "timer_interval=5000\ndrive_being_monitored_letters=DE\nAlways_on_Top_Option=1\n");
+  form->showMaximized();
+  QApplication::processEvents();
+  stacking.show_commands.clear();
+  boxes.answers = {platform::Button_Yes};
+  form->Restore_Factory_Defaults_Option->trigger();
+  EXPECT_FALSE(Exists(folder / "keldra.ini"));
+  EXPECT_EQ(stacking.show_commands, (std::vector<int>{9, 10})) << "restored, then the launch state";
+  EXPECT_EQ(form->Monitored_Drive_Letters(), "C");
+  EXPECT_EQ(form->Timer1->Interval(), 30000u);
+  EXPECT_EQ(form->Window_Top(), 50);
+  EXPECT_EQ(form->Window_Left(), 50);
+  EXPECT_FALSE(form->Always_On_Top_Mark());
+  EXPECT_FALSE(stacking.keep_above.back());
+  EXPECT_EQ(form->Client_Height(), 29);
+  EXPECT_TRUE(Close());
+  EXPECT_NE(Read_File(folder / "keldra.ini").find("drive_being_monitored_letters=C\n"),
+            std::string::npos);
+}
+
+TEST_F(Form_Settings_Test, RestoreFactoryDefaultsWhileAnotherProcessHoldsTheFileKeepsTheSettings) {
+  Show("[keldra]\ntimer_interval=5000\ndrive_being_monitored_letters=DE\n");
+  File_Holder holder(folder / "keldra.ini");
+  ASSERT_TRUE(holder.Holding());
+  boxes.answers = {platform::Button_Yes};
+  form->Restore_Factory_Defaults_Option->trigger();
+  EXPECT_TRUE(Exists(folder / "keldra.ini"));
+  EXPECT_EQ(form->Monitored_Drive_Letters(), "DE");
+  EXPECT_EQ(form->Timer1->Interval(), 5000u);
+}
+
+TEST_F(Form_Settings_Test, RestoreFactoryDefaultsAnsweredNoChangesNothing) {
+  Show("[keldra]\ntimer_interval=5000\n");
+  boxes.answers = {platform::Button_No};
+  form->Restore_Factory_Defaults_Option->trigger();
+  EXPECT_TRUE(Exists(folder / "keldra.ini"));
+  EXPECT_EQ(form->Timer1->Interval(), 5000u);
+}
+
+TEST_F(Form_Settings_Test, DroppedFilesAddTheirDrivesSortedWithOnePass) {
+  table.forms = {{"/mnt/e", 'E'}, {"/mnt/d", 'D'}, {"/", 'C'}};
+  Show("[keldra]\ndrive_being_monitored_letters=E\ntimer_interval=45500\n");
+  std::size_t before = Passes();
+  Drop({"/mnt/e/file.txt"});  // a monitored drive: nothing changes, one pass
+  EXPECT_EQ(form->Monitored_Drive_Letters(), "E");
+  EXPECT_EQ(Passes(), before + 4);
+  EXPECT_EQ(form->Timer1->Interval(), 45500u) << "a drop that adds nothing leaves the interval";
+
+  before = Passes();
+  Drop({"/mnt/d/a", "/home/me/b.txt", "http://example.org/x", "/mnt/d/folder"});
+  EXPECT_EQ(form->Monitored_Drive_Letters(), "CDE");
+  EXPECT_EQ(Passes(), before + 3 * 4) << "one pass at the end";
+  EXPECT_EQ(form->Timer1->Interval(), 45000u) << "whole seconds after an added drive";
+  EXPECT_EQ(form->findChild<QLabel*>("Drive_Label_1")->text(), "C:");
+}
+
+TEST_F(Form_Settings_Test, AnUnletteredPathIsSkipped) {
+  table.forms = {{"/mnt/d", 'D'}};
+  Show("[keldra]\ndrive_being_monitored_letters=D\n");
+  Drop({"/elsewhere/file"});
+  EXPECT_EQ(form->Monitored_Drive_Letters(), "D");
+  EXPECT_TRUE(boxes.errors.empty());
+}
+
+}  // namespace
+}  // namespace keldra::test
