@@ -23,6 +23,20 @@ File_Text Read_Text_File(const std::string& path);
 // otherwise ignore the marks a user set. Returns false, leaving the old file intact.
 bool Write_Text_File_Atomically(const std::string& path, const std::string& content);
 
+struct Atomic_Write_Options {
+  // Write where a link points (a settings file kept elsewhere), or replace the link
+  // itself (an autostart entry linked to a system file must not change that file).
+  bool follow_links = true;
+  // The new file's permissions; when absent, the old file's, or 0666 less the umask.
+  int mode = -1;
+};
+bool Write_Text_File_Atomically(const std::string& path, const std::string& content,
+                                const Atomic_Write_Options& options);
+
+// The folder exists and its user may create files in it (for root: it carries a
+// write permission at all).
+bool Is_Writable_Directory(const std::string& path);
+
 bool Is_Directory(const std::string& path);
 
 }  // namespace keldra::platform

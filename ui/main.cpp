@@ -11,6 +11,7 @@
 #include "platform/error_mode.h"
 #include "platform/linux/linux_disk_space.h"
 #include "platform/linux/linux_drive_table.h"
+#include "platform/linux/linux_registry.h"
 #include "platform/module_path.h"
 #include "platform/regional.h"
 #include "ui/main_form.h"
@@ -62,10 +63,12 @@ int main(int argc, char** argv) {
   platform::Remembered_Error_Mode error_mode;
   monitor::Disk_Queries queries(disk, error_mode, separator);
   ui::Qt_Message_Boxes boxes;
+  platform::linux_impl::Linux_Registry registry(
+      platform::linux_impl::Autostart_Folder_From_Environment());
   ui::Desktop_Window_Stacking stacking;
   ui::Application_Title title;
 
-  ui::TMainForm1 MainForm1({queries, table, boxes, stacking, title, executable});
+  ui::TMainForm1 MainForm1({queries, table, boxes, registry, stacking, title, executable});
   ui::TOptions_Setup Options_Setup(table, boxes, separator, &MainForm1);
   MainForm1.Set_Options_Dialog(&Options_Setup);
 

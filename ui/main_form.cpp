@@ -12,6 +12,7 @@
 #include "monitor/refresh_pass.h"
 #include "monitor/spinner.h"
 #include "platform/startup_info.h"
+#include "settings/auto_run.h"
 #include "settings/load_save.h"
 #include "settings/settings_file.h"
 #include "ui/fonts.h"
@@ -202,7 +203,7 @@ void TMainForm1::Create_Menu() {
   QAction* auto_run = FileMenu->addAction("Auto-Run at Windows Startup");
   auto_run->setObjectName("Auto_Run_at_Windows_Startup_Option");
   Auto_Run_at_Windows_Startup_Option =
-      new Menu_Mark(auto_run, [this, hook] { Guarded([&] { hook(Auto_Run_Click); }); });
+      new Menu_Mark(auto_run, [this] { Guarded([this] { Auto_Run_at_Windows_Startup_OptionClick(); }); });
   Restore_Factory_Defaults_Option =
       item(FileMenu, "Restore_Factory_Defaults_Option", "Restore Factory Defaults",
            [this] { Restore_Factory_Defaults_OptionClick(); });
@@ -319,7 +320,9 @@ void TMainForm1::FormShow() {
     Apply_Startup_Show_State();
     Set_Always_On_Top_Mark(!Always_On_Top_Mark());
     Toggle_Always_on_Top();
-    if (Check_Auto_Run) Set_Auto_Run_Mark(Check_Auto_Run());
+    settings::Auto_Run_Context auto_run{services_.registry, services_.boxes,
+                                        services_.executable_path};
+    Set_Auto_Run_Mark(settings::Check_Auto_Run(auto_run));
   });
 }
 

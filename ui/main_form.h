@@ -13,6 +13,7 @@
 #include "monitor/drive_rows.h"
 #include "platform/drive_table.h"
 #include "platform/message_boxes.h"
+#include "platform/registry.h"
 #include "settings/settings_holder.h"
 #include "ui/menu_mark.h"
 #include "ui/refresh_timer.h"
@@ -43,6 +44,7 @@ class TMainForm1 : public QMainWindow,
     monitor::Disk_Queries& queries;
     const platform::Drive_Table& drives;
     platform::Message_Boxes& boxes;
+    platform::Registry& registry;
     Window_Stacking& stacking;
     Application_Title& title;
     std::string executable_path;
@@ -66,6 +68,7 @@ class TMainForm1 : public QMainWindow,
   bool FormCloseQuery();  // saves; false refuses the close
   void SettingsOptionClick();
   void Restore_Factory_Defaults_OptionClick();
+  void Auto_Run_at_Windows_Startup_OptionClick();
   // The drop handler's work: each local path's drive added once, then one pass.
   void Files_Dropped(const std::vector<std::string>& paths);
 
@@ -132,11 +135,9 @@ class TMainForm1 : public QMainWindow,
   QAction* AboutOption = nullptr;
 
   // Extra routines for later features hook in here.
-  std::function<void()> Auto_Run_Click;
   std::function<void()> View_Readme_Click;
   std::function<void()> View_Catalog_Click;
   std::function<void()> About_Click;
-  std::function<bool()> Check_Auto_Run;
 
  protected:
   void setVisible(bool visible) override;

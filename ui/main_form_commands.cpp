@@ -7,6 +7,7 @@
 
 #include "extras/text_helpers.h"
 #include "platform/startup_info.h"
+#include "settings/auto_run.h"
 #include "settings/factory_defaults.h"
 #include "settings/profile_values.h"
 #include "ui/main_form.h"
@@ -37,6 +38,16 @@ void TMainForm1::Restore_Factory_Defaults_OptionClick() {
          }
        },
        [this] { FormShow(); }});
+}
+
+void TMainForm1::Auto_Run_at_Windows_Startup_OptionClick() {
+  // The mark changes only when the operation succeeds.
+  settings::Auto_Run_Context ctx{services_.registry, services_.boxes, services_.executable_path};
+  if (!Auto_Run_Mark()) {
+    if (settings::Turn_Auto_Run_On(ctx)) Set_Auto_Run_Mark(true);
+  } else {
+    if (settings::Turn_Auto_Run_Off(ctx)) Set_Auto_Run_Mark(false);
+  }
 }
 
 void TMainForm1::Files_Dropped(const std::vector<std::string>& paths) {

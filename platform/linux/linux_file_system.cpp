@@ -87,8 +87,18 @@ bool Is_Directory(const std::string& path) {
   return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool Write_Text_File_Atomically(const std::string& requested_path, const std::string& content) {
-  const std::string path = Resolve_Link(requested_path);
+bool Is_Writable_Directory(const std::string& folder) {
+  struct stat st;
+  return stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && May_Write(folder, st);
+}
+
+bool Write_Text_File_Atomically(const std::string& path, const std::string& content) {
+  return Write_Text_File_Atomically(path, content, Atomic_Write_Options{});
+}
+
+bool Write_Text_File_Atomically(const std::string& requested_path, const std::string& content,
+                                const Atomic_Write_Options& options) {
+  const std::string path = options.follow_links ? Resolve_Link(requested_path) : requested_path;
   std::string folder = Directory_With_Separator(path);
   if (folder.empty()) folder = "./";
 
@@ -98,8 +108,11 @@ bool Write_Text_File_Atomically(const std::string& requested_path, const std::st
     return false;
   }
   struct stat old_st;
-  bool exists = stat(path.c_str(), &old_st) == 0;
-  if (exists && (!S_ISREG(old_st.st_mode) || !May_Write(path, old_st))) return false;
+  bool exists = (options.follow_links ? stat(path.c_str(), &old_st)
+                                      : lstat(path.c_str(), &old_st)) == 0;
+  const bool is_link = exists && S_ISLNK(old_st.st_mode);
+  if (exists && !is_link && (!S_ISREG(old_st.st_mode) || !May_Write(path, old_st))) return false;
+  if (is_link) exists = false;  // the link goes; the new file takes fresh permissions
 
   std::string temp = folder + "." + File_Name_Of(path) + ".XXXXXX";
   std::vector<char> name(temp.begin(), temp.end());
@@ -109,7 +122,9 @@ bool Write_Text_File_Atomically(const std::string& requested_path, const std::st
   temp.assign(name.data());
 
   mode_t mode;
-  if (exists) {
+  if (options.mode >= 0) {
+    mode = static_cast<mode_t>(options.mode);
+  } else if (exists) {
     mode = old_st.st_mode & 07777;
   } else {
     mode_t mask = umask(0);

@@ -1,12 +1,15 @@
 #pragma once
 // A main window and options dialog wired to fakes: drives in memory, scripted
 // message boxes, a recording window manager, settings in a temporary folder.
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <memory>
 #include <vector>
 
 #include "monitor/disk_queries.h"
 #include "platform/error_mode.h"
+#include "platform/linux/linux_registry.h"
 #include "tests/fakes/fake_disk_space.h"
 #include "tests/fakes/scripted_message_boxes.h"
 #include "tests/fakes/temp_folder.h"
@@ -41,13 +44,19 @@ class Fake_Drive_Table final : public platform::Drive_Table {
   std::vector<std::pair<std::string, char>> forms;
 };
 
+inline std::string Make_Folder(const std::string& path) {
+  mkdir(path.c_str(), 0755);
+  return path;
+}
+
 struct Form_Fixture {
   Form_Fixture() {
     disk.Set('C', 570ull << 20, 1000ull << 20);  // 43 % used
     disk.Set('D', 1ull << 30, 100ull << 30);     // 99 % used
     disk.Set('E', 10ull << 30, 100ull << 30);    // 90 % used
     form = std::make_unique<ui::TMainForm1>(
-        ui::TMainForm1::Services{queries, table, boxes, stacking, title, folder / "keldra"});
+        ui::TMainForm1::Services{queries, table, boxes, registry, stacking, title,
+                                 folder / "keldra"});
     options = std::make_unique<ui::TOptions_Setup>(table, boxes, ".", form.get());
     form->Set_Options_Dialog(options.get());
   }
@@ -66,6 +75,8 @@ struct Form_Fixture {
   Recording_Stacking stacking;
   ui::Application_Title title;
   Fake_Drive_Table table;
+  std::string autostart = Make_Folder(folder / "autostart");
+  platform::linux_impl::Linux_Registry registry{autostart};
   std::unique_ptr<ui::TMainForm1> form;
   std::unique_ptr<ui::TOptions_Setup> options;
 };

@@ -1,5 +1,7 @@
 #include "ui/main_form.h"
 
+#include <unistd.h>
+
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -220,11 +222,13 @@ TEST_F(Main_Form_Test, AlwaysOnTopTogglesByCodeOnlyAndAppliesEveryTime) {
   item->trigger();
   EXPECT_TRUE(item->isChecked());
   EXPECT_TRUE(stacking.keep_above.back());
-  // An item with no routine behind it yet keeps its mark when clicked.
+  // A click whose routine fails (no autostart folder) keeps the mark as it was.
+  rmdir(autostart.c_str());
   QAction* auto_run = form->Auto_Run_at_Windows_Startup_Option->Action();
-  const bool before = auto_run->isChecked();
   auto_run->trigger();
-  EXPECT_EQ(auto_run->isChecked(), before);
+  EXPECT_FALSE(auto_run->isChecked());
+  ASSERT_FALSE(boxes.shown.empty());
+  EXPECT_EQ(boxes.shown.back().kind, platform::Message_Kind::Error);
 }
 
 TEST_F(Main_Form_Test, ShowSequenceLoadsPlacementAndShowsTheWindow) {
