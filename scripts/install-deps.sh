@@ -13,6 +13,8 @@ packages=(
   qt6-base-dev libgl-dev libxcb1-dev fonts-liberation
   # the real-display smoke test: an X server, a small window manager, X tools
   xvfb openbox x11-utils xdotool imagemagick
+  # a real desktop launcher for the autostart entries' test
+  libglib2.0-bin
 )
 
 missing=()

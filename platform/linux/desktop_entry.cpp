@@ -45,17 +45,31 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
-}  // namespace
+// The program a launcher runs for a path that has a "%" in it: launchers look the
+// program up before they undo "%%", so such a path is handed to the shell as its
+// $0 instead, never as part of its script.
+const char* const kShell = "/bin/sh";
+const char* const kShellScript = "exec \"$0\"";
 
-std::string Desktop_Exec_Value(const std::string& path) {
+std::string Quote_Exec_Argument(const std::string& arg) {
   std::string quoted = "\"";
-  for (char c : path) {
+  for (char c : arg) {
     if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
     if (c == '%') quoted += '%';
     quoted += c;
   }
   quoted += '"';
-  return Escape_String_Value(quoted);
+  return quoted;
+}
+
+}  // namespace
+
+std::string Desktop_Exec_Value(const std::string& path) {
+  std::string exec = Quote_Exec_Argument(path);
+  if (path.find('%') != std::string::npos) {
+    exec = std::string(kShell) + " -c " + Quote_Exec_Argument(kShellScript) + " " + exec;
+  }
+  return Escape_String_Value(exec);
 }
 
 std::string Desktop_Entry_Text(const std::string& path) {
@@ -129,6 +143,10 @@ std::optional<std::string> Desktop_Entry_Exec(std::string_view text) {
 std::string Exec_Command(const std::string& exec) {
   const auto args = Parse_Exec_Arguments(exec);
   if (args && args->size() == 1) return args->front();
+  if (args && args->size() == 4 && (*args)[0] == kShell && (*args)[1] == "-c" &&
+      (*args)[2] == kShellScript) {
+    return (*args)[3];
+  }
   return exec;
 }
 
