@@ -134,5 +134,26 @@ TEST_F(Form_Settings_Test, AnUnletteredPathIsSkipped) {
   EXPECT_TRUE(boxes.errors.empty());
 }
 
+TEST_F(Form_Settings_Test, TheRegistryNotTheSettingsFileDecidesTheAutoRunMark) {
+  Show("[keldra]\nAuto_Run_at_Windows_Startup_Option=1\n");
+  EXPECT_FALSE(form->Auto_Run_Mark()) << "no value: off, whatever the file says";
+  EXPECT_TRUE(boxes.shown.empty());
+  form->Auto_Run_at_Windows_Startup_Option->Action()->trigger();
+  EXPECT_TRUE(form->Auto_Run_Mark());
+  EXPECT_TRUE(Exists(autostart + "/keldra.desktop"));
+  form->Auto_Run_at_Windows_Startup_Option->Action()->trigger();
+  EXPECT_FALSE(form->Auto_Run_Mark());
+  EXPECT_FALSE(Exists(autostart + "/keldra.desktop"));
+}
+
+TEST_F(Form_Settings_Test, AValueOfAnotherTypeEndsTheShowSequenceAndKeepsTheFilesMark) {
+  Write_File(autostart + "/keldra.desktop", "binary junk\n");
+  Show("[keldra]\nAuto_Run_at_Windows_Startup_Option=1\n");
+  EXPECT_TRUE(form->Auto_Run_Mark());
+  ASSERT_EQ(boxes.errors.size(), 1u);
+  EXPECT_EQ(boxes.errors[0], "Set by Application.: Invalid data type for 'keldra'");
+  EXPECT_TRUE(form->isVisible()) << "the window shows all the same";
+}
+
 }  // namespace
 }  // namespace keldra::test
