@@ -14,10 +14,9 @@
 #include "platform/linux/linux_registry.h"
 #include "platform/module_path.h"
 #include "platform/regional.h"
-#include "ui/main_form.h"
-#include "ui/options_setup.h"
+#include "platform/launcher.h"
+#include "ui/keldra_windows.h"
 #include "ui/qt_message_boxes.h"
-#include "ui/window_stacking.h"
 
 namespace {
 
@@ -65,14 +64,12 @@ int main(int argc, char** argv) {
   ui::Qt_Message_Boxes boxes;
   platform::linux_impl::Linux_Registry registry(
       platform::linux_impl::Autostart_Folder_From_Environment());
+  platform::Linux_Launcher launcher;
   ui::Desktop_Window_Stacking stacking;
-  ui::Application_Title title;
 
-  ui::TMainForm1 MainForm1({queries, table, boxes, registry, stacking, title, executable});
-  ui::TOptions_Setup Options_Setup(table, boxes, separator, &MainForm1);
-  MainForm1.Set_Options_Dialog(&Options_Setup);
-
-  MainForm1.show();
+  ui::Keldra_Windows windows({queries, table, boxes, registry, launcher, stacking, executable,
+                              separator, ui::System_Year, ui::System_Memory_Free_Percent});
+  windows.MainForm1->show();
   app.exec();
   return 0;
 }

@@ -15,6 +15,7 @@
 #include "settings/auto_run.h"
 #include "settings/load_save.h"
 #include "settings/settings_file.h"
+#include "ui/about_box.h"
 #include "ui/fonts.h"
 #include "ui/options_setup.h"
 #include "ui/percent_gauge.h"
@@ -185,9 +186,6 @@ void TMainForm1::Create_Menu() {
     connect(a, &QAction::triggered, this, [this, handler] { Guarded(handler); });
     return a;
   };
-  auto hook = [](const std::function<void()>& f) {
-    if (f) f();
-  };
 
   FileMenu = bar->addMenu("&File");
   FileMenu->setObjectName("FileMenu");
@@ -213,12 +211,12 @@ void TMainForm1::Create_Menu() {
   Help1 = bar->addMenu("&Help");
   Help1->setObjectName("Help1");
   View_Readme_file_Option = item(Help1, "View_Readme_file_Option", "&View Readme file",
-                                 [this, hook] { hook(View_Readme_Click); });
+                                 [this] { View_Readme_file_OptionClick(); });
   View_Shareware_Catalog_Option =
       item(Help1, "View_Shareware_Catalog_Option", "View &Shareware Catalog",
-           [this, hook] { hook(View_Catalog_Click); });
+           [this] { View_Shareware_Catalog_OptionClick(); });
   separator(Help1, "About1");
-  AboutOption = item(Help1, "AboutOption", "&About", [this, hook] { hook(About_Click); });
+  AboutOption = item(Help1, "AboutOption", "&About", [this] { About1Click(); });
 }
 
 QPoint TMainForm1::Frame_Position() const {
@@ -314,7 +312,7 @@ void TMainForm1::setVisible(bool visible) {
 void TMainForm1::FormShow() {
   Guarded([this] {
     settings::Load_Settings(*this, Settings_Path());
-    if (fill_about_) fill_about_();
+    if (about_) about_->Fill_About_Box_Texts(*this, services_.title);
     if (options_) options_->Set_Drive_Limit();
     Refresh_All_Drives();
     Apply_Startup_Show_State();

@@ -12,6 +12,7 @@
 #include "monitor/disk_queries.h"
 #include "monitor/drive_rows.h"
 #include "platform/drive_table.h"
+#include "platform/launcher.h"
 #include "platform/message_boxes.h"
 #include "platform/registry.h"
 #include "settings/settings_holder.h"
@@ -25,6 +26,7 @@ class QPushButton;
 namespace keldra::ui {
 
 class Percent_Gauge;
+class TAboutBox;
 class TOptions_Setup;
 class Window_Stacking;
 
@@ -45,6 +47,7 @@ class TMainForm1 : public QMainWindow,
     const platform::Drive_Table& drives;
     platform::Message_Boxes& boxes;
     platform::Registry& registry;
+    platform::Launcher& launcher;
     Window_Stacking& stacking;
     Application_Title& title;
     std::string executable_path;
@@ -56,8 +59,9 @@ class TMainForm1 : public QMainWindow,
   // The options dialog is created after this window and handed over before the
   // first show; the refresh pass reads its limit and total-row box.
   void Set_Options_Dialog(TOptions_Setup* dialog) { options_ = dialog; }
-  // Runs Fill_About_Box_Texts for the show sequence once the About box exists.
-  void Set_About_Box_Filler(std::function<void()> fill) { fill_about_ = std::move(fill); }
+  // The About box, created after this window: the show sequence fills its texts
+  // and the Help menu shows it.
+  void Set_About_Box(TAboutBox* box) { about_ = box; }
 
   // The routines of the window.
   void Refresh_All_Drives();
@@ -69,6 +73,9 @@ class TMainForm1 : public QMainWindow,
   void SettingsOptionClick();
   void Restore_Factory_Defaults_OptionClick();
   void Auto_Run_at_Windows_Startup_OptionClick();
+  void View_Readme_file_OptionClick();
+  void View_Shareware_Catalog_OptionClick();
+  void About1Click();
   // The drop handler's work: each local path's drive added once, then one pass.
   void Files_Dropped(const std::vector<std::string>& paths);
 
@@ -134,10 +141,6 @@ class TMainForm1 : public QMainWindow,
   QAction* View_Shareware_Catalog_Option = nullptr;
   QAction* AboutOption = nullptr;
 
-  // Extra routines for later features hook in here.
-  std::function<void()> View_Readme_Click;
-  std::function<void()> View_Catalog_Click;
-  std::function<void()> About_Click;
 
  protected:
   void setVisible(bool visible) override;
@@ -158,7 +161,7 @@ class TMainForm1 : public QMainWindow,
 
   Services services_;
   TOptions_Setup* options_ = nullptr;
-  std::function<void()> fill_about_;
+  TAboutBox* about_ = nullptr;
   std::string letters_;
   bool shown_once_ = false;
   bool in_show_sequence_ = false;

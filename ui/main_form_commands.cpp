@@ -1,15 +1,19 @@
-// The main window's commands that change its settings from outside the options
-// dialog: Restore Factory Defaults and dropped files.
+// The main window's commands beyond the refresh pass and the options dialog:
+// auto-run, Restore Factory Defaults, dropped files and the Help menu.
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
 
+#include <QLabel>
+
+#include "extras/document_viewing.h"
 #include "extras/text_helpers.h"
 #include "platform/startup_info.h"
 #include "settings/auto_run.h"
 #include "settings/factory_defaults.h"
 #include "settings/profile_values.h"
+#include "ui/about_box.h"
 #include "ui/main_form.h"
 #include "ui/options_setup.h"
 #include "ui/window_stacking.h"
@@ -48,6 +52,20 @@ void TMainForm1::Auto_Run_at_Windows_Startup_OptionClick() {
   } else {
     if (settings::Turn_Auto_Run_Off(ctx)) Set_Auto_Run_Mark(false);
   }
+}
+
+void TMainForm1::View_Readme_file_OptionClick() {
+  extras::Document_Context ctx{services_.launcher, services_.boxes, services_.executable_path};
+  extras::View_Readme_File(ctx);
+}
+
+void TMainForm1::View_Shareware_Catalog_OptionClick() {
+  extras::Document_Context ctx{services_.launcher, services_.boxes, services_.executable_path};
+  extras::View_Catalog_File(ctx, about_ ? about_->Product_Name_Label->text().toStdString() : "");
+}
+
+void TMainForm1::About1Click() {
+  if (about_) about_->exec();
 }
 
 void TMainForm1::Files_Dropped(const std::vector<std::string>& paths) {

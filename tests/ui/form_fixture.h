@@ -13,8 +13,7 @@
 #include "tests/fakes/fake_disk_space.h"
 #include "tests/fakes/scripted_message_boxes.h"
 #include "tests/fakes/temp_folder.h"
-#include "ui/main_form.h"
-#include "ui/options_setup.h"
+#include "ui/keldra_windows.h"
 #include "ui/window_stacking.h"
 
 namespace keldra::test {
@@ -49,20 +48,33 @@ inline std::string Make_Folder(const std::string& path) {
   return path;
 }
 
+// Starts nothing: records what would have been opened.
+class Recording_Launcher final : public platform::Launcher {
+ public:
+  std::string Find_Program(const std::string& name) override {
+    return has_opener ? "/usr/bin/" + name : "";
+  }
+  bool Start_Detached(const std::string& program, const std::vector<std::string>& args) override {
+    std::string line = program;
+    for (const std::string& a : args) line += " [" + a + "]";
+    started.push_back(line);
+    return true;
+  }
+  bool has_opener = true;
+  std::vector<std::string> started;
+};
+
 struct Form_Fixture {
   Form_Fixture() {
     disk.Set('C', 570ull << 20, 1000ull << 20);  // 43 % used
     disk.Set('D', 1ull << 30, 100ull << 30);     // 99 % used
     disk.Set('E', 10ull << 30, 100ull << 30);    // 90 % used
-    form = std::make_unique<ui::TMainForm1>(
-        ui::TMainForm1::Services{queries, table, boxes, registry, stacking, title,
-                                 folder / "keldra"});
-    options = std::make_unique<ui::TOptions_Setup>(table, boxes, ".", form.get());
-    form->Set_Options_Dialog(options.get());
-  }
-  ~Form_Fixture() {
-    options.reset();
-    form.reset();
+    windows = std::make_unique<ui::Keldra_Windows>(ui::Keldra_Services{
+        queries, table, boxes, registry, launcher, stacking, folder / "keldra", ".",
+        [this] { return year; }, [this] { return memory; }});
+    form = windows->MainForm1.get();
+    about = windows->AboutBox.get();
+    options = windows->Options_Setup.get();
   }
   void Write_Settings(const std::string& text) { Write_File(folder / "keldra.ini", text); }
   std::size_t Passes() const { return disk.queried.size(); }  // grows with every pass
@@ -73,12 +85,16 @@ struct Form_Fixture {
   monitor::Disk_Queries queries{disk, error_mode, "."};
   Scripted_Message_Boxes boxes;
   Recording_Stacking stacking;
-  ui::Application_Title title;
   Fake_Drive_Table table;
   std::string autostart = Make_Folder(folder / "autostart");
   platform::linux_impl::Linux_Registry registry{autostart};
-  std::unique_ptr<ui::TMainForm1> form;
-  std::unique_ptr<ui::TOptions_Setup> options;
+  Recording_Launcher launcher;
+  int year = 2026;
+  std::string memory = "57%";
+  std::unique_ptr<ui::Keldra_Windows> windows;
+  ui::TMainForm1* form = nullptr;
+  ui::TAboutBox* about = nullptr;
+  ui::TOptions_Setup* options = nullptr;
 };
 
 }  // namespace keldra::test

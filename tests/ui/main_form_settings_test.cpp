@@ -25,7 +25,7 @@ class Form_Settings_Test : public ::testing::Test, public Form_Fixture {
   }
   bool Close() {
     QCloseEvent event;
-    QApplication::sendEvent(form.get(), &event);
+    QApplication::sendEvent(form, &event);
     return event.isAccepted();
   }
   void Drop(const std::vector<std::string>& paths) {
@@ -38,9 +38,9 @@ class Form_Settings_Test : public ::testing::Test, public Form_Fixture {
     data.setUrls(urls);
     // As a real drag does: the window is entered first, which makes it the target.
     QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(form.get(), &enter);
+    QApplication::sendEvent(form, &enter);
     QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(form.get(), &drop);
+    QApplication::sendEvent(form, &drop);
   }
 };
 
@@ -56,7 +56,7 @@ TEST_F(Form_Settings_Test, ClosingSavesTheSettingsInEffect) {
 TEST_F(Form_Settings_Test, AReadOnlyFolderKeepsTheWindowOpenAndEveryCloseSaysSo) {
   Show("[keldra]\n");
   ASSERT_EQ(chmod(folder.Path().c_str(), 0555), 0);
-  const std::string expected = "Set by Application.: Unable to write to " + (folder / "keldra.ini");
+  const std::string expected = "Keldra v3.6f: Unable to write to " + (folder / "keldra.ini");
   EXPECT_FALSE(Close());
   EXPECT_FALSE(Close());
   ASSERT_EQ(boxes.errors.size(), 2u);
@@ -151,7 +151,7 @@ TEST_F(Form_Settings_Test, AValueOfAnotherTypeEndsTheShowSequenceAndKeepsTheFile
   Show("[keldra]\nAuto_Run_at_Windows_Startup_Option=1\n");
   EXPECT_TRUE(form->Auto_Run_Mark());
   ASSERT_EQ(boxes.errors.size(), 1u);
-  EXPECT_EQ(boxes.errors[0], "Set by Application.: Invalid data type for 'keldra'");
+  EXPECT_EQ(boxes.errors[0], "Keldra v3.6f: Invalid data type for 'keldra'");
   EXPECT_TRUE(form->isVisible()) << "the window shows all the same";
 }
 

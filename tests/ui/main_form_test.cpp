@@ -51,7 +51,7 @@ TEST_F(Main_Form_Test, TheDesignBeforeTheFirstShow) {
     QLabel* free = Label(*form, "Drive_Free_" + s);
     ui::Percent_Gauge* gauge = Gauge(*form, n);
     ASSERT_TRUE(label && free && gauge) << n;
-    EXPECT_FALSE(label->isVisibleTo(form.get()));
+    EXPECT_FALSE(label->isVisibleTo(form));
     EXPECT_EQ(label->property("Tag").toInt(), n);
     EXPECT_EQ(gauge->property("Tag").toInt(), n);
     EXPECT_EQ(free->property("Tag").toInt(), n);
@@ -74,7 +74,7 @@ TEST_F(Main_Form_Test, TheDesignBeforeTheFirstShow) {
   EXPECT_EQ(form->Free_Used_Label->text(), "Free  /  Used");
   EXPECT_EQ(form->Timer1->Interval(), 30000u);
   EXPECT_TRUE(form->Timer1->Running());
-  EXPECT_FALSE(form->Refresh_Button->isVisibleTo(form.get()));
+  EXPECT_FALSE(form->Refresh_Button->isVisibleTo(form));
 }
 
 TEST_F(Main_Form_Test, TheMenuInOrderWithNoShortcuts) {
@@ -187,7 +187,7 @@ TEST_F(Main_Form_Test, TicksRunThePassThenAdvanceTheIndicator) {
 TEST_F(Main_Form_Test, AFailingPassKeepsTheIndicatorAndReportsOnceWhileItsBoxIsOpen) {
   Show("[keldra]\ndrive_being_monitored_letters=C1\n");
   ASSERT_EQ(boxes.errors.size(), 1u) << "the first pass of the show sequence fails";
-  EXPECT_EQ(boxes.errors[0], "Set by Application.: '' is not a valid integer value");
+  EXPECT_EQ(boxes.errors[0], "Keldra v3.6f: '' is not a valid integer value");
   // While the box is open, ticks keep failing; their reports are not stacked on it.
   int nested_ticks = 0;
   boxes.while_open = [&] {

@@ -289,7 +289,7 @@ TEST_F(Options_Test, TheAlwaysOnTopBoxDecidesTheMarkOnEveryClose) {
 
 TEST_F(Options_Test, EscapeDoesNotCloseTheDialog) {
   options->show();
-  QTest::keyClick(options.get(), Qt::Key_Escape);
+  QTest::keyClick(options, Qt::Key_Escape);
   EXPECT_TRUE(options->isVisible());
   options->hide();
 }

@@ -1,0 +1,34 @@
+#include "extras/about_texts.h"
+
+#include "extras/scrambled_text.h"
+
+namespace keldra::extras {
+namespace {
+
+constexpr auto kAuthor = Scramble("Written by the Keldra developers");
+constexpr auto kTools = Scramble("Developed using C++20, Qt 6 Widgets, CMake and GoogleTest");
+constexpr auto kCopyright = Scramble("Copyright \xC2\xA9 The Keldra developers, ");
+constexpr auto kComments = Scramble("Comments and suggestions :");
+constexpr auto kWebPage = Scramble("The Keldra web page :");
+constexpr auto kEmail = Scramble("keldra@example.org");
+constexpr auto kWeb = Scramble("https://keldra.example.org/");
+constexpr auto kDonation1 = Scramble("https://keldra.example.org/");
+constexpr auto kDonation2 = Scramble("support");
+
+}  // namespace
+
+std::string Author_Line() { return Unscramble(kAuthor); }
+std::string Developed_Using_Line() { return Unscramble(kTools); }
+std::string Copyright_Line() { return Unscramble(kCopyright); }
+std::string Comments_Lead_In() { return Unscramble(kComments); }
+std::string Web_Page_Lead_In() { return Unscramble(kWebPage); }
+std::string Email_Address() { return Unscramble(kEmail); }
+std::string Web_Address() { return Unscramble(kWeb); }
+std::string Donation_Address_Part_1() { return Unscramble(kDonation1); }
+std::string Donation_Address_Part_2() { return Unscramble(kDonation2); }
+
+std::string Email_Target(const std::string& address, const std::string& executable_file_name) {
+  return "mailto:" + address + "?subject=Shareware: " + executable_file_name;
+}
+
+}  // namespace keldra::extras

@@ -1,0 +1,47 @@
+#include "extras/document_viewing.h"
+
+#include "platform/file_access.h"
+#include "platform/module_path.h"
+
+namespace keldra::extras {
+
+void View_File_In_Notepad(Document_Context& ctx, const std::string& path) {
+  const std::string viewer = ctx.launcher.Find_Program("xdg-open");
+  if (viewer.empty()) {
+    ctx.boxes.Inform("Windows Notepad could not be found.");
+    return;
+  }
+  if (path.empty()) {
+    ctx.boxes.Inform("No Log File to View.");
+    return;
+  }
+  ctx.launcher.Start_Detached(viewer, {path});  // a failed start reports nothing
+}
+
+std::string Readme_Path(const std::string& executable_path) {
+  const std::string name = platform::File_Name_Of(executable_path);
+  return platform::Directory_With_Separator(executable_path) + name.substr(0, name.find('.')) +
+         ".txt";
+}
+
+void View_Readme_File(Document_Context& ctx) {
+  View_File_In_Notepad(ctx, Readme_Path(ctx.executable_path));
+}
+
+std::string Catalog_Missing_Message(const std::string& product_caption) {
+  return std::string("Vantrel's Shareware Catalog is not in the same directory as ") +
+         product_caption + ".  " + "The required file 'catalog.txt' was included in the " +
+         "distribution ZIP file.  Please unzip this file and try again.";
+}
+
+void View_Catalog_File(Document_Context& ctx, const std::string& product_caption) {
+  const std::string catalog =
+      platform::Directory_With_Separator(ctx.executable_path) + "catalog.txt";
+  if (platform::File_Exists(catalog)) {
+    View_File_In_Notepad(ctx, catalog);
+  } else {
+    ctx.boxes.Inform(Catalog_Missing_Message(product_caption));
+  }
+}
+
+}  // namespace keldra::extras

@@ -1,0 +1,31 @@
+#pragma once
+// The Help menu's documents: the read-me named after the executable and the
+// catalogue, opened in the desktop's own viewer.
+#include <string>
+
+#include "platform/launcher.h"
+#include "platform/message_boxes.h"
+
+namespace keldra::extras {
+
+struct Document_Context {
+  platform::Launcher& launcher;
+  platform::Message_Boxes& boxes;
+  std::string executable_path;
+};
+
+// The viewer is the desktop's opener, xdg-open, found on PATH. Missing: "Windows
+// Notepad could not be found." (tested first); an empty path: "No Log File to
+// View."; otherwise the viewer starts with the path as its one argument. A path of
+// any length goes through whole: no command line is built, so none can be too long.
+void View_File_In_Notepad(Document_Context& ctx, const std::string& path);
+
+// "<folder>/<executable name up to its first '.'>.txt"
+std::string Readme_Path(const std::string& executable_path);
+void View_Readme_File(Document_Context& ctx);
+
+// catalog.txt beside the executable, or a message naming the product when it is missing.
+void View_Catalog_File(Document_Context& ctx, const std::string& product_caption);
+std::string Catalog_Missing_Message(const std::string& product_caption);
+
+}  // namespace keldra::extras
