@@ -21,7 +21,8 @@ for i in 0 1 2 3 4 5 6 7; do
     -fill '#00ff00' -stroke none -draw "rectangle 13,107 $(( 13 + fill )),117" \
     "$work/frame$i.png"
 done
-convert -delay 10 -loop 999 "$work"/frame*.png -layers Optimize keldra-logo.gif
+# ImageMagick stores one less than its -loop in the NETSCAPE2.0 block; the block must say 999.
+convert -delay 10 -loop 1000 "$work"/frame*.png -layers Optimize keldra-logo.gif
 
 # The application icon: a gauge on a drive.
 convert -size 64x64 xc:none \
