@@ -11,9 +11,9 @@ constexpr auto kCopyright = Scramble("Copyright \xC2\xA9 The Keldra developers, 
 constexpr auto kComments = Scramble("Comments and suggestions :");
 constexpr auto kWebPage = Scramble("The Keldra web page :");
 constexpr auto kEmail = Scramble("keldra@example.org");
-constexpr auto kWeb = Scramble("https://keldra.example.org/");
-constexpr auto kDonation1 = Scramble("https://keldra.example.org/");
-constexpr auto kDonation2 = Scramble("support");
+constexpr auto kWeb = Scramble("www.example.org");
+constexpr auto kDonation1 = Scramble("https://www.example.org/");
+constexpr auto kDonation2 = Scramble("keldra/support");
 
 }  // namespace
 
@@ -26,6 +26,15 @@ std::string Email_Address() { return Unscramble(kEmail); }
 std::string Web_Address() { return Unscramble(kWeb); }
 std::string Donation_Address_Part_1() { return Unscramble(kDonation1); }
 std::string Donation_Address_Part_2() { return Unscramble(kDonation2); }
+
+std::string Url_Handler_Target(const std::string& target) {
+  // The desktop's URL handler wants a scheme where the system this stands in for
+  // takes a bare "www." address as a web page.
+  if (target.size() > 4 && (target.compare(0, 4, "www.") == 0 || target.compare(0, 4, "WWW.") == 0)) {
+    return "https://" + target;
+  }
+  return target;
+}
 
 std::string Email_Target(const std::string& address, const std::string& executable_file_name) {
   return "mailto:" + address + "?subject=Shareware: " + executable_file_name;

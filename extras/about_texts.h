@@ -19,6 +19,10 @@ std::string Web_Address();
 std::string Donation_Address_Part_1();
 std::string Donation_Address_Part_2();
 
+// What the URL handler is given for a target: a bare "www." address becomes a
+// web address; everything else goes as it is.
+std::string Url_Handler_Target(const std::string& target);
+
 // "mailto:<address>?subject=Shareware: <executable file name>", nothing escaped.
 std::string Email_Target(const std::string& address, const std::string& executable_file_name);
 

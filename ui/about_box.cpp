@@ -300,7 +300,7 @@ void TAboutBox::Free_Resources_TimerTimer() {
 void TAboutBox::Shell_Open(const std::string& target) {
   if (target.empty()) return;
   const std::string opener = services_.launcher.Find_Program("xdg-open");
-  if (!opener.empty()) services_.launcher.Start_Detached(opener, {target});
+  if (!opener.empty()) services_.launcher.Start_Detached(opener, {extras::Url_Handler_Target(target)});
 }
 
 void TAboutBox::Email_ButtonClick() {

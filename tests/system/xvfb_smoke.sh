@@ -4,10 +4,13 @@
 # area, the keep-above state after "&Always On Top", the options dialog, and the
 # settings file written when the user closes the window. Screenshots go to the
 # build folder.
-#   xvfb_smoke.sh <folder with keldra and keldra-report> <folder for screenshots>
+#   xvfb_smoke.sh <folder with keldra and keldra-report> <folder for screenshots> [--in-place]
+# With --in-place the programs run where they are (an installation) instead of
+# from a copy.
 set -u
 bin="$1"
 shots="$2"
+in_place="${3:-}"
 skip() { echo "SKIPPED: $*"; exit 77; }
 fail() { echo "FAILED: $*"; exit 1; }
 for tool in Xvfb openbox xdotool xwininfo xprop import; do
@@ -27,7 +30,7 @@ trap cleanup EXIT
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || skip "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n1 "$work/display")"
 openbox >"$work/openbox.log" 2>&1 &
@@ -36,9 +39,13 @@ for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep 
 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window || skip "openbox did not start: $(cat "$work/openbox.log")"
 sleep 0.5  # let the window manager finish starting before the first window maps
 
-app="$work/app"
-mkdir -p "$app"
-cp "$bin/keldra" "$bin/keldra-report" "$app/"
+if [ "$in_place" = "--in-place" ]; then
+  app="$bin"
+else
+  app="$work/app"
+  mkdir -p "$app"
+  cp "$bin/keldra" "$bin/keldra-report" "$app/"
+fi
 mkdir -p "$work/vol"
 printf '[drives]\nC=/\nD=%s\n' "$work/vol" >"$app/drives.ini"
 printf '[keldra]\nwindow_top_posn=60\nwindow_left_posn=70\ndrive_being_monitored_letters=cd\nShow_Total_of_All_Drives_CheckBox=1\n' >"$app/keldra.ini"
@@ -112,6 +119,26 @@ xdotool windowactivate --sync "$dialog" >/dev/null 2>&1
 xdotool key --clearmodifiers alt+F4
 sleep 0.5
 [ -z "$(xdotool search --onlyvisible --name 'Keldra Options Setup :' 2>/dev/null)" ] || fail "the options dialog did not close"
+
+# The About box, from the Help menu.
+xdotool windowactivate --sync "$win" >/dev/null 2>&1
+xdotool key --clearmodifiers alt+h
+sleep 0.3
+xdotool key a
+about=""
+for _ in $(seq 50); do
+  about="$(xdotool search --onlyvisible --name 'About Keldra v3.6f' 2>/dev/null | head -n1)"
+  [ -n "$about" ] && break
+  sleep 0.1
+done
+[ -n "$about" ] || fail "the About box did not open"
+sleep 0.7
+about_size="$(xwininfo -id "$about" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')"
+[ "$about_size" = "622x411" ] || fail "About box client area is $about_size, expected 622x411"
+import -window root "$shots/keldra-smoke-about.png"
+xdotool key --window "$about" Escape
+sleep 0.5
+[ -z "$(xdotool search --onlyvisible --name 'About Keldra v3.6f' 2>/dev/null)" ] || fail "Escape did not close the About box"
 
 # Closing as a user does: File > Exit.
 xdotool windowactivate --sync "$win" >/dev/null 2>&1

@@ -115,13 +115,21 @@ TEST_F(About_Test, TheLinksHandTheirAddressesToTheUrlHandler) {
   EXPECT_EQ(launcher.started[0], "/usr/bin/xdg-open [mailto:" +
                                      about->Email_Button->text().toStdString() +
                                      "?subject=Shareware: keldra]");
-  EXPECT_EQ(launcher.started[1], "/usr/bin/xdg-open [" + about->WEB_Button->text().toStdString() + "]");
+  EXPECT_EQ(launcher.started[1],
+            "/usr/bin/xdg-open [https://" + about->WEB_Button->text().toStdString() + "]");
   EXPECT_EQ(launcher.started[2],
             "/usr/bin/xdg-open [" + about->PayPal_WEB_Address_Label->text().toStdString() + "]");
   about->Shell_Open("");
   about->Email_Button->setText("");
   about->Email_ButtonClick();
   EXPECT_EQ(launcher.started.size(), 3u) << "an empty target does nothing";
+}
+
+TEST(About_Url_Handler_Target, ABareWwwAddressIsAWebPage) {
+  EXPECT_EQ(extras::Url_Handler_Target("www.example.org"), "https://www.example.org");
+  EXPECT_EQ(extras::Url_Handler_Target("mailto:a@b"), "mailto:a@b");
+  EXPECT_EQ(extras::Url_Handler_Target("https://x/y"), "https://x/y");
+  EXPECT_EQ(extras::Url_Handler_Target("www."), "www.");
 }
 
 TEST(About_Email_Target, NamesTheExecutableFileWithoutItsFolder) {
