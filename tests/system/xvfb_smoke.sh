@@ -29,15 +29,22 @@ trap cleanup EXIT
 # A display of our own.
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
+xvfb_pid=$!
+pids+=("$xvfb_pid")
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || skip "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n1 "$work/display")"
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window || skip "openbox did not start: $(cat "$work/openbox.log")"
-sleep 0.5  # let the window manager finish starting before the first window maps
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+ready=""
+for _ in $(seq 100); do
+  # Ready when the window manager's mark has stayed put for a moment.
+  if wm_ready; then sleep 0.3; wm_ready && { ready=1; break; }; fi
+  sleep 0.1
+done
+[ -n "$ready" ] || skip "openbox did not start on $DISPLAY (X server $(kill -0 "$xvfb_pid" 2>/dev/null && echo running || echo gone)): $(cat "$work/openbox.log" "$work/xvfb.log")"
+sleep 0.3  # let the window manager finish starting before the first window maps
 
 if [ "$in_place" = "--in-place" ]; then
   app="$bin"
