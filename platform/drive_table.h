@@ -29,6 +29,9 @@ class Drive_Table {
   virtual const std::string* Directory_Of(char letter) const = 0;
   // Every lettered drive, A to Z, present or not.
   virtual std::vector<Drive_Entry> Drives() const = 0;
+  // True when asking the letter's volume for its space may wait for an answer that
+  // never comes (network and FUSE volumes): such queries must be bounded in time.
+  virtual bool Query_May_Stall(char letter) = 0;
   // A local path in drive form, "D:" followed by the rest of its real path, or
   // nothing when the path lies on no lettered drive.
   virtual std::optional<std::string> Drive_Form(const std::string& path) const = 0;

@@ -15,6 +15,8 @@ packages=(
   xvfb openbox x11-utils xdotool imagemagick
   # a real desktop launcher for the autostart entries' test
   libglib2.0-bin
+  # a FUSE volume that never answers, for the hung-volume tests
+  fuse3 libfuse3-dev
 )
 
 missing=()

@@ -10,7 +10,13 @@ Disk_Space_Figures Linux_Disk_Space::Get_Disk_Free_Space_Ex(std::string_view roo
   const std::string* dir = table_.Directory_Of(root_path[0]);
   if (dir == nullptr) return figures;
   struct statvfs st;
-  if (statvfs(dir->c_str(), &st) != 0) return figures;
+  if (table_.Query_May_Stall(root_path[0])) {
+    const std::optional<struct statvfs> answer = bounded_.Query(*dir);
+    if (!answer) return figures;
+    st = *answer;
+  } else if (statvfs(dir->c_str(), &st) != 0) {
+    return figures;
+  }
   const std::uint64_t unit = st.f_frsize;
   figures.total_bytes = static_cast<std::uint64_t>(st.f_blocks) * unit;
   figures.total_free_bytes = static_cast<std::uint64_t>(st.f_bfree) * unit;

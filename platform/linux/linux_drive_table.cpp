@@ -1,5 +1,9 @@
 #include "platform/linux/linux_drive_table.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
 #include <climits>
 #include <cstdlib>
 
@@ -43,7 +47,49 @@ Linux_Drive_Table::Linux_Drive_Table(std::string drives_ini_path, std::string mo
     : drives_ini_path_(std::move(drives_ini_path)),
       mountinfo_path_(std::move(mountinfo_path)),
       devices_(std::move(devices)) {
+  watch_fd_ = open(mountinfo_path_.c_str(), O_RDONLY | O_CLOEXEC);
   Scan();
+}
+
+Linux_Drive_Table::Linux_Drive_Table(Linux_Drive_Table&& o) noexcept
+    : drives_ini_path_(std::move(o.drives_ini_path_)),
+      mountinfo_path_(std::move(o.mountinfo_path_)),
+      devices_(std::move(o.devices_)),
+      mounts_(std::move(o.mounts_)),
+      letters_(std::move(o.letters_)),
+      may_stall_(o.may_stall_),
+      watch_fd_(o.watch_fd_),
+      last_watch_(o.last_watch_) {
+  o.watch_fd_ = -1;
+}
+
+Linux_Drive_Table::~Linux_Drive_Table() {
+  if (watch_fd_ >= 0) close(watch_fd_);
+}
+
+void Linux_Drive_Table::Classify() {
+  for (std::size_t i = 0; i < letters_.size(); ++i) {
+    may_stall_[i] = !letters_[i].empty() && Volume_May_Stall(Mount_Holding(mounts_, letters_[i]));
+  }
+}
+
+bool Linux_Drive_Table::Query_May_Stall(char letter) {
+  const int i = Letter_Index(letter);
+  if (i < 0) return true;
+  const auto now = std::chrono::steady_clock::now();
+  if (watch_fd_ >= 0 && now - last_watch_ > std::chrono::milliseconds(250)) {
+    last_watch_ = now;
+    pollfd p{watch_fd_, POLLPRI, 0};
+    if (poll(&p, 1, 0) > 0 && (p.revents & (POLLPRI | POLLERR)) != 0) {
+      // Reading the table again is what clears the kernel's change mark.
+      char buf[4096];
+      lseek(watch_fd_, 0, SEEK_SET);
+      while (read(watch_fd_, buf, sizeof buf) > 0) {
+      }
+      Scan();
+    }
+  }
+  return may_stall_[static_cast<std::size_t>(i)];
 }
 
 void Linux_Drive_Table::Scan() {
@@ -61,6 +107,7 @@ void Linux_Drive_Table::Scan() {
     settings::Write_Private_Profile_String("drives", std::string(1, letter), Drive_Ini_Value(dir),
                                            drives_ini_path_);
   }
+  Classify();
 }
 
 const std::string* Linux_Drive_Table::Directory_Of(char letter) const {
@@ -76,10 +123,11 @@ std::vector<Drive_Entry> Linux_Drive_Table::Drives() const {
     Drive_Entry d;
     d.letter = static_cast<char>('A' + i);
     d.directory = letters_[i];
-    // A mount point is known to exist from the mount table alone; only a pinned
-    // plain directory is looked at.
-    const bool present = Is_Mount_Point(mounts_, d.directory) || Is_Directory(d.directory);
+    // A mount point is known to exist from the mount table alone; a pinned plain
+    // directory is looked at only where looking cannot hang.
     const Mount_Entry* holder = Mount_Holding(mounts_, d.directory);
+    const bool present = Is_Mount_Point(mounts_, d.directory) ||
+                         (Volume_May_Stall(holder) ? true : Is_Directory(d.directory));
     if (present && holder) {
       d.type = Volume_Type(*holder, [this](unsigned maj, unsigned min) {
         return devices_.Is_Removable(maj, min);
@@ -96,13 +144,16 @@ std::vector<Drive_Entry> Linux_Drive_Table::Drives() const {
 }
 
 std::optional<std::string> Linux_Drive_Table::Drive_Form(const std::string& path) const {
-  const std::string real = Real_Path_Or_Same(path);
+  // Links are resolved only on volumes that cannot hang; elsewhere the path is
+  // taken as written.
+  const std::string real =
+      Volume_May_Stall(Mount_Holding(mounts_, path)) ? path : Real_Path_Or_Same(path);
   if (real.empty() || real.front() != '/') return std::nullopt;
   int best = -1;
   std::size_t best_length = 0;
   for (std::size_t i = 0; i < letters_.size(); ++i) {
     if (letters_[i].empty()) continue;
-    const std::string dir = Real_Path_Or_Same(letters_[i]);
+    const std::string dir = may_stall_[i] ? letters_[i] : Real_Path_Or_Same(letters_[i]);
     if (Is_Path_Prefix(dir, real) && (best < 0 || dir.size() > best_length)) {
       best = static_cast<int>(i);
       best_length = dir.size();

@@ -1,6 +1,8 @@
 #pragma once
 // The drive table on Linux: drives.ini pins, automatic letters recorded at first
 // sight, and the volumes of /proc/self/mountinfo.
+#include <array>
+#include <chrono>
 #include <string>
 
 #include "platform/drive_table.h"
@@ -20,7 +22,15 @@ class Linux_Drive_Table final : public Drive_Table {
   // appends those to drives.ini (where it cannot be written they last for the run).
   void Scan();
 
+  ~Linux_Drive_Table() override;
+  Linux_Drive_Table(const Linux_Drive_Table&) = delete;
+  Linux_Drive_Table& operator=(const Linux_Drive_Table&) = delete;
+  Linux_Drive_Table(Linux_Drive_Table&& other) noexcept;
+
   const std::string* Directory_Of(char letter) const override;
+  // Looks again at the mount table (at most every quarter second) when the kernel
+  // says it changed, so a volume mounted since still gets the right treatment.
+  bool Query_May_Stall(char letter) override;
   std::vector<Drive_Entry> Drives() const override;
   std::optional<std::string> Drive_Form(const std::string& path) const override;
 
@@ -30,8 +40,12 @@ class Linux_Drive_Table final : public Drive_Table {
   std::string drives_ini_path_;
   std::string mountinfo_path_;
   Block_Devices devices_;
+  void Classify();
   std::vector<Mount_Entry> mounts_;
   Letter_Directories letters_;
+  std::array<bool, 26> may_stall_{};
+  int watch_fd_ = -1;  // the mount table, polled for changes
+  std::chrono::steady_clock::time_point last_watch_{};
 };
 
 // A value as drives.ini must hold it to read back unchanged: quoted when blanks at

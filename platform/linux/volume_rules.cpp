@@ -67,6 +67,12 @@ bool Is_Drive_Volume(const Mount_Entry& m) {
   return true;
 }
 
+bool Volume_May_Stall(const Mount_Entry* m) {
+  if (m == nullptr) return true;  // nothing known about it: do not trust it
+  return Is_Remote_Volume(*m) || Is_Fuse(m->fs_type) || m->fs_type == "fuseblk" ||
+         m->fs_type == "autofs";
+}
+
 Drive_Type Volume_Type(const Mount_Entry& m, const Removable_Test& removable) {
   if (Is_Remote_Volume(m)) return Drive_Type::Remote;
   const std::string& s = m.source;

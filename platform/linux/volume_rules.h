@@ -19,6 +19,9 @@ bool Is_Drive_Volume(const Mount_Entry& mount);
 
 bool Is_Remote_Volume(const Mount_Entry& mount);
 
+// Network, FUSE and automount volumes can leave a query waiting for ever.
+bool Volume_May_Stall(const Mount_Entry* holding_mount);
+
 Drive_Type Volume_Type(const Mount_Entry& mount, const Removable_Test& removable);
 
 // The mount that holds an absolute path: the last-mounted entry whose mount point

@@ -1,0 +1,29 @@
+#pragma once
+// A mounted FUSE volume whose statfs never answers, unmounted again however the
+// test ends. Needs root, /dev/fuse and the hung_fs helper; Mounted() says whether
+// it came up, Why_Not() why not.
+#include <sys/types.h>
+
+#include <string>
+
+namespace keldra::test {
+
+class Hung_Volume {
+ public:
+  explicit Hung_Volume(const std::string& mount_point);
+  ~Hung_Volume();
+  Hung_Volume(const Hung_Volume&) = delete;
+  Hung_Volume& operator=(const Hung_Volume&) = delete;
+
+  bool Mounted() const { return mounted_; }
+  const std::string& Why_Not() const { return why_not_; }
+  const std::string& Path() const { return mount_point_; }
+
+ private:
+  std::string mount_point_;
+  pid_t daemon_ = -1;
+  bool mounted_ = false;
+  std::string why_not_;
+};
+
+}  // namespace keldra::test
