@@ -11,6 +11,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # the window
   qt6-base-dev libgl-dev libxcb1-dev fonts-liberation
+  # fuzzing and sanitizers
+  clang libclang-rt-14-dev
   # the real-display smoke test: an X server, a small window manager, X tools
   xvfb openbox x11-utils xdotool imagemagick
   # a real desktop launcher for the autostart entries' test

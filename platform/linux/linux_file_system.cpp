@@ -1,8 +1,10 @@
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <ctime>
 #include <climits>
 #include <cstdlib>
 #include <vector>
@@ -44,6 +46,26 @@ std::string Resolve_Link(const std::string& path) {
     if (realpath(path.c_str(), buf) != nullptr) return buf;
   }
   return path;
+}
+
+// A write killed half-way leaves its temporary file behind. The next write of the
+// same file removes those that are clearly abandoned: a live writer finishes in
+// milliseconds, so anything a minute old belongs to nobody.
+void Remove_Abandoned_Temporaries(const std::string& folder, const std::string& name) {
+  DIR* dir = opendir(folder.c_str());
+  if (!dir) return;
+  const std::string prefix = "." + name + ".";
+  const time_t now = time(nullptr);
+  while (dirent* e = readdir(dir)) {
+    const std::string entry = e->d_name;
+    if (entry.size() != prefix.size() + 6 || entry.compare(0, prefix.size(), prefix) != 0) continue;
+    const std::string path = folder + entry;
+    struct stat st;
+    if (lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && now - st.st_mtime > 60) {
+      unlink(path.c_str());
+    }
+  }
+  closedir(dir);
 }
 
 }  // namespace
@@ -114,6 +136,7 @@ bool Write_Text_File_Atomically(const std::string& requested_path, const std::st
   if (exists && !is_link && (!S_ISREG(old_st.st_mode) || !May_Write(path, old_st))) return false;
   if (is_link) exists = false;  // the link goes; the new file takes fresh permissions
 
+  Remove_Abandoned_Temporaries(folder, File_Name_Of(path));
   std::string temp = folder + "." + File_Name_Of(path) + ".XXXXXX";
   std::vector<char> name(temp.begin(), temp.end());
   name.push_back('\0');

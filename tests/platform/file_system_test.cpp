@@ -1,7 +1,10 @@
 #include "platform/file_system.h"
 
 #include <sys/stat.h>
+#include <fcntl.h>
 #include <unistd.h>
+
+#include <ctime>
 
 #include <filesystem>
 
@@ -61,6 +64,20 @@ TEST(Write_Text_File_Atomically, WritesThroughALinkAndRefusesADirectory) {
   ASSERT_EQ(mkdir((dir / "folder.ini").c_str(), 0755), 0);
   EXPECT_FALSE(Write_Text_File_Atomically(dir / "folder.ini", "x"));
   EXPECT_FALSE(Write_Text_File_Atomically(dir / "missing-folder/keldra.ini", "x"));
+}
+
+TEST(Write_Text_File_Atomically, RemovesTemporariesThatAKilledWriteLeftBehind) {
+  test::Temp_Folder dir;
+  const std::string stale = dir / ".keldra.ini.AbC123", fresh = dir / ".keldra.ini.XyZ789";
+  const std::string other = dir / ".drives.ini.AbC123";
+  for (const std::string& f : {stale, fresh, other}) test::Write_File(f, "half");
+  struct timespec old[2] = {{0, 0}, {time(nullptr) - 3600, 0}};
+  ASSERT_EQ(utimensat(AT_FDCWD, stale.c_str(), old, 0), 0);
+  ASSERT_EQ(utimensat(AT_FDCWD, other.c_str(), old, 0), 0);
+  ASSERT_TRUE(Write_Text_File_Atomically(dir / "keldra.ini", "new"));
+  EXPECT_FALSE(test::Exists(stale));
+  EXPECT_TRUE(test::Exists(fresh)) << "a writer may still be at work on it";
+  EXPECT_TRUE(test::Exists(other)) << "another file's temporary is not ours";
 }
 
 TEST(Read_Text_File, TellsMissingFromUnreadable) {

@@ -123,6 +123,17 @@ TEST(Load_Save, AFailedSaveNamesTheFileAndLeavesItByteForByte) {
   EXPECT_EQ(test::Read_File(path), "[keldra]\ntimer_interval=1234\n");
 }
 
+TEST(Load_Save, AFolderThatDisappearedIsAFailedSaveNotACrash) {
+  test::Temp_Folder dir;
+  const std::string folder = dir / "gone";
+  mkdir(folder.c_str(), 0755);
+  Holder h;
+  Load_Settings(h, folder + "/keldra.ini");
+  rmdir(folder.c_str());
+  EXPECT_THROW(Save_Settings(h, folder + "/keldra.ini"), Keldra_Error);
+  EXPECT_FALSE(test::Exists(folder));
+}
+
 TEST(Load_Save, AFullDiskLeavesTheOldFile) {
   test::Temp_Folder dir;
   const std::string mnt = dir / "tiny";
