@@ -16,8 +16,10 @@ int Decimal_Digits(std::uint64_t n) {
   return d;
 }
 
-// value = kb / 2^shift, shown with `decimals` decimals.
-std::string Fixed(std::uint64_t kb, int shift, int decimals, const std::string& separator) {
+// value = kb / 2^shift, shown with `decimals` decimals. Built in place: this runs
+// twice per drive on every refresh pass.
+std::string Fixed(std::uint64_t kb, int shift, int decimals, const char* unit,
+                  const std::string& separator) {
   const std::uint64_t whole = kb >> shift;
   // Digits past the tenth significant one are shown as zeros. Whole parts never
   // pass ten digits here: even the largest count is under 8.6e9 TB.
@@ -30,19 +32,24 @@ std::string Fixed(std::uint64_t kb, int shift, int decimals, const std::string& 
   for (int i = 0; i < kept; ++i) scale *= 10;
   const u128 scaled = static_cast<u128>(kb) * scale;
   const u128 one = u128{1} << shift;
-  u128 rounded = scaled >> shift;
+  std::uint64_t rounded = static_cast<std::uint64_t>(scaled >> shift);
   if (2 * (scaled & (one - 1)) >= one) ++rounded;  // half away from zero
 
-  std::string digits = std::to_string(static_cast<std::uint64_t>(rounded));
-  if (kept > 0 && digits.size() <= static_cast<std::size_t>(kept)) {
-    digits.insert(0, static_cast<std::size_t>(kept) + 1 - digits.size(), '0');
-  }
-  std::string text = digits.substr(0, digits.size() - static_cast<std::size_t>(kept));
+  char digits[24];
+  int n = 0;
+  do {
+    digits[n++] = static_cast<char>('0' + rounded % 10);
+    rounded /= 10;
+  } while (rounded != 0 || n <= kept);  // at least one digit before the separator
+  std::string text;
+  text.reserve(static_cast<std::size_t>(n) + separator.size() + 8);
+  for (int i = n - 1; i >= kept; --i) text += digits[i];
   if (decimals > 0) {
     text += separator;
-    text += digits.substr(digits.size() - static_cast<std::size_t>(kept));
+    for (int i = kept - 1; i >= 0; --i) text += digits[i];
     text.append(static_cast<std::size_t>(decimals - kept), '0');
   }
+  text += unit;
   return text;
 }
 
@@ -62,17 +69,20 @@ std::int64_t Bytes_To_Kilobytes(std::int64_t bytes) {
 std::string Unit_Form(std::int64_t kilobytes, const std::string& separator) {
   if (kilobytes <= 0) return "0";
   const std::uint64_t v = static_cast<std::uint64_t>(kilobytes);
-  if (v > (1ull << 30)) return Fixed(v, 30, 2, separator) + " TB";
-  if (v > (1ull << 20)) return Fixed(v, 20, 2, separator) + " GB";
-  if (v > (1ull << 10)) return Fixed(v, 10, 1, separator) + " MB";
-  if (v > 1) return Fixed(v, 0, 1, separator) + " KB";
+  if (v > (1ull << 30)) return Fixed(v, 30, 2, " TB", separator);
+  if (v > (1ull << 20)) return Fixed(v, 20, 2, " GB", separator);
+  if (v > (1ull << 10)) return Fixed(v, 10, 1, " MB", separator);
+  if (v > 1) return Fixed(v, 0, 1, " KB", separator);
   return "1024 Bytes";
 }
 
 std::string Size_Caption(std::int64_t free_kb, std::int64_t capacity_kb,
                          const std::string& separator) {
   if (capacity_kb <= 0) return "0";
-  return Unit_Form(free_kb, separator) + " / " + Unit_Form(capacity_kb, separator);
+  std::string text = Unit_Form(free_kb, separator);
+  text += " / ";
+  text += Unit_Form(capacity_kb, separator);
+  return text;
 }
 
 }  // namespace keldra::monitor

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Runs every performance figure side by side in one run and prints a table of
+# ratios with their medians. Needs a built tree (scripts/build.sh) and, for the
+# window figures, Xvfb.
+#   bench/run.sh [build folder]
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${1:-$here/build}"
+bin="$build/bin"
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  for d in "$work"/vol/*; do umount -l "$d" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+row() { printf '| %-46s | %14s | %14s | %6s | %-8s |\n' "$@"; }
+verdict() { awk -v r="$1" -v g="$2" 'BEGIN { print (r <= g) ? "met" : "MISSED" }'; }
+
+echo "machine: $(nproc) cores, $(awk '/model name/ {$1=$2=$3=""; print; exit}' /proc/cpuinfo | sed 's/^ *//'), $(uname -r)"
+echo
+row "figure" "keldra" "floor" "ratio" "goal"
+row "----------------------------------------------" "--------------" "--------------" "------" "--------"
+
+# 1 and 6: the refresh pass against its bare statvfs calls, by number of drives.
+csv="$("$bin/bench_refresh_pass" --benchmark_repetitions=15 --benchmark_report_aggregates_only=true \
+  --benchmark_min_time=0.2 --benchmark_format=csv 2>/dev/null)"
+median() { echo "$csv" | awk -F, -v n="\"$1_median\"" '$1 == n { print $4 }'; }  # cpu_time, us
+for n in 1 4 13 26; do
+  pass="$(median "BM_Refresh_Pass/$n")"
+  bare="$(median "BM_Bare_Statvfs/$n")"
+  r="$(ratio "$pass" "$bare")"
+  goal="-"
+  [ "$n" = 26 ] && goal="<=1.3 $(verdict "$r" 1.3)"
+  row "refresh pass, $n drives ($((4 * n)) statvfs), us CPU" "$pass" "$bare" "$r" "$goal"
+done
+
+# The same 26 volumes for the whole-program figures.
+mkdir -p "$work/app" "$work/vol"
+cp "$bin/keldra" "$bin/keldra-report" "$work/app/"
+printf '[drives]\n' >"$work/app/drives.ini"
+letters=""
+dirs=()
+for l in A B C D E F G H I J K L M N O P Q R S T U V W X Y Z; do
+  mkdir -p "$work/vol/$l"
+  mount -t tmpfs -o size=1m keldra-bench "$work/vol/$l" 2>/dev/null || true
+  printf '%s=%s\n' "$l" "$work/vol/$l" >>"$work/app/drives.ini"
+  letters="$letters$l"
+  dirs+=("$work/vol/$l")
+done
+printf '[keldra]\ndrive_being_monitored_letters=%s\nShow_Total_of_All_Drives_CheckBox=1\n' "$letters" >"$work/app/keldra.ini"
+
+# 2: keldra-report against df on the same volumes, whole process.
+read -r report_ms report_kb <<<"$("$bin/measure_process" 101 "$work/app/keldra-report")"
+read -r df_ms df_kb <<<"$("$bin/measure_process" 101 "$(command -v df)" "${dirs[@]}")"
+r="$(ratio "$report_ms" "$df_ms")"
+row "keldra-report vs df, median wall ms" "$report_ms" "$df_ms" "$r" "<=1.5 $(verdict "$r" 1.5)"
+extra=$(( report_kb - df_kb ))
+row "keldra-report vs df, peak resident kB" "$report_kb" "$df_kb" "+$extra" \
+  "<2048 $(awk -v e="$extra" 'BEGIN { print (e < 2048) ? "met" : "MISSED" }')"
+
+# 3 and 4: the window against the toolkit's floor, on a real X server.
+if command -v Xvfb >/dev/null 2>&1; then
+  exec 3>"$work/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  pids+=($!)
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  export DISPLAY=":$(head -n1 "$work/display")"
+  read -r start_ms _ <<<"$(KELDRA_EXIT_WHEN_SHOWN=1 "$bin/measure_process" 21 "$work/app/keldra")"
+  read -r floor_ms _ <<<"$("$bin/measure_process" 21 "$bin/qt_floor")"
+  r="$(ratio "$start_ms" "$floor_ms")"
+  row "start to first pass on screen, median ms" "$start_ms" "$floor_ms" "$r" "<=1.3 $(verdict "$r" 1.3)"
+
+  "$work/app/keldra" >/dev/null 2>&1 &
+  keldra_pid=$!
+  pids+=("$keldra_pid")
+  "$bin/qt_floor" 70 >/dev/null 2>&1 &
+  floor_pid=$!
+  pids+=("$floor_pid")
+  sleep 60
+  rss_k="$(awk '/VmRSS/ {print $2}' /proc/$keldra_pid/status)"
+  rss_f="$(awk '/VmRSS/ {print $2}' /proc/$floor_pid/status)"
+  r="$(ratio "$rss_k" "$rss_f")"
+  row "resident after a minute, 26 drives, kB" "$rss_k" "$rss_f" "$r" "<=1.3 $(verdict "$r" 1.3)"
+else
+  echo "(Xvfb missing: window figures skipped)"
+fi
