@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Runs keldra for a long time with 26 monitored drives at a 1-second interval on
 # Xvfb and samples its resident memory, open descriptors, threads and CPU time.
-#   soak.sh <folder with keldra and keldra-report> <minutes> [heaptrack]
+#   soak.sh <folder with keldra and keldra-report> <minutes> [heaptrack|plain] [interval ms]
 # Prints one line per minute and a summary; with "heaptrack" the run is profiled.
+# With an interval of 30000 it measures how idle the program is between ticks.
 set -eu
 bin="$1"
 minutes="${2:-30}"
-profile="${3:-}"
+profile="${3:-plain}"
+interval="${4:-1000}"
 work="$(mktemp -d)"
 cleanup() { kill "${pids[@]}" 2>/dev/null || true; wait 2>/dev/null || true; }
 pids=()
@@ -26,7 +28,7 @@ for l in A B C D E F G H I J K L M N O P Q R S T U V W X Y Z; do
   printf '%s=%s\n' "$l" "$work/vol/$l" >>"$app/drives.ini"
   letters="$letters$l"
 done
-printf '[keldra]\ndrive_being_monitored_letters=%s\ntimer_interval=1000\nShow_Total_of_All_Drives_CheckBox=1\n' "$letters" >"$app/keldra.ini"
+printf '[keldra]\ndrive_being_monitored_letters=%s\ntimer_interval=%s\nShow_Total_of_All_Drives_CheckBox=1\n' "$letters" "$interval" >"$app/keldra.ini"
 if [ "$profile" = "heaptrack" ]; then
   heaptrack -o "$work/heap" "$app/keldra" >"$work/heaptrack.log" 2>&1 &
   pids+=($!)

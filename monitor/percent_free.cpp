@@ -21,7 +21,10 @@ std::int32_t Percent_Free(std::int64_t free, std::int64_t total) {
   constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
   // Step 1: total / 100 rounded to a 64-bit mantissa m, so that total / 100 ~ m / 2^s.
-  int s = 0;
+  // 100 < 2^7, so the shift is 70 - bits(total) or one either side of it.
+  const int total_bits = 64 - __builtin_clzll(static_cast<std::uint64_t>(total));
+  int s = 70 - total_bits - 1;
+  if (s < 0) s = 0;
   while ((t << s) / 100 < (u128{1} << 63)) ++s;
   u128 m = (t << s) / 100;
   const u128 rem = (t << s) % 100;
