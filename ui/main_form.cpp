@@ -1,6 +1,7 @@
 #include "ui/main_form.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -28,6 +29,7 @@ constexpr int kDesignLeft = 456;
 constexpr int kDesignTop = 92;
 constexpr int kDesignClientWidth = 189;
 constexpr int kDesignClientHeight = 551;
+constexpr int kMaxClientWidth = 16384;
 
 const char* const kLabelPrefix = "Drive_Label_";
 const char* const kGaugePrefix = "Drive_Pct_Free_";
@@ -84,6 +86,7 @@ TMainForm1::TMainForm1(Services services) : services_(std::move(services)) {
   Timer1 = new Refresh_Timer(this);
   connect(Timer1, &Refresh_Timer::Tick, this, [this] { Guarded([this] { Timer1Timer(); }); });
 
+  setMinimumWidth(menuBar()->sizeHint().width());
   Move_Frame({kDesignLeft, kDesignTop});
   resize(kDesignClientWidth, Menu_Height() + kDesignClientHeight);
 
@@ -256,7 +259,25 @@ int TMainForm1::Menu_Height() const {
 
 // --- the refresh pass, the timer and the error boundary ---
 
-void TMainForm1::Refresh_All_Drives() { monitor::Refresh_All_Drives(*this, *this, services_.queries); }
+void TMainForm1::Refresh_All_Drives() {
+  struct Apply_At_End {
+    TMainForm1* form;
+    ~Apply_At_End() { form->Apply_Pending_Visibility(); }
+  } apply{this};  // also when the pass stops at a bad slot
+  monitor::Refresh_All_Drives(*this, *this, services_.queries);
+}
+
+void TMainForm1::Apply_Pending_Visibility() {
+  for (int row = 1; row <= monitor::Drive_Row_Count; ++row) {
+    auto& pending = pending_visible_[static_cast<std::size_t>(row - 1)];
+    for (std::size_t c = 0; c < pending.size(); ++c) {
+      if (!pending[c]) continue;
+      QWidget* w = Row_Control_Widget(row, static_cast<monitor::Row_Control>(c));
+      if (w->isVisibleTo(Client_Area) != *pending[c]) w->setVisible(*pending[c]);
+      pending[c].reset();
+    }
+  }
+}
 
 void TMainForm1::Timer1Timer() {
   Refresh_All_Drives();
@@ -382,7 +403,7 @@ QWidget* TMainForm1::Row_Control_Widget(int row, monitor::Row_Control control) c
 }
 
 void TMainForm1::Set_Visible(int row, monitor::Row_Control control, bool visible) {
-  Row_Control_Widget(row, control)->setVisible(visible);
+  pending_visible_.at(static_cast<std::size_t>(row - 1))[static_cast<std::size_t>(control)] = visible;
 }
 
 void TMainForm1::Set_Caption(int row, monitor::Row_Control control, std::string_view caption) {
@@ -411,7 +432,10 @@ int TMainForm1::Client_Height() const { return height() - Menu_Height(); }
 
 void TMainForm1::Set_Client_Height(int h) { resize(width(), Menu_Height() + h); }
 
-void TMainForm1::Set_Client_Width(int w) {
+void TMainForm1::Set_Client_Width(int requested) {
+  // A width from a hand-edited file is kept within what a window can be: wide
+  // enough for its menu, no wider than a window system allows.
+  const int w = std::clamp(requested, minimumWidth(), kMaxClientWidth);
   const int client = Client_Height();
   resize(w, height());
   resize(w, Menu_Height() + client);  // a wrapped menu bar does not eat the rows

@@ -173,6 +173,10 @@ class TMainForm1 : public QMainWindow,
   std::array<QLabel*, monitor::Drive_Row_Count> labels_{};
   std::array<Percent_Gauge*, monitor::Drive_Row_Count> gauges_{};
   std::array<QLabel*, monitor::Drive_Row_Count> frees_{};
+  // Visibility the pass has asked for, applied once it is over: a row hidden as an
+  // empty slot and shown again as the TotalRow then does not flicker or repaint.
+  std::array<std::array<std::optional<bool>, 3>, monitor::Drive_Row_Count> pending_visible_{};
+  void Apply_Pending_Visibility();
 };
 
 }  // namespace keldra::ui

@@ -4,7 +4,7 @@
 
 namespace keldra::ui {
 
-Refresh_Timer::Refresh_Timer(QObject* parent) : QObject(parent) {
+Refresh_Timer::Refresh_Timer(QObject* parent) : QObject(parent), timer_(this) {
   timer_.setObjectName("Timer1");
   timer_.setTimerType(Qt::CoarseTimer);
   connect(&timer_, &QTimer::timeout, this, &Refresh_Timer::Tick);

@@ -3,6 +3,8 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 
+#include <chrono>
+
 #include <gtest/gtest.h>
 
 #include "platform/keldra_error.h"
@@ -103,6 +105,29 @@ TEST(Load_Save, SavingKeepsWhatKeldraDoesNotKnowAndWritesTheIntervalAsSigned) {
             "window_top_posn=50\r\nwindow_left_posn=50\r\nwindow_ClientWidth=189\r\n"
             "drive_being_monitored_letters=C\r\nShow_Total_of_All_Drives_CheckBox=0\r\n"
             "Always_on_Top_Option=0\r\nAuto_Run_at_Windows_Startup_Option=0\r\n");
+}
+
+TEST(Load_Save, AHundredMegabyteFileOfJunkLoadsItsDefaultsQuickly) {
+  test::Temp_Folder dir;
+  std::string junk;
+  junk.reserve(100u << 20);
+  std::uint32_t x = 12345;
+  while (junk.size() < (100u << 20)) {
+    x = x * 1103515245u + 12345u;
+    junk.push_back(static_cast<char>(x >> 24));
+  }
+  junk += "\n[keldra]\ntimer_interval=4000\ndrive_being_monitored_letters=" +
+          std::string(100000, 'd') + "\n";
+  test::Write_File(dir / "keldra.ini", junk);
+  Holder h;
+  const auto start = std::chrono::steady_clock::now();
+  Load_Settings(h, dir / "keldra.ini");
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_LT(seconds, 3.0);
+  EXPECT_EQ(h.interval, 4000u);
+  EXPECT_EQ(h.letters, std::string(2047, 'D')) << "a value is read up to 2047 characters";
+  EXPECT_EQ(h.width, 189);
 }
 
 TEST(Load_Save, AFailedSaveNamesTheFileAndLeavesItByteForByte) {
