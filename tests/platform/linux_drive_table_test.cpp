@@ -78,6 +78,38 @@ TEST_F(Linux_Drive_Table_Test, TypesPresenceLabelsAndRemoteNames) {
   EXPECT_EQ(monitor::Chooser_Entry_Text(by_letter['E']), "e: srv:/export");
 }
 
+TEST_F(Linux_Drive_Table_Test, MountPointsWithBlanksTabsAndLineBreaks) {
+  const std::string odd = root + "/with space\tand tab";
+  const std::string broken = root + "/line\nbreak";
+  const std::string edged = root + "/ edge ";
+  for (const std::string& d : {odd, broken, edged}) fs::create_directories(d);
+  auto escape = [](std::string p) {
+    std::string out;
+    for (char c : p) {
+      if (c == ' ') out += "\\040";
+      else if (c == '\t') out += "\\011";
+      else if (c == '\n') out += "\\012";
+      else out += c;
+    }
+    return out;
+  };
+  test::Write_File(mountinfo, "1 0 254:0 / / rw - ext4 /dev/vda rw\n"
+                              "3 1 0:40 / " + escape(odd) + " rw - tmpfs tmpfs rw\n"
+                              "4 1 0:41 / " + escape(broken) + " rw - tmpfs tmpfs rw\n"
+                              "5 1 0:42 / " + escape(edged) + " rw - tmpfs tmpfs rw\n");
+  {
+    Linux_Drive_Table table = Table();
+    EXPECT_EQ(*table.Directory_Of('D'), odd);
+    EXPECT_EQ(*table.Directory_Of('E'), broken) << "lettered for this run";
+    EXPECT_EQ(*table.Directory_Of('F'), edged);
+  }
+  const std::string ini_text = test::Read_File(ini);
+  EXPECT_EQ(ini_text.find("line"), std::string::npos) << "a line break cannot go into drives.ini";
+  Linux_Drive_Table again = Table();
+  EXPECT_EQ(*again.Directory_Of('D'), odd) << ini_text;
+  EXPECT_EQ(*again.Directory_Of('F'), edged) << "blanks at the edges survive, quoted";
+}
+
 TEST_F(Linux_Drive_Table_Test, AReadOnlyDrivesIniKeepsTheLettersForTheRun) {
   test::Write_File(ini, "[drives]\n");
   ASSERT_EQ(chmod(ini.c_str(), 0444), 0);

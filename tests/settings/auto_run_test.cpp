@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "platform/keldra_error.h"
@@ -131,6 +133,19 @@ TEST_F(Auto_Run_Test, AValueThatIsNotAStringRaisesAndSwitchingOnRewritesIt) {
   }
   EXPECT_TRUE(Turn_Auto_Run_On(ctx));
   EXPECT_EQ(test::Read_File(Entry()), platform::linux_impl::Desktop_Entry_Text(exe));
+}
+
+TEST_F(Auto_Run_Test, AnEntryThatIsAFolderIsAnotherTypeAndCannotBeOverwritten) {
+  ASSERT_EQ(mkdir(Entry().c_str(), 0755), 0);
+  auto ctx = Ctx();
+  EXPECT_THROW(Check_Auto_Run(ctx), Keldra_Error);
+  try {
+    Turn_Auto_Run_On(ctx);
+    FAIL() << "a folder was overwritten";
+  } catch (const Keldra_Error& e) {
+    EXPECT_STREQ(e.what(), "Failed to set data for 'keldra'");
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(Entry()));
 }
 
 TEST_F(Auto_Run_Test, ALinkedEntryIsReplacedNotWrittenThrough) {
