@@ -1,5 +1,5 @@
 #pragma once
-// Desktop entries (the freedesktop.org Desktop Entry Specification) as far as an
+// Desktop entries (the freedesktop.org desktop entry format) as far as an
 // autostart entry needs them: writing one whose Exec starts exactly one program
 // path, and reading an Exec line back the way a desktop launcher would.
 #include <optional>

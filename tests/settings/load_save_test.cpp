@@ -8,33 +8,13 @@
 #include <gtest/gtest.h>
 
 #include "platform/keldra_error.h"
+#include "tests/fakes/memory_settings_holder.h"
 #include "tests/fakes/temp_folder.h"
 
 namespace keldra::settings {
 namespace {
 
-struct Holder final : Settings_Holder {
-  int top = -1, left = -1, width = -1;
-  std::uint32_t interval = 1;
-  std::string letters = "?";
-  bool total = true, on_top = true, auto_run = true;
-  int Window_Top() const override { return top; }
-  void Set_Window_Top(int v) override { top = v; }
-  int Window_Left() const override { return left; }
-  void Set_Window_Left(int v) override { left = v; }
-  int Client_Width() const override { return width; }
-  void Set_Client_Width(int v) override { width = v; }
-  std::uint32_t Timer_Interval() const override { return interval; }
-  void Set_Timer_Interval(std::uint32_t v) override { interval = v; }
-  std::string Monitored_Drive_Letters() const override { return letters; }
-  void Set_Monitored_Drive_Letters(const std::string& v) override { letters = v; }
-  bool Show_Total() const override { return total; }
-  void Set_Show_Total(bool v) override { total = v; }
-  bool Always_On_Top_Mark() const override { return on_top; }
-  void Set_Always_On_Top_Mark(bool v) override { on_top = v; }
-  bool Auto_Run_Mark() const override { return auto_run; }
-  void Set_Auto_Run_Mark(bool v) override { auto_run = v; }
-};
+using Holder = test::Memory_Settings_Holder;
 
 const char* const kDefaultsFile =
     "[keldra]\nwindow_top_posn=50\nwindow_left_posn=50\nwindow_ClientWidth=189\n"

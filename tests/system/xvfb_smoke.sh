@@ -57,6 +57,19 @@ mkdir -p "$work/vol"
 printf '[drives]\nC=/\nD=%s\n' "$work/vol" >"$app/drives.ini"
 printf '[keldra]\nwindow_top_posn=60\nwindow_left_posn=70\ndrive_being_monitored_letters=cd\nShow_Total_of_All_Drives_CheckBox=1\n' >"$app/keldra.ini"
 
+# Waits for a visible window of that name; prints its id, or nothing.
+wait_for_window() {
+  local id=""
+  for _ in $(seq 50); do
+    id="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)"
+    [ -n "$id" ] && break
+    sleep 0.1
+  done
+  echo "$id"
+}
+
+client_area_of() { xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
+
 start_keldra() {
   (cd "$work" && exec "$app/keldra") >"$work/keldra.log" 2>&1 &
   keldra_pid=$!
@@ -111,15 +124,10 @@ xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && fail "a second &
 xdotool key --clearmodifiers alt+f
 sleep 0.3
 xdotool key s
-dialog=""
-for _ in $(seq 50); do
-  dialog="$(xdotool search --onlyvisible --name 'Keldra Options Setup :' 2>/dev/null | head -n1)"
-  [ -n "$dialog" ] && break
-  sleep 0.1
-done
+dialog="$(wait_for_window 'Keldra Options Setup :')"
 [ -n "$dialog" ] || fail "the options dialog did not open"
 sleep 0.5
-dialog_size="$(xwininfo -id "$dialog" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')"
+dialog_size="$(client_area_of "$dialog")"
 [ "$dialog_size" = "463x435" ] || fail "options dialog client area is $dialog_size, expected 463x435"
 import -window root "$shots/keldra-smoke-options.png"
 xdotool windowactivate --sync "$dialog" >/dev/null 2>&1
@@ -132,15 +140,10 @@ xdotool windowactivate --sync "$win" >/dev/null 2>&1
 xdotool key --clearmodifiers alt+h
 sleep 0.3
 xdotool key a
-about=""
-for _ in $(seq 50); do
-  about="$(xdotool search --onlyvisible --name 'About Keldra v3.6f' 2>/dev/null | head -n1)"
-  [ -n "$about" ] && break
-  sleep 0.1
-done
+about="$(wait_for_window 'About Keldra v3.6f')"
 [ -n "$about" ] || fail "the About box did not open"
 sleep 0.7
-about_size="$(xwininfo -id "$about" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')"
+about_size="$(client_area_of "$about")"
 [ "$about_size" = "622x411" ] || fail "About box client area is $about_size, expected 622x411"
 import -window root "$shots/keldra-smoke-about.png"
 xdotool key --window "$about" Escape
