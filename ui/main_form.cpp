@@ -29,20 +29,10 @@ constexpr int kDesignLeft = 456;
 constexpr int kDesignTop = 92;
 constexpr int kDesignClientWidth = 189;
 constexpr int kDesignClientHeight = 551;
-constexpr int kMaxClientWidth = 16384;
 
 const char* const kLabelPrefix = "Drive_Label_";
 const char* const kGaugePrefix = "Drive_Pct_Free_";
 const char* const kFreePrefix = "Drive_Free_";
-
-QColor Color_Of(monitor::Bar_Color c) {
-  switch (c) {
-    case monitor::Bar_Color::Red: return QColor(255, 0, 0);
-    case monitor::Bar_Color::Yellow: return QColor(255, 255, 0);
-    case monitor::Bar_Color::Lime: break;
-  }
-  return QColor(0, 255, 0);
-}
 
 int Tag_Of(const QObject* o) { return o->property("Tag").toInt(); }
 
@@ -259,26 +249,6 @@ int TMainForm1::Menu_Height() const {
 
 // --- the refresh pass, the timer and the error boundary ---
 
-void TMainForm1::Refresh_All_Drives() {
-  struct Apply_At_End {
-    TMainForm1* form;
-    ~Apply_At_End() { form->Apply_Pending_Visibility(); }
-  } apply{this};  // also when the pass stops at a bad slot
-  monitor::Refresh_All_Drives(*this, *this, services_.queries);
-}
-
-void TMainForm1::Apply_Pending_Visibility() {
-  for (int row = 1; row <= monitor::Drive_Row_Count; ++row) {
-    auto& pending = pending_visible_[static_cast<std::size_t>(row - 1)];
-    for (std::size_t c = 0; c < pending.size(); ++c) {
-      if (!pending[c]) continue;
-      QWidget* w = Row_Control_Widget(row, static_cast<monitor::Row_Control>(c));
-      if (w->isVisibleTo(Client_Area) != *pending[c]) w->setVisible(*pending[c]);
-      pending[c].reset();
-    }
-  }
-}
-
 void TMainForm1::Timer1Timer() {
   Refresh_All_Drives();
   Spinner_Label->setText(QString::fromStdString(
@@ -388,65 +358,6 @@ bool TMainForm1::eventFilter(QObject* watched, QEvent* event) {
     Guarded([this] { Refresh_All_Drives(); });
   }
   return true;
-}
-
-// --- the rows as the refresh pass sees them ---
-
-QWidget* TMainForm1::Row_Control_Widget(int row, monitor::Row_Control control) const {
-  const std::size_t i = static_cast<std::size_t>(row - 1);
-  switch (control) {
-    case monitor::Row_Control::Label: return labels_.at(i);
-    case monitor::Row_Control::Gauge: return gauges_.at(i);
-    case monitor::Row_Control::Free: break;
-  }
-  return frees_.at(i);
-}
-
-void TMainForm1::Set_Visible(int row, monitor::Row_Control control, bool visible) {
-  pending_visible_.at(static_cast<std::size_t>(row - 1))[static_cast<std::size_t>(control)] = visible;
-}
-
-void TMainForm1::Set_Caption(int row, monitor::Row_Control control, std::string_view caption) {
-  auto* label = static_cast<QLabel*>(Row_Control_Widget(row, control));
-  const QString text = QString::fromUtf8(caption.data(), static_cast<int>(caption.size()));
-  if (label->text() == text) return;
-  label->setText(text);
-  label->adjustSize();  // the labels grow and shrink with their text
-}
-
-int TMainForm1::Set_Gauge_Progress(int row, int value) {
-  return gauges_.at(static_cast<std::size_t>(row - 1))->Set_Progress(value);
-}
-
-void TMainForm1::Set_Bar_Color(int row, monitor::Bar_Color color) {
-  gauges_.at(static_cast<std::size_t>(row - 1))->Set_Bar_Color(Color_Of(color));
-}
-
-int TMainForm1::Gauge_Top(int row) const { return gauges_.at(static_cast<std::size_t>(row - 1))->y(); }
-
-int TMainForm1::Gauge_Height(int row) const {
-  return gauges_.at(static_cast<std::size_t>(row - 1))->height();
-}
-
-int TMainForm1::Client_Height() const { return height() - Menu_Height(); }
-
-void TMainForm1::Set_Client_Height(int h) { resize(width(), Menu_Height() + h); }
-
-void TMainForm1::Set_Client_Width(int requested) {
-  // A width from a hand-edited file is kept within what a window can be: wide
-  // enough for its menu, no wider than a window system allows.
-  const int w = std::clamp(requested, minimumWidth(), kMaxClientWidth);
-  const int client = Client_Height();
-  resize(w, height());
-  resize(w, Menu_Height() + client);  // a wrapped menu bar does not eat the rows
-}
-
-int TMainForm1::Drive_Limit() const { return options_ ? options_->Drive_Limit() : 0; }
-
-bool TMainForm1::Show_Total() const { return options_ && options_->Show_Total(); }
-
-void TMainForm1::Set_Show_Total(bool on) {
-  if (options_) options_->Set_Show_Total(on);
 }
 
 }  // namespace keldra::ui
