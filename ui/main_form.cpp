@@ -216,7 +216,11 @@ QPoint TMainForm1::Frame_Position() const {
   return frame_target_ ? *frame_target_ : frameGeometry().topLeft();
 }
 
-void TMainForm1::Move_Frame(QPoint p) {
+void TMainForm1::Move_Frame(QPoint requested) {
+  // Kept as stored, off any screen if need be, but within the coordinates a window
+  // system can place a window at (X11's are 16-bit); past them Qt's own arithmetic
+  // overflows.
+  const QPoint p(std::clamp(requested.x(), -32768, 32767), std::clamp(requested.y(), -32768, 32767));
   frame_target_ = p;
   // Before the first show, move() records a frame position that Qt honours when it
   // maps the window. Once shown, the platform window places the outer frame; a plain

@@ -46,6 +46,10 @@ TEST_F(Bad_Input_Test, APositionFarOffEveryScreenIsKeptAsStored) {
   Show("[keldra]\nwindow_top_posn=-20000\nwindow_left_posn=30000\n");
   EXPECT_EQ(form->Window_Top(), -20000);
   EXPECT_EQ(form->Window_Left(), 30000);
+  Write_Settings("[keldra]\nwindow_top_posn=-2147483648\nwindow_left_posn=2147483647\n");
+  form->FormShow();
+  EXPECT_EQ(form->Window_Top(), -32768) << "as far as a window system reaches";
+  EXPECT_EQ(form->Window_Left(), 32767);
 }
 
 // Counts paints of every row control.
