@@ -2,6 +2,8 @@
 // drives.ini, against real filesystems.
 #include <sys/statvfs.h>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "monitor/percent_free.h"
@@ -28,6 +30,25 @@ std::string Expected_Row(const std::string& label, const std::string& dir) {
 class Report_Test : public ::testing::Test {
  protected:
   void SetUp() override { report = Install_Report(dir.Path()); }
+  // Runs the report until its rows for shared volumes (whose free space other
+  // processes change under us) match the figures taken just before or just after.
+  // `matched` is the expected text the output began with ("" when none did).
+  Run_Result Run_Matching(const std::function<std::string()>& expected) {
+    Run_Result r;
+    auto begins = [&](const std::string& e) { return r.out.compare(0, e.size(), e) == 0; };
+    for (int attempt = 0; attempt < 5; ++attempt) {
+      const std::string before = expected();
+      r = Run();
+      const std::string after = expected();
+      if (begins(before) || begins(after)) {
+        matched = begins(before) ? before : after;
+        return r;
+      }
+    }
+    matched.clear();
+    return r;
+  }
+  std::string matched;
   Run_Result Run(std::vector<std::string> extra = {}) {
     std::vector<std::string> argv{report};
     argv.insert(argv.end(), extra.begin(), extra.end());
@@ -38,9 +59,9 @@ class Report_Test : public ::testing::Test {
 };
 
 TEST_F(Report_Test, WithNoSettingsItShowsDriveCAsStatvfsOfRootGivesIt) {
-  const Run_Result r = Run();
+  const Run_Result r = Run_Matching([] { return Expected_Row("C:", "/") + "\n"; });
   EXPECT_EQ(r.exit_code, 0) << r.err;
-  EXPECT_EQ(r.out, Expected_Row("C:", "/") + "\n");
+  EXPECT_EQ(r.out, matched) << "statvfs of / gives " << Expected_Row("C:", "/");
   EXPECT_EQ(r.err, "");
   EXPECT_FALSE(Exists(dir / "keldra.ini")) << "reading never creates the settings file";
 }
@@ -49,13 +70,15 @@ TEST_F(Report_Test, PinnedDirectoriesTheTotalAndADirectoryThatIsNotThere) {
   Write_File(dir / "keldra.ini",
              "[Keldra]\nDRIVE_BEING_MONITORED_LETTERS=cmq\nShow_Total_of_All_Drives_CheckBox=0x1\n");
   Write_File(dir / "drives.ini", "[drives]\nM=" + dir.Path() + "/nowhere\nq=/tmp\njunk\n");
-  const Run_Result r = Run();
+  const Run_Result r = Run_Matching([] {
+    const std::string c = Expected_Row("C:", "/"), q = Expected_Row("Q:", "/tmp");
+    return c + "\n" + "M:\t100\tred\t0\n" + q + "\n";  // the total line is checked apart
+  });
   ASSERT_EQ(r.exit_code, 0) << r.err;
   const auto lines = Split_Lines(r.out);
   ASSERT_EQ(lines.size(), 4u) << r.out;
-  EXPECT_EQ(lines[0], Expected_Row("C:", "/"));
+  EXPECT_FALSE(matched.empty()) << r.out;
   EXPECT_EQ(lines[1], "M:\t100\tred\t0");
-  EXPECT_EQ(lines[2], Expected_Row("Q:", "/tmp"));
   const auto total = Split_Tabs(lines[3]);
   ASSERT_EQ(total.size(), 4u);
   EXPECT_EQ(total[0], "Tot:");
@@ -63,9 +86,10 @@ TEST_F(Report_Test, PinnedDirectoriesTheTotalAndADirectoryThatIsNotThere) {
 
 TEST_F(Report_Test, ABadLetterPrintsTheRowsBeforeItThenTheErrorAndFails) {
   Write_File(dir / "keldra.ini", "[keldra]\ndrive_being_monitored_letters=C\\D\n");
-  const Run_Result r = Run();
+  const Run_Result r = Run_Matching([] { return Expected_Row("C:", "/") + "\n"; });
   EXPECT_EQ(r.exit_code, 1);
-  EXPECT_EQ(r.out, Expected_Row("C:", "/") + "\n");
+  EXPECT_EQ(r.out, matched);
+  EXPECT_FALSE(matched.empty());
   EXPECT_EQ(r.err, "'' is not a valid integer value.\n");
 }
 
@@ -74,9 +98,9 @@ TEST_F(Report_Test, GarbageSettingsMeanDefaults) {
   for (int i = 0; i < 5000; ++i) garbage.push_back(static_cast<char>((i * 7919) % 256));
   Write_File(dir / "keldra.ini", garbage);
   Write_File(dir / "drives.ini", garbage);
-  const Run_Result r = Run();
+  const Run_Result r = Run_Matching([] { return Expected_Row("C:", "/") + "\n"; });
   EXPECT_EQ(r.exit_code, 0) << r.err;
-  EXPECT_EQ(r.out, Expected_Row("C:", "/") + "\n");
+  EXPECT_EQ(r.out, matched) << "statvfs of / gives " << Expected_Row("C:", "/");
 }
 
 TEST_F(Report_Test, AnEmptyLetterListShowsNothing) {
