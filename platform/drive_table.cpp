@@ -14,14 +14,4 @@ const char* Drive_Type_Name(Drive_Type type) {
   return "missing";
 }
 
-std::uint32_t Logical_Drive_Mask(const std::vector<Drive_Entry>& drives) {
-  std::uint32_t mask = 0;
-  for (const Drive_Entry& d : drives) {
-    if (d.type != Drive_Type::Missing && d.letter >= 'A' && d.letter <= 'Z') {
-      mask |= 1u << (d.letter - 'A');
-    }
-  }
-  return mask;
-}
-
 }  // namespace keldra::platform

@@ -37,7 +37,4 @@ class Drive_Table {
   virtual std::optional<std::string> Drive_Form(const std::string& path) const = 0;
 };
 
-// Bit n set for each present letter 'A' + n, like the system's logical-drive mask.
-std::uint32_t Logical_Drive_Mask(const std::vector<Drive_Entry>& drives);
-
 }  // namespace keldra::platform
