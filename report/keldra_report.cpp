@@ -10,9 +10,8 @@
 #include "monitor/disk_queries.h"
 #include "monitor/refresh_pass.h"
 #include "platform/keldra_error.h"
-#include "platform/linux/linux_disk_space.h"
-#include "platform/linux/linux_drive_table.h"
 #include "platform/module_path.h"
+#include "platform/platform_services.h"
 #include "platform/regional.h"
 #include "report/report_rows.h"
 #include "settings/profile_values.h"
@@ -42,17 +41,16 @@ int Run(int argc, char** argv) {
   }
   const std::string exe = platform::Module_File_Name();
   const std::string folder = platform::Directory_With_Separator(exe);
-  platform::linux_impl::Linux_Drive_Table table(folder + "drives.ini");
-  if (drives_only) return Print_Drives(table);
+  platform::Platform_Services os = platform::Make_Platform_Services(folder);
+  if (drives_only) return Print_Drives(*os.drives);
 
   const std::string ini = settings::Settings_File_Path(exe);
   report::Report_Rows rows(
       settings::Upper_Case_Ascii(
           settings::Read_String_Setting(ini, settings::Key_Drive_Letters, "c")),
       settings::Read_Boolean_Setting(ini, settings::Key_Show_Total));
-  platform::linux_impl::Linux_Disk_Space disk(table);
-  platform::Remembered_Error_Mode error_mode;
-  monitor::Disk_Queries queries(disk, error_mode, platform::Decimal_Separator_From_Environment());
+  monitor::Disk_Queries queries(*os.disk, *os.error_mode,
+                                platform::Decimal_Separator_From_Environment());
   try {
     monitor::Refresh_All_Drives(rows, rows, queries);
   } catch (const Keldra_Error& e) {

@@ -9,13 +9,9 @@
 #include <string>
 
 #include "monitor/disk_queries.h"
-#include "platform/error_mode.h"
-#include "platform/linux/linux_disk_space.h"
-#include "platform/linux/linux_drive_table.h"
-#include "platform/linux/linux_registry.h"
 #include "platform/module_path.h"
+#include "platform/platform_services.h"
 #include "platform/regional.h"
-#include "platform/launcher.h"
 #include "ui/keldra_windows.h"
 #include "ui/qt_message_boxes.h"
 
@@ -58,18 +54,14 @@ int main(int argc, char** argv) {
   const std::string separator = platform::Decimal_Separator_From_Environment();
   QApplication app(argc, argv);
 
-  platform::linux_impl::Linux_Drive_Table table(folder + "drives.ini");
-  platform::linux_impl::Linux_Disk_Space disk(table);
-  platform::Remembered_Error_Mode error_mode;
-  monitor::Disk_Queries queries(disk, error_mode, separator);
+  platform::Platform_Services os = platform::Make_Platform_Services(folder);
+  monitor::Disk_Queries queries(*os.disk, *os.error_mode, separator);
   ui::Qt_Message_Boxes boxes;
-  platform::linux_impl::Linux_Registry registry(
-      platform::linux_impl::Autostart_Folder_From_Environment());
-  platform::Linux_Launcher launcher;
   ui::Desktop_Window_Stacking stacking;
 
-  ui::Keldra_Windows windows({queries, table, boxes, registry, launcher, stacking, executable,
-                              separator, ui::System_Year, ui::System_Memory_Free_Percent});
+  ui::Keldra_Windows windows({queries, *os.drives, boxes, *os.registry, *os.launcher, stacking,
+                              executable, separator, ui::System_Year,
+                              ui::System_Memory_Free_Percent});
   windows.MainForm1->show();
   // For the start-up benchmark: leave once the first pass is on screen, as the
   // toolkit's floor program does after its one label.

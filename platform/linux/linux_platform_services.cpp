@@ -1,0 +1,20 @@
+#include "platform/linux/linux_disk_space.h"
+#include "platform/linux/linux_drive_table.h"
+#include "platform/linux/linux_registry.h"
+#include "platform/platform_services.h"
+
+namespace keldra::platform {
+
+Platform_Services Make_Platform_Services(const std::string& executable_folder) {
+  Platform_Services s;
+  auto table = std::make_unique<linux_impl::Linux_Drive_Table>(executable_folder + "drives.ini");
+  s.disk = std::make_unique<linux_impl::Linux_Disk_Space>(*table);
+  s.drives = std::move(table);
+  s.error_mode = std::make_unique<Remembered_Error_Mode>();
+  s.registry =
+      std::make_unique<linux_impl::Linux_Registry>(linux_impl::Autostart_Folder_From_Environment());
+  s.launcher = std::make_unique<Linux_Launcher>();
+  return s;
+}
+
+}  // namespace keldra::platform

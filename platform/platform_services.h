@@ -1,0 +1,27 @@
+#pragma once
+// Every service Keldra asks of the operating system, made once in main() for the
+// system it runs on and handed to whatever needs it.
+#include <memory>
+#include <string>
+
+#include "platform/disk_space.h"
+#include "platform/drive_table.h"
+#include "platform/error_mode.h"
+#include "platform/launcher.h"
+#include "platform/registry.h"
+
+namespace keldra::platform {
+
+struct Platform_Services {
+  std::unique_ptr<Drive_Table> drives;  // before disk, which asks it for directories
+  std::unique_ptr<Disk_Space> disk;
+  std::unique_ptr<Error_Mode> error_mode;
+  std::unique_ptr<Registry> registry;
+  std::unique_ptr<Launcher> launcher;
+};
+
+// The services of this system for a program living in executable_folder (with its
+// trailing separator), where drives.ini is kept.
+Platform_Services Make_Platform_Services(const std::string& executable_folder);
+
+}  // namespace keldra::platform
