@@ -82,7 +82,6 @@ void TAboutBox::Create_Controls() {
   Vantrel_Logo_Banner_Image = new Click_Label("", GroupBox2, [this] { WEB_ButtonClick(); });
   Vantrel_Logo_Banner_Image->setObjectName("Vantrel_Logo_Banner_Image");
   Vantrel_Logo_Banner_Image->setGeometry(2, 8, 611, 67);
-  Vantrel_Logo_Banner_Image->setPixmap(Banner_Picture());
   Vantrel_Logo_Banner_Image->setScaledContents(true);
 
   GroupBox1 = new QGroupBox(this);
@@ -139,7 +138,6 @@ void TAboutBox::Create_Controls() {
   PayPal_Donations_Label->setWordWrap(true);
   Blue(PayPal_Donations_Label);
   PayPal_Image = click_label("PayPal_Image", "", {532, 166, 62, 31}, [this] { PayPal_Donations_LabelClick(); });
-  PayPal_Image->setPixmap(Donation_Button_Picture());
 
   Comments_Label = label("Comments_Label", "", {205, 230, 225, 18});
   Comments_Label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -166,17 +164,12 @@ void TAboutBox::Create_Controls() {
   PayPal_WEB_Address_Label->hide();
 
   Label3 = label("Label3", "Free System Resources :", {23, 308, 150, 18});
-  Label3->adjustSize();
   Free_Resources_Label = label("Free_Resources_Label", "Free %", {179, 308, 60, 18});
 
   OKButton = new QPushButton("OK", g);
   OKButton->setObjectName("OKButton");
   OKButton->setGeometry(257, 288, 100, 48);
   OKButton->setFont(Times_Font(19, true));
-  QIcon glyph;
-  glyph.addPixmap(Ok_Glyph(true), QIcon::Normal);
-  glyph.addPixmap(Ok_Glyph(false), QIcon::Disabled);
-  OKButton->setIcon(glyph);
   OKButton->setIconSize(QSize(18, 19));
   OKButton->setDefault(true);
   connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
@@ -186,7 +179,6 @@ void TAboutBox::Create_Controls() {
   Bevel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
   Bevel3->setGeometry(448, 288, 157, 48);
   Badge_Logo = click_label("Badge_Logo", "", {452, 292, 149, 41}, [this] { WEB_ButtonClick(); });
-  Badge_Logo->setPixmap(Badge_Picture());
   Badge_Logo->setScaledContents(true);
   Badge_Logo->setToolTip("Hey, don't poke me there !!");
   Badge_Label = click_label("Badge_Label", "Full of free space", {458, 296, 98, 32},
@@ -232,7 +224,23 @@ void TAboutBox::Fill_About_Box_Texts(TMainForm1& main, Application_Title& title)
   setToolTip(QString());
 }
 
+void TAboutBox::Draw_Artwork() {
+  // Drawn when the box is first shown rather than at start-up: nothing of it is
+  // seen before, and its fonts would only slow the main window's first appearance.
+  if (artwork_drawn_) return;
+  artwork_drawn_ = true;
+  Vantrel_Logo_Banner_Image->setPixmap(Banner_Picture());
+  PayPal_Image->setPixmap(Donation_Button_Picture());
+  Badge_Logo->setPixmap(Badge_Picture());
+  QIcon glyph;
+  glyph.addPixmap(Ok_Glyph(true), QIcon::Normal);
+  glyph.addPixmap(Ok_Glyph(false), QIcon::Disabled);
+  OKButton->setIcon(glyph);
+  Label3->adjustSize();
+}
+
 void TAboutBox::showEvent(QShowEvent* event) {
+  Draw_Artwork();
   // Centred whenever shown.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();

@@ -84,7 +84,9 @@ class TAboutBox : public QDialog {
 
  private:
   void Create_Controls();
+  void Draw_Artwork();
   Services services_;
+  bool artwork_drawn_ = false;
   std::mt19937 random_;
 };
 

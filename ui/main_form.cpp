@@ -123,8 +123,7 @@ void TMainForm1::Create_Rows() {
       w->hide();
       w->installEventFilter(this);
     }
-    label->adjustSize();
-    free->adjustSize();
+    // Their design sizes until a pass gives them a caption, when they grow with it.
   }
 
   Spinner_Label = new QLabel("=", Client_Area);

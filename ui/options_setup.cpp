@@ -26,6 +26,7 @@ QLabel* Text(QWidget* parent, const QString& text, int left, int top, const QFon
   label->setFont(font);
   label->move(left, top);
   label->adjustSize();
+  label->show();
   return label;
 }
 
@@ -54,7 +55,6 @@ TOptions_Setup::TOptions_Setup(const platform::Drive_Table& table, platform::Mes
   pal.setColor(QPalette::Window, pal.color(QPalette::Button));
   setPalette(pal);
   setAutoFillBackground(true);
-  Create_Fixed_Texts();
   Create_Controls(decimal_separator);
 }
 
@@ -66,6 +66,8 @@ void TOptions_Setup::Create_Fixed_Texts() {
     auto* f = new QFrame(this);
     f->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     f->setGeometry(r);
+    f->lower();
+    f->show();
   }
   const QFont dialog_font = font();
   Text(this, "Drives being Monitored :", 232, 16, dialog_font);
@@ -73,6 +75,7 @@ void TOptions_Setup::Create_Fixed_Texts() {
   hint->setGeometry(364, 56, 81, 91);
   hint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   hint->setWordWrap(true);
+  hint->show();
   // The arrow runs from the Add button to the list; the stand-in face is wider than
   // the one it replaces, so its letters close up until the head meets the list.
   QFont arrow_font = System_Font(35, true);
@@ -221,6 +224,11 @@ void TOptions_Setup::FormActivate() { limit_text_ = QString::number(Drive_Limit(
 
 void TOptions_Setup::showEvent(QShowEvent* event) {
   DriveComboBox1->Ensure_Filled();
+  if (!shown_before_) {
+    // The fixed texts and frames are made when first needed: their large fonts
+    // would only slow the main window's first appearance.
+    Create_Fixed_Texts();
+  }
   FormActivate();  // activation follows at once; the limit text must not wait for it
   if (!shown_before_) {
     shown_before_ = true;
