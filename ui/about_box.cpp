@@ -110,7 +110,6 @@ void TAboutBox::Create_Controls() {
   Vantrel_Logo_GIFImage = new Animated_Picture(g);
   Vantrel_Logo_GIFImage->setObjectName("Vantrel_Logo_GIFImage");
   Vantrel_Logo_GIFImage->setGeometry(12, 16, 173, 165);
-  Vantrel_Logo_GIFImage->Load(Logo_Gif_Resource());
   connect(Vantrel_Logo_GIFImage, &Animated_Picture::Clicked, this, [this] { WEB_ButtonClick(); });
 
   Quote_From_Vantrel_Label = label("Quote_From_Vantrel_Label", "Quote_From_Vantrel_Label", {8, 184, 181, 119});
@@ -229,6 +228,7 @@ void TAboutBox::Draw_Artwork() {
   // seen before, and its fonts would only slow the main window's first appearance.
   if (artwork_drawn_) return;
   artwork_drawn_ = true;
+  Vantrel_Logo_GIFImage->Load(Logo_Gif_Resource());
   Vantrel_Logo_Banner_Image->setPixmap(Banner_Picture());
   PayPal_Image->setPixmap(Donation_Button_Picture());
   Badge_Logo->setPixmap(Badge_Picture());

@@ -39,6 +39,13 @@ void Black_Text(QWidget* w) {
 // The letters are bytes; Latin-1 keeps every byte as one list entry and back.
 QString Entry_Of(char c) { return QString(QChar(static_cast<unsigned char>(c))); }
 
+// Entries are 16 pixels high.
+void Add_Entry(QListWidget* list, const QString& text) {
+  auto* item = new QListWidgetItem(text);
+  item->setSizeHint(QSize(0, 16));
+  list->addItem(item);
+}
+
 }  // namespace
 
 TOptions_Setup::TOptions_Setup(const platform::Drive_Table& table, platform::Message_Boxes& boxes,
@@ -108,7 +115,6 @@ void TOptions_Setup::Create_Controls(const std::string& decimal_separator) {
   ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
   ListBox1->setSortingEnabled(true);
   ListBox1->setUniformItemSizes(true);
-  ListBox1->setStyleSheet("QListWidget::item { height: 16px; }");
   ListBox1->installEventFilter(this);
   // A click, or a move of the selection from the keyboard, offers to remove.
   connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
@@ -178,7 +184,7 @@ void TOptions_Setup::Fill_Options_Dialog(const settings::Settings_Holder& main) 
   SpinEdit1->Set_Value(static_cast<int>(std::min<std::uint32_t>(main.Timer_Interval() / 1000, 1000)));
   const std::string letters = main.Monitored_Drive_Letters();
   const std::size_t last = static_cast<std::size_t>(Drive_Limit()) + 1;
-  for (std::size_t i = 0; i < letters.size() && i < last; ++i) ListBox1->addItem(Entry_Of(letters[i]));
+  for (std::size_t i = 0; i < letters.size() && i < last; ++i) Add_Entry(ListBox1, Entry_Of(letters[i]));
 }
 
 void TOptions_Setup::Read_Options_Dialog(settings::Settings_Holder& main) {
@@ -208,7 +214,7 @@ void TOptions_Setup::AddButtonClick() {
                         platform::Button_OK, platform::Button_OK, platform::Button_OK);
     return;
   }
-  ListBox1->addItem(letter);
+  Add_Entry(ListBox1, letter);
 }
 
 void TOptions_Setup::ListBox1Click() {
