@@ -19,6 +19,18 @@ const char* Bar_Color_Name(Bar_Color color);
 // The colour of a gauge showing p percent used: red above 95, yellow from 85.
 Bar_Color Bar_Color_For(int percent_used);
 
+// What one row shows, for the views that keep rows as data rather than widgets:
+// keldra-report's and the tests'.
+struct Drive_Row_State {
+  bool label_visible = false;
+  bool gauge_visible = false;
+  bool free_visible = false;
+  std::string label = "?";
+  std::string free = "??";
+  int gauge = 100;
+  Bar_Color color = Bar_Color::Lime;
+};
+
 class Drive_Rows {
  public:
   virtual ~Drive_Rows() = default;

@@ -30,15 +30,7 @@ class Report_Rows final : public monitor::Drive_Rows, public monitor::Refresh_In
   std::string Shown_Rows() const;
 
  private:
-  struct Row {
-    bool label_visible = false;
-    bool gauge_visible = false;
-    bool free_visible = false;
-    std::string label = "?";
-    std::string free = "??";
-    int gauge = 100;
-    monitor::Bar_Color color = monitor::Bar_Color::Lime;
-  };
+  using Row = monitor::Drive_Row_State;
   Row& At(int row) { return rows_.at(static_cast<std::size_t>(row - 1)); }
 
   std::array<Row, monitor::Drive_Row_Count> rows_;

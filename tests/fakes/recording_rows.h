@@ -11,15 +11,7 @@ namespace keldra::test {
 
 class Recording_Rows final : public monitor::Drive_Rows, public monitor::Refresh_Inputs {
  public:
-  struct Row {
-    bool label_visible = false;
-    bool gauge_visible = false;
-    bool free_visible = false;
-    std::string label = "?";
-    std::string free = "??";
-    int gauge = 100;
-    monitor::Bar_Color color = monitor::Bar_Color::Lime;
-  };
+  using Row = monitor::Drive_Row_State;
 
   void Set_Visible(int row, monitor::Row_Control control, bool visible) override;
   void Set_Caption(int row, monitor::Row_Control control, std::string_view caption) override;
