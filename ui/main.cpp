@@ -52,6 +52,9 @@ int main(int argc, char** argv) {
   if (!Has_Display()) return Without_Display(folder);
 
   const std::string separator = platform::Decimal_Separator_From_Environment();
+  // The client area is a native window of its own (so that it can be measured from
+  // outside); its siblings, the menu bar among them, need not be.
+  QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
   QApplication app(argc, argv);
 
   platform::Platform_Services os = platform::Make_Platform_Services(folder);
