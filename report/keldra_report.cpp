@@ -44,11 +44,10 @@ int Run(int argc, char** argv) {
   platform::Platform_Services os = platform::Make_Platform_Services(folder);
   if (drives_only) return Print_Drives(*os.drives);
 
-  const std::string ini = settings::Settings_File_Path(exe);
+  const settings::Settings_Text ini(settings::Settings_File_Path(exe));
   report::Report_Rows rows(
-      settings::Upper_Case_Ascii(
-          settings::Read_String_Setting(ini, settings::Key_Drive_Letters, "c")),
-      settings::Read_Boolean_Setting(ini, settings::Key_Show_Total));
+      settings::Upper_Case_Ascii(ini.String(settings::Key_Drive_Letters, "c")),
+      ini.Boolean(settings::Key_Show_Total));
   monitor::Disk_Queries queries(*os.disk, *os.error_mode,
                                 platform::Decimal_Separator_From_Environment());
   try {

@@ -4,8 +4,6 @@
 #include <vector>
 
 #include "platform/keldra_error.h"
-#include "platform/file_system.h"
-#include "settings/ini_text.h"
 #include "settings/profile_file.h"
 #include "settings/profile_values.h"
 #include "settings/settings_file.h"
@@ -14,24 +12,17 @@ namespace keldra::settings {
 
 void Load_Settings(Settings_Holder& h, const std::string& path) {
   // One read of the file serves all eight keys: a huge or slow file costs once.
-  const platform::File_Text file = platform::Read_Text_File(path);
-  const std::string_view text =
-      file.status == platform::Read_Status::Ok ? std::string_view(file.text) : std::string_view();
-  auto integer = [&](std::string_view key, std::int32_t default_value) {
-    const auto value = Ini_Find_Value(text, Settings_Section, key);
-    return value ? Str_To_Int_Def(*value, default_value) : default_value;
-  };
-  h.Set_Window_Top(integer(Key_Window_Top, 50));
-  h.Set_Window_Left(integer(Key_Window_Left, 50));
-  h.Set_Client_Width(integer(Key_Client_Width, 189));
+  const Settings_Text file(path);
+  h.Set_Window_Top(file.Integer(Key_Window_Top, 50));
+  h.Set_Window_Left(file.Integer(Key_Window_Left, 50));
+  h.Set_Client_Width(file.Integer(Key_Client_Width, 189));
   // The interval is unsigned; a negative value from a hand-edited file arrives as
   // its 32-bit pattern, exactly as the timer would take it.
-  h.Set_Timer_Interval(static_cast<std::uint32_t>(integer(Key_Timer_Interval, 30000)));
-  h.Set_Monitored_Drive_Letters(
-      Upper_Case_Ascii(Ini_Find_Value(text, Settings_Section, Key_Drive_Letters).value_or("c")));
-  h.Set_Show_Total(integer(Key_Show_Total, 0) != 0);
-  h.Set_Always_On_Top_Mark(integer(Key_Always_On_Top, 0) != 0);
-  h.Set_Auto_Run_Mark(integer(Key_Auto_Run, 0) != 0);
+  h.Set_Timer_Interval(static_cast<std::uint32_t>(file.Integer(Key_Timer_Interval, 30000)));
+  h.Set_Monitored_Drive_Letters(Upper_Case_Ascii(file.String(Key_Drive_Letters, "c")));
+  h.Set_Show_Total(file.Boolean(Key_Show_Total));
+  h.Set_Always_On_Top_Mark(file.Boolean(Key_Always_On_Top));
+  h.Set_Auto_Run_Mark(file.Boolean(Key_Auto_Run));
 }
 
 void Save_Settings(const Settings_Holder& h, const std::string& path) {

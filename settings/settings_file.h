@@ -2,6 +2,7 @@
 // keldra.ini: where it lives, its section and keys, and how each kind of value is
 // read from it.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,23 @@ inline constexpr std::string_view Key_Auto_Run = "Auto_Run_at_Windows_Startup_Op
 // The settings file beside the executable, whatever the executable is called.
 std::string Settings_File_Path(const std::string& executable_path);
 
+// The settings file read once, for looking up several keys in it: a load costs
+// one read however many keys it takes. A missing or unreadable file has no keys.
+class Settings_Text {
+ public:
+  explicit Settings_Text(const std::string& path);
+  // The default when missing, empty or not an integer.
+  std::int32_t Integer(std::string_view key, std::int32_t default_value) const;
+  // An integer, non-zero meaning true, default false.
+  bool Boolean(std::string_view key) const;
+  // The default only when the key is missing.
+  std::string String(std::string_view key, std::string_view default_value) const;
+
+ private:
+  std::string text_;
+};
+
+// One-key reads of the file.
 // An integer key: the default when missing, empty or not an integer.
 std::int32_t Read_Integer_Setting(const std::string& path, std::string_view key,
                                   std::int32_t default_value);

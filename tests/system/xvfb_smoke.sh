@@ -68,6 +68,14 @@ wait_for_window() {
   echo "$id"
 }
 
+# Chooses a menu item from the keyboard, as a user does: Alt+menu, then the item.
+menu_command() {
+  xdotool windowactivate --sync "$win" >/dev/null 2>&1
+  xdotool key --clearmodifiers "alt+$1"
+  sleep 0.3
+  xdotool key "$2"
+}
+
 client_area_of() { xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
 
 start_keldra() {
@@ -108,22 +116,15 @@ pos="$(frame_position)"
 import -window root "$shots/keldra-smoke-main.png" || fail "screenshot failed"
 
 xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && fail "keep-above before it was asked for"
-xdotool windowactivate --sync "$win" >/dev/null 2>&1
-xdotool key --clearmodifiers alt+f
-sleep 0.3
-xdotool key a
+menu_command f a
 sleep 0.5
 xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "&Always On Top did not set _NET_WM_STATE_ABOVE: $(xprop -id "$win" _NET_WM_STATE)"
-xdotool key --clearmodifiers alt+f
-sleep 0.3
-xdotool key a
+menu_command f a
 sleep 0.5
 xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && fail "a second &Always On Top left the window above"
 
 # The options dialog, as a user opens it.
-xdotool key --clearmodifiers alt+f
-sleep 0.3
-xdotool key s
+menu_command f s
 dialog="$(wait_for_window 'Keldra Options Setup :')"
 [ -n "$dialog" ] || fail "the options dialog did not open"
 sleep 0.5
@@ -136,10 +137,7 @@ sleep 0.5
 [ -z "$(xdotool search --onlyvisible --name 'Keldra Options Setup :' 2>/dev/null)" ] || fail "the options dialog did not close"
 
 # The About box, from the Help menu.
-xdotool windowactivate --sync "$win" >/dev/null 2>&1
-xdotool key --clearmodifiers alt+h
-sleep 0.3
-xdotool key a
+menu_command h a
 about="$(wait_for_window 'About Keldra v3.6f')"
 [ -n "$about" ] || fail "the About box did not open"
 sleep 0.7
@@ -151,10 +149,7 @@ sleep 0.5
 [ -z "$(xdotool search --onlyvisible --name 'About Keldra v3.6f' 2>/dev/null)" ] || fail "Escape did not close the About box"
 
 # Closing as a user does: File > Exit.
-xdotool windowactivate --sync "$win" >/dev/null 2>&1
-xdotool key --clearmodifiers alt+f
-sleep 0.3
-xdotool key x
+menu_command f x
 for _ in $(seq 50); do kill -0 "$keldra_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$keldra_pid" 2>/dev/null && fail "keldra did not exit after File > Exit"
 wait "$keldra_pid"
