@@ -6,7 +6,7 @@
 namespace keldra::extras {
 
 void View_File_In_Notepad(Document_Context& ctx, const std::string& path) {
-  const std::string viewer = ctx.launcher.Find_Program("xdg-open");
+  const std::string viewer = ctx.launcher.Document_Viewer();
   if (viewer.empty()) {
     ctx.boxes.Inform("Windows Notepad could not be found.");
     return;
@@ -15,7 +15,7 @@ void View_File_In_Notepad(Document_Context& ctx, const std::string& path) {
     ctx.boxes.Inform("No Log File to View.");
     return;
   }
-  ctx.launcher.Start_Detached(viewer, {path});  // a failed start reports nothing
+  ctx.launcher.View_Document(viewer, path);  // a failed start reports nothing
 }
 
 std::string Readme_Path(const std::string& executable_path) {

@@ -14,10 +14,10 @@ struct Document_Context {
   std::string executable_path;
 };
 
-// The viewer is the desktop's opener, xdg-open, found on PATH. Missing: "Windows
-// Notepad could not be found." (tested first); an empty path: "No Log File to
-// View."; otherwise the viewer starts with the path as its one argument. A path of
-// any length goes through whole: no command line is built, so none can be too long.
+// The viewer is the system's (Notepad in the Windows folder, the desktop's opener
+// elsewhere). Missing: "Windows Notepad could not be found." (tested first); an
+// empty path: "No Log File to View."; otherwise the viewer starts on the path. A
+// path of any length goes through whole.
 void View_File_In_Notepad(Document_Context& ctx, const std::string& path);
 
 // "<folder>/<executable name up to its first '.'>.txt"

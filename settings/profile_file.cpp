@@ -14,6 +14,17 @@ std::string Get_Private_Profile_String(std::string_view section, std::string_vie
   return std::string(default_value.substr(0, Max_Profile_Value));
 }
 
+Profile_Reader::Profile_Reader(const std::string& path) : path_(path) {
+  platform::File_Text file = platform::Read_Text_File(path);
+  if (file.status == platform::Read_Status::Ok) text_ = std::move(file.text);
+}
+
+std::string Profile_Reader::Get(std::string_view section, std::string_view key,
+                                std::string_view default_value) const {
+  if (auto value = Ini_Find_Value(text_, section, key)) return *value;
+  return std::string(default_value.substr(0, Max_Profile_Value));
+}
+
 bool Write_Private_Profile_String(std::string_view section, std::string_view key,
                                   std::string_view value, const std::string& path) {
   return Write_Private_Profile_Strings(section, {{key, std::string(value)}}, path);

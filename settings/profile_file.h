@@ -1,6 +1,8 @@
 #pragma once
 // The profile calls on an INI file: read one value, write one value. Each call
-// opens, uses and lets go of the file within itself.
+// opens, uses and lets go of the file within itself. Where the system has its own
+// profile calls they are these (its platform folder implements this header);
+// elsewhere Keldra's own INI engine stands in, with the same rules.
 #include <string>
 #include <string_view>
 #include <utility>
@@ -24,5 +26,18 @@ bool Write_Private_Profile_String(std::string_view section, std::string_view key
 bool Write_Private_Profile_Strings(
     std::string_view section, const std::vector<std::pair<std::string_view, std::string>>& values,
     const std::string& path);
+
+// Several lookups in one file: Keldra's engine reads the file once for all of
+// them; the system's own calls keep their own cache.
+class Profile_Reader {
+ public:
+  explicit Profile_Reader(const std::string& path);
+  std::string Get(std::string_view section, std::string_view key,
+                  std::string_view default_value) const;
+
+ private:
+  std::string path_;
+  std::string text_;
+};
 
 }  // namespace keldra::settings

@@ -1,8 +1,6 @@
 #include "settings/settings_file.h"
 
 #include "platform/module_path.h"
-#include "platform/file_system.h"
-#include "settings/ini_text.h"
 #include "settings/profile_values.h"
 
 namespace keldra::settings {
@@ -11,21 +9,18 @@ std::string Settings_File_Path(const std::string& executable_path) {
   return platform::Directory_With_Separator(executable_path) + std::string(Settings_File_Name);
 }
 
-Settings_Text::Settings_Text(const std::string& path) {
-  platform::File_Text file = platform::Read_Text_File(path);
-  if (file.status == platform::Read_Status::Ok) text_ = std::move(file.text);
-}
+Settings_Text::Settings_Text(const std::string& path) : file_(path) {}
 
 std::int32_t Settings_Text::Integer(std::string_view key, std::int32_t default_value) const {
-  const std::optional<std::string> value = Ini_Find_Value(text_, Settings_Section, key);
-  return value ? Str_To_Int_Def(*value, default_value) : default_value;
+  // A missing key reads as the default's own text, which converts back to it.
+  return Str_To_Int_Def(file_.Get(Settings_Section, key, std::to_string(default_value)),
+                        default_value);
 }
 
 bool Settings_Text::Boolean(std::string_view key) const { return Integer(key, 0) != 0; }
 
 std::string Settings_Text::String(std::string_view key, std::string_view default_value) const {
-  const std::optional<std::string> value = Ini_Find_Value(text_, Settings_Section, key);
-  return value ? *value : std::string(default_value.substr(0, Max_Profile_Value));
+  return file_.Get(Settings_Section, key, default_value);
 }
 
 std::int32_t Read_Integer_Setting(const std::string& path, std::string_view key,

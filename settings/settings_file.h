@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "settings/profile_file.h"
+
 namespace keldra::settings {
 
 inline constexpr std::string_view Settings_Section = "keldra";
@@ -36,7 +38,7 @@ class Settings_Text {
   std::string String(std::string_view key, std::string_view default_value) const;
 
  private:
-  std::string text_;
+  Profile_Reader file_;
 };
 
 // One-key reads of the file.

@@ -307,8 +307,7 @@ void TAboutBox::Free_Resources_TimerTimer() {
 
 void TAboutBox::Shell_Open(const std::string& target) {
   if (target.empty()) return;
-  const std::string opener = services_.launcher.Find_Program("xdg-open");
-  if (!opener.empty()) services_.launcher.Start_Detached(opener, {extras::Url_Handler_Target(target)});
+  services_.launcher.Open_Address(extras::Url_Handler_Target(target));  // the result is not examined
 }
 
 void TAboutBox::Email_ButtonClick() {

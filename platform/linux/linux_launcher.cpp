@@ -9,6 +9,11 @@
 
 namespace keldra::platform {
 
+bool Linux_Launcher::Open_Address(const std::string& address) {
+  const std::string opener = Find_Program("xdg-open");
+  return !opener.empty() && Start_Detached(opener, {address});
+}
+
 std::string Linux_Launcher::Find_Program(const std::string& name) {
   if (name.find('/') != std::string::npos) return access(name.c_str(), X_OK) == 0 ? name : "";
   const char* path = std::getenv("PATH");

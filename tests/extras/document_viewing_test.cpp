@@ -10,13 +10,12 @@ namespace keldra::extras {
 namespace {
 
 struct Fake_Launcher final : platform::Launcher {
-  std::string Find_Program(const std::string& name) override {
-    return present ? "/usr/bin/" + name : "";
-  }
-  bool Start_Detached(const std::string& program, const std::vector<std::string>& args) override {
-    started.push_back({program, args});
+  std::string Document_Viewer() override { return present ? "/usr/bin/xdg-open" : ""; }
+  bool View_Document(const std::string& viewer, const std::string& path) override {
+    started.push_back({viewer, {path}});
     return true;
   }
+  bool Open_Address(const std::string&) override { return false; }
   bool present = true;
   std::vector<std::pair<std::string, std::vector<std::string>>> started;
 };

@@ -112,13 +112,13 @@ TEST_F(About_Test, TheLinksHandTheirAddressesToTheUrlHandler) {
   about->WEB_ButtonClick();
   about->PayPal_Donations_LabelClick();
   ASSERT_EQ(launcher.started.size(), 3u);
-  EXPECT_EQ(launcher.started[0], "/usr/bin/xdg-open [mailto:" +
+  EXPECT_EQ(launcher.started[0], "open [mailto:" +
                                      about->Email_Button->text().toStdString() +
                                      "?subject=Shareware: keldra]");
   EXPECT_EQ(launcher.started[1],
-            "/usr/bin/xdg-open [https://" + about->WEB_Button->text().toStdString() + "]");
+            "open [https://" + about->WEB_Button->text().toStdString() + "]");
   EXPECT_EQ(launcher.started[2],
-            "/usr/bin/xdg-open [" + about->PayPal_WEB_Address_Label->text().toStdString() + "]");
+            "open [" + about->PayPal_WEB_Address_Label->text().toStdString() + "]");
   about->Shell_Open("");
   about->Email_Button->setText("");
   about->Email_ButtonClick();

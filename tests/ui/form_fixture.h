@@ -52,14 +52,14 @@ inline std::string Make_Folder(const std::string& path) {
 // Starts nothing: records what would have been opened.
 class Recording_Launcher final : public platform::Launcher {
  public:
-  std::string Find_Program(const std::string& name) override {
-    return has_opener ? "/usr/bin/" + name : "";
-  }
-  bool Start_Detached(const std::string& program, const std::vector<std::string>& args) override {
-    std::string line = program;
-    for (const std::string& a : args) line += " [" + a + "]";
-    started.push_back(line);
+  std::string Document_Viewer() override { return has_opener ? "/usr/bin/xdg-open" : ""; }
+  bool View_Document(const std::string& viewer, const std::string& path) override {
+    started.push_back(viewer + " [" + path + "]");
     return true;
+  }
+  bool Open_Address(const std::string& address) override {
+    started.push_back("open [" + address + "]");
+    return has_opener;
   }
   bool has_opener = true;
   std::vector<std::string> started;
