@@ -9,8 +9,7 @@ std::string Get_File_Status(const std::string& name) {
   if (name.empty()) return "";
   if (name.size() >= 128) return "CLOSED";  // the open call takes no longer names
   if (!platform::File_Exists(name)) return "";
-  platform::Remembered_Error_Mode mode;  // no critical-error prompts on this system
-  platform::Error_Mode_Guard guard(mode);
+  platform::Error_Mode_Guard guard(platform::Process_Error_Mode());
   switch (platform::Try_Open_Exclusive(name)) {
     case platform::ERROR_SUCCESS: return "CLOSED";
     case platform::ERROR_FILE_NOT_FOUND:

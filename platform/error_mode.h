@@ -27,6 +27,9 @@ class Remembered_Error_Mode final : public Error_Mode {
   std::uint32_t mode_ = 0;
 };
 
+// The running process's own error mode (it is one setting for the whole process).
+Error_Mode& Process_Error_Mode();
+
 // Sets SEM_FAILCRITICALERRORS for its lifetime and restores the previous mode on
 // every way out, exceptions included.
 class Error_Mode_Guard {

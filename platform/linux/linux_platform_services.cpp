@@ -5,6 +5,11 @@
 
 namespace keldra::platform {
 
+Error_Mode& Process_Error_Mode() {
+  static Remembered_Error_Mode mode;  // Linux never prompts for a drive
+  return mode;
+}
+
 Platform_Services Make_Platform_Services(const std::string& executable_folder) {
   Platform_Services s;
   auto table = std::make_unique<linux_impl::Linux_Drive_Table>(executable_folder + "drives.ini");

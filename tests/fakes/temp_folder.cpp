@@ -1,36 +1,42 @@
 #include "tests/fakes/temp_folder.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
-#include <vector>
 
 namespace keldra::test {
 
+namespace fs = std::filesystem;
+
 Temp_Folder::Temp_Folder() {
   const char* base = std::getenv("TMPDIR");
-  std::string pattern = std::string(base && *base ? base : "/tmp") + "/keldra-test-XXXXXX";
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  if (mkdtemp(name.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = name.data();
+  const fs::path parent = base && *base ? fs::path(base) : fs::temp_directory_path();
+  std::random_device seed;
+  std::mt19937_64 random(seed());
+  // create_directory answers false for a name already taken: try another.
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const fs::path candidate = parent / ("keldra-test-" + std::to_string(random() % 100000000));
+    if (fs::create_directory(candidate)) {
+      path_ = candidate.generic_string();
+      return;
+    }
+  }
+  throw std::runtime_error("cannot make a temporary folder");
 }
 
 Temp_Folder::~Temp_Folder() {
   std::error_code ec;
   // Tests take write marks away; give them back so that everything can go.
-  for (auto it = std::filesystem::recursive_directory_iterator(path_, ec);
-       !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
-    if (!it->is_symlink(ec)) chmod(it->path().c_str(), 0755);
+  for (auto it = fs::recursive_directory_iterator(path_, ec);
+       !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+    if (!it->is_symlink(ec)) fs::permissions(it->path(), fs::perms(0755), ec);
   }
-  chmod(path_.c_str(), 0755);
-  std::filesystem::remove_all(path_, ec);
+  fs::permissions(path_, fs::perms(0755), ec);
+  fs::remove_all(path_, ec);
 }
 
 void Write_File(const std::string& path, const std::string& content) {
@@ -47,8 +53,8 @@ std::string Read_File(const std::string& path) {
 }
 
 bool Exists(const std::string& path) {
-  struct stat st;
-  return lstat(path.c_str(), &st) == 0;
+  std::error_code ec;
+  return fs::symlink_status(path, ec).type() != fs::file_type::not_found && !ec;
 }
 
 }  // namespace keldra::test

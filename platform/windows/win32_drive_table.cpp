@@ -1,0 +1,101 @@
+#include "platform/windows/win32_drive_table.h"
+
+#include <windows.h>
+#include <winnetwk.h>
+
+#include <cctype>
+
+namespace keldra::platform::win32_impl {
+namespace {
+
+int Index_Of(char letter) {
+  const int upper = std::toupper(static_cast<unsigned char>(letter));
+  return upper >= 'A' && upper <= 'Z' ? upper - 'A' : -1;
+}
+
+// The volume label, read with the critical-error boxes suppressed so that an
+// empty floppy or card reader raises no system prompt; "" when there is none.
+std::string Volume_Label(const std::string& root) {
+  const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
+  char label[MAX_PATH + 1] = {};
+  const BOOL ok = GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr,
+                                        nullptr, nullptr, 0);
+  SetErrorMode(previous);
+  return ok ? std::string(label) : std::string();
+}
+
+// "\\server\share" of a mapped letter, or "" when the system cannot say.
+std::string Remote_Name(char letter) {
+  const std::string local = std::string(1, letter) + ":";
+  std::string remote(MAX_PATH, '\0');
+  DWORD size = static_cast<DWORD>(remote.size());
+  DWORD result = WNetGetConnectionA(local.c_str(), remote.data(), &size);
+  if (result == ERROR_MORE_DATA) {
+    remote.assign(size, '\0');
+    result = WNetGetConnectionA(local.c_str(), remote.data(), &size);
+  }
+  if (result != NO_ERROR) return std::string();
+  remote.resize(remote.find('\0'));
+  return remote;
+}
+
+}  // namespace
+
+Drive_Type Drive_Type_Of(unsigned system_type) {
+  switch (system_type) {
+    case DRIVE_REMOVABLE: return Drive_Type::Removable;
+    case DRIVE_FIXED: return Drive_Type::Fixed;
+    case DRIVE_REMOTE: return Drive_Type::Remote;
+    case DRIVE_CDROM: return Drive_Type::Cdrom;
+    case DRIVE_RAMDISK: return Drive_Type::Ramdisk;
+    default: return Drive_Type::Missing;  // unknown, or no root directory
+  }
+}
+
+Win32_Drive_Table::Win32_Drive_Table() {
+  for (int i = 0; i < 26; ++i) roots_[i] = std::string(1, static_cast<char>('A' + i)) + ":\\";
+}
+
+const std::string* Win32_Drive_Table::Directory_Of(char letter) const {
+  const int i = Index_Of(letter);
+  return i < 0 ? nullptr : &roots_[i];
+}
+
+std::vector<Drive_Entry> Win32_Drive_Table::Drives() const {
+  const DWORD mask = GetLogicalDrives();
+  std::vector<Drive_Entry> drives;
+  for (int i = 0; i < 26; ++i) {
+    Drive_Entry d;
+    d.letter = static_cast<char>('A' + i);
+    d.directory = roots_[i];
+    if (mask & (1u << i)) d.type = Drive_Type_Of(GetDriveTypeA(roots_[i].c_str()));
+    // A removable drive's medium is not touched: its entry shows no label.
+    if (d.type != Drive_Type::Missing && d.type != Drive_Type::Removable) {
+      d.label = Volume_Label(roots_[i]);
+    }
+    if (d.type == Drive_Type::Remote) d.remote_name = Remote_Name(d.letter);
+    drives.push_back(std::move(d));
+  }
+  return drives;
+}
+
+bool Win32_Drive_Table::Query_May_Stall(char letter) {
+  const std::string* root = Directory_Of(letter);
+  return root && GetDriveTypeA(root->c_str()) == DRIVE_REMOTE;
+}
+
+std::optional<std::string> Win32_Drive_Table::Drive_Form(const std::string& path) const {
+  if (path.empty()) return std::nullopt;
+  DWORD size = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return std::nullopt;
+  std::string full(size, '\0');
+  size = GetFullPathNameA(path.c_str(), size, full.data(), nullptr);
+  if (size == 0 || size >= full.size()) return std::nullopt;
+  full.resize(size);
+  // "\\server\share\..." and "\\?\..." lie on no letter.
+  if (full.size() < 2 || full[1] != ':' || Index_Of(full[0]) < 0) return std::nullopt;
+  full[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(full[0])));
+  return full;
+}
+
+}  // namespace keldra::platform::win32_impl

@@ -1,0 +1,118 @@
+#include <vector>
+
+#include "platform/file_system.h"
+#include "platform/module_path.h"
+#include "platform/windows/win32_files.h"
+#include <windows.h>  // last: its macros share names with Keldra's constants
+
+namespace keldra::platform {
+
+namespace win32_impl {
+
+DWORD Attributes_Of(const std::string& path) { return GetFileAttributesA(path.c_str()); }
+
+bool Write_All(HANDLE file, const std::string& content) {
+  std::size_t done = 0;
+  while (done < content.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1u << 20));
+    DWORD written = 0;
+    if (!WriteFile(file, content.data() + done, chunk, &written, nullptr) || written == 0) {
+      return false;
+    }
+    done += written;
+  }
+  return true;
+}
+
+std::string Unique_Temporary_In(const std::string& folder) {
+  char name[MAX_PATH + 16] = {};
+  // Creates the empty file, so the name is ours until it is renamed or deleted.
+  if (GetTempFileNameA(folder.c_str(), "kld", 0, name) == 0) return std::string();
+  return name;
+}
+
+bool Replace_With(const std::string& temp, const std::string& path) {
+  return MoveFileExA(temp.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool May_Replace(const std::string& path) {
+  const DWORD attributes = Attributes_Of(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES) return true;  // nothing there yet
+  return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) == 0;
+}
+
+std::string Folder_Of(const std::string& path) {
+  std::string folder = Directory_With_Separator(path);
+  return folder.empty() ? std::string(".\\") : folder;
+}
+
+}  // namespace win32_impl
+
+using namespace win32_impl;
+
+File_Text Read_Text_File(const std::string& path) {
+  File_Text result;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    result.status = (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+                        ? Read_Status::Missing
+                        : Read_Status::Failed;
+    return result;
+  }
+  std::string text;
+  char buffer[65536];
+  for (;;) {
+    DWORD got = 0;
+    if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
+      CloseHandle(file);
+      result.status = Read_Status::Failed;
+      return result;
+    }
+    if (got == 0) break;
+    text.append(buffer, got);
+  }
+  CloseHandle(file);
+  result.status = Read_Status::Ok;
+  result.text = std::move(text);
+  return result;
+}
+
+bool Is_Directory(const std::string& path) {
+  const DWORD attributes = Attributes_Of(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Is_Writable_Directory(const std::string& folder) {
+  if (!Is_Directory(folder)) return false;
+  const std::string probe = Unique_Temporary_In(folder);
+  if (probe.empty()) return false;
+  DeleteFileA(probe.c_str());
+  return true;
+}
+
+bool Write_Text_File_Atomically(const std::string& path, const std::string& content) {
+  return Write_Text_File_Atomically(path, content, Atomic_Write_Options{});
+}
+
+bool Write_Text_File_Atomically(const std::string& path, const std::string& content,
+                                const Atomic_Write_Options& /*options: links and modes are Linux's*/) {
+  if (!May_Replace(path)) return false;
+  const std::string temp = Unique_Temporary_In(Folder_Of(path));
+  if (temp.empty()) return false;
+  HANDLE file = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  bool ok = file != INVALID_HANDLE_VALUE;
+  if (ok) {
+    ok = Write_All(file, content) && FlushFileBuffers(file);
+    ok = CloseHandle(file) && ok;
+  }
+  ok = ok && Replace_With(temp, path);
+  if (!ok) DeleteFileA(temp.c_str());
+  return ok;
+}
+
+}  // namespace keldra::platform
