@@ -2,10 +2,10 @@
 
 #include <limits>
 
+#include "monitor/uint128.h"
+
 namespace keldra::monitor {
 namespace {
-
-__extension__ typedef unsigned __int128 u128;
 
 int Floor_Log2(std::uint64_t x) { return 63 - __builtin_clzll(x); }
 
@@ -28,7 +28,7 @@ std::int32_t Percent_Free(std::int64_t free, std::int64_t total) {
   while ((t << s) / 100 < (u128{1} << 63)) ++s;
   u128 m = (t << s) / 100;
   const u128 rem = (t << s) % 100;
-  if (2 * rem > 100 || (2 * rem == 100 && (m & 1) != 0)) {
+  if ((rem << 1) > 100 || ((rem << 1) == 100 && (static_cast<std::uint64_t>(m) & 1) != 0)) {
     ++m;
     if (m == (u128{1} << 64)) {
       m = u128{1} << 63;

@@ -1,9 +1,9 @@
 #include "monitor/size_text.h"
 
+#include "monitor/uint128.h"
+
 namespace keldra::monitor {
 namespace {
-
-__extension__ typedef unsigned __int128 u128;
 
 constexpr int kSignificantDigits = 10;
 
@@ -28,12 +28,12 @@ std::string Fixed(std::uint64_t kb, int shift, int decimals, const char* unit,
   if (whole_digits + kept > kSignificantDigits) {
     kept = whole_digits >= kSignificantDigits ? 0 : kSignificantDigits - whole_digits;
   }
-  u128 scale = 1;
+  std::uint64_t scale = 1;  // at most 10^10
   for (int i = 0; i < kept; ++i) scale *= 10;
   const u128 scaled = static_cast<u128>(kb) * scale;
   const u128 one = u128{1} << shift;
   std::uint64_t rounded = static_cast<std::uint64_t>(scaled >> shift);
-  if (2 * (scaled & (one - 1)) >= one) ++rounded;  // half away from zero
+  if (((scaled & (one - 1)) << 1) >= one) ++rounded;  // half away from zero
 
   char digits[24];
   int n = 0;

@@ -83,6 +83,17 @@ bool Storable(std::string_view s) {
   return s.find('\n') == std::string_view::npos && s.find('\r') == std::string_view::npos;
 }
 
+// Ends an unfinished last line before a line is added after it; a file cut off
+// between the CR and the LF of its last line gets only the LF.
+void End_Last_Line(std::string& text, std::string_view eol) {
+  if (text.empty() || text.back() == '\n') return;
+  if (text.back() == '\r') {
+    text.push_back('\n');
+  } else {
+    text.append(eol);
+  }
+}
+
 }  // namespace
 
 std::optional<std::string> Ini_Find_Value(std::string_view text, std::string_view section,
@@ -93,6 +104,9 @@ std::optional<std::string> Ini_Find_Value(std::string_view text, std::string_vie
   for (const Line& l : Split_Lines(text)) {
     Parsed p = Parse_Line(Line_Text(text, l));
     if (p.kind == Parsed::Section) {
+      // Only the first section of a name counts, as for a write: a later one of the
+      // same name is never looked at.
+      if (in_section) return std::nullopt;
       in_section = Same_Name(p.name, wanted_section);
     } else if (p.kind == Parsed::Key && in_section && Same_Name(p.name, wanted_key)) {
       std::string_view v = p.value;
@@ -116,10 +130,12 @@ std::optional<std::string> Ini_Set_Value(std::string_view text, std::string_view
       wanted_section.find(']') != std::string_view::npos) {
     return std::nullopt;
   }
-  // New lines take the ending the file already uses (its first line's).
+  // New lines take the ending the file already uses (its first line's); a file
+  // without any yet gets the system profile calls' own CR LF, so that the same
+  // settings give the same bytes wherever they were written.
   const std::size_t first_lf = text.find('\n');
   const std::string_view eol =
-      (first_lf != std::string_view::npos && first_lf > 0 && text[first_lf - 1] == '\r')
+      (first_lf == std::string_view::npos || (first_lf > 0 && text[first_lf - 1] == '\r'))
           ? "\r\n"
           : "\n";
   const std::vector<Line> lines = Split_Lines(text);
@@ -153,13 +169,13 @@ std::optional<std::string> Ini_Set_Value(std::string_view text, std::string_view
   std::string out;
   if (section_found) {
     out.assign(text.substr(0, insert_after));
-    if (!out.empty() && out.back() != '\n') out.append(eol);
+    End_Last_Line(out, eol);
     out.append(wanted_key).append("=").append(value).append(eol);
     out.append(text.substr(insert_after));
     return out;
   }
   out.assign(text);
-  if (!out.empty() && out.back() != '\n') out.append(eol);
+  End_Last_Line(out, eol);
   out.append("[").append(wanted_section).append("]").append(eol);
   out.append(wanted_key).append("=").append(value).append(eol);
   return out;

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 
-#include "platform/launcher.h"
+#include "platform/linux/linux_launcher.h"
 
 namespace keldra::platform {
 

@@ -2,11 +2,11 @@
 #include <string>
 
 #include "platform/file_system.h"
-#include "platform/memory_status.h"
+#include "platform/linux/linux_memory.h"
 
 namespace keldra::platform {
 
-std::optional<Memory_Status> Parse_Meminfo(std::string_view text) {
+std::optional<Memory_Status> linux_impl::Parse_Meminfo(std::string_view text) {
   Memory_Status m;
   bool have_total = false;
   std::size_t pos = 0;
@@ -42,7 +42,7 @@ std::optional<Memory_Status> Parse_Meminfo(std::string_view text) {
 Memory_Status Global_Memory_Status() {
   const File_Text f = Read_Text_File("/proc/meminfo");
   if (f.status != Read_Status::Ok) return {};
-  return Parse_Meminfo(f.text).value_or(Memory_Status{});
+  return linux_impl::Parse_Meminfo(f.text).value_or(Memory_Status{});
 }
 
 }  // namespace keldra::platform

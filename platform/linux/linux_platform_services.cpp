@@ -1,5 +1,6 @@
 #include "platform/linux/linux_disk_space.h"
 #include "platform/linux/linux_drive_table.h"
+#include "platform/linux/linux_launcher.h"
 #include "platform/linux/linux_registry.h"
 #include "platform/platform_services.h"
 

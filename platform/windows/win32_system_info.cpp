@@ -23,15 +23,18 @@ Startup_Info Get_Startup_Info() {
   return info;
 }
 
+// GlobalMemoryStatus answers in 32-bit fields, which a machine with more than
+// 4 GB overflows (a 32-bit program then sees "available" above "total" and a
+// percentage past 100); its extended form has the same figures in 64 bits.
 Memory_Status Global_Memory_Status() {
-  MEMORYSTATUS ms{};
+  MEMORYSTATUSEX ms{};
   ms.dwLength = sizeof ms;
-  GlobalMemoryStatus(&ms);
   Memory_Status m;
-  m.total_phys = ms.dwTotalPhys;
-  m.avail_phys = ms.dwAvailPhys;
-  m.total_page_file = ms.dwTotalPageFile;
-  m.avail_page_file = ms.dwAvailPageFile;
+  if (!GlobalMemoryStatusEx(&ms)) return m;
+  m.total_phys = ms.ullTotalPhys;
+  m.avail_phys = ms.ullAvailPhys;
+  m.total_page_file = ms.ullTotalPageFile;
+  m.avail_page_file = ms.ullAvailPageFile;
   return m;
 }
 

@@ -38,7 +38,9 @@ TEST(Ini_Find_Value, WindowsLookupRules) {
       {"keldra", "orphan", std::nullopt},
       {"keldra", "; comment", std::nullopt},
       {"keldra", "dup", "first"},
-      {"keldra", "late", "from the second copy of the section"},
+      // A second section of the same name is never read (nor written): the first
+      // one of a name is the section.
+      {"keldra", "late", std::nullopt},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Ini_Find_Value(text, c.section, c.key), c.value) << c.section << "/" << c.key;
@@ -65,7 +67,12 @@ TEST(Ini_Set_Value, AppendsAtTheEndOfItsSectionWithTheFilesLineEnding) {
   EXPECT_EQ(*Ini_Set_Value("[keldra]\na=1", "keldra", "b", "2"), "[keldra]\na=1\nb=2\n");
   EXPECT_EQ(*Ini_Set_Value("[other]\nx=1\n", "keldra", "b", "2"),
             "[other]\nx=1\n[keldra]\nb=2\n");
-  EXPECT_EQ(*Ini_Set_Value("", "keldra", "b", "2"), "[keldra]\nb=2\n");
+  // A file with no line ending yet gets CR LF, as the system's own calls write it.
+  EXPECT_EQ(*Ini_Set_Value("", "keldra", "b", "2"), "[keldra]\r\nb=2\r\n");
+  EXPECT_EQ(*Ini_Set_Value("[keldra]", "keldra", "b", "2"), "[keldra]\r\nb=2\r\n");
+  // Cut off between CR and LF: the line is finished, not given a second CR.
+  EXPECT_EQ(*Ini_Set_Value("[keldra]\r\na=1\r", "keldra", "b", "2"), "[keldra]\r\na=1\r\nb=2\r\n");
+  EXPECT_EQ(*Ini_Set_Value("[other]\r", "keldra", "b", "2"), "[other]\r\n[keldra]\r\nb=2\r\n");
   EXPECT_EQ(*Ini_Set_Value("[keldra]\n", "keldra", "b", "2"), "[keldra]\nb=2\n");
 }
 

@@ -17,10 +17,10 @@ namespace {
 using Holder = test::Memory_Settings_Holder;
 
 const char* const kDefaultsFile =
-    "[keldra]\nwindow_top_posn=50\nwindow_left_posn=50\nwindow_ClientWidth=189\n"
-    "timer_interval=30000\ndrive_being_monitored_letters=C\n"
-    "Show_Total_of_All_Drives_CheckBox=0\nAlways_on_Top_Option=0\n"
-    "Auto_Run_at_Windows_Startup_Option=0\n";
+    "[keldra]\r\nwindow_top_posn=50\r\nwindow_left_posn=50\r\nwindow_ClientWidth=189\r\n"
+    "timer_interval=30000\r\ndrive_being_monitored_letters=C\r\n"
+    "Show_Total_of_All_Drives_CheckBox=0\r\nAlways_on_Top_Option=0\r\n"
+    "Auto_Run_at_Windows_Startup_Option=0\r\n";
 
 TEST(Load_Save, NoFileGivesTheDefaultsAndTheFirstSaveWritesAllEightKeysInOrder) {
   test::Temp_Folder dir;

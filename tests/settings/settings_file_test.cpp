@@ -44,7 +44,7 @@ TEST(Profile_File, WritesCreateTheFileAndKeepUnknownContent) {
   test::Temp_Folder dir;
   const std::string path = dir / "keldra.ini";
   ASSERT_TRUE(Write_Private_Profile_String("keldra", "a", "1", path));
-  EXPECT_EQ(test::Read_File(path), "[keldra]\na=1\n");
+  EXPECT_EQ(test::Read_File(path), "[keldra]\r\na=1\r\n");
   test::Write_File(path, "# mine\r\n[keldra]\r\na=1\r\nzzz=keep\r\n");
   ASSERT_TRUE(Write_Private_Profile_String("keldra", "A", "2", path));
   EXPECT_EQ(test::Read_File(path), "# mine\r\n[keldra]\r\na=2\r\nzzz=keep\r\n");

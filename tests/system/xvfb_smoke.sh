@@ -172,7 +172,8 @@ xdotool windowactivate --sync "$win" >/dev/null 2>&1
 xdotool key --clearmodifiers alt+F4
 for _ in $(seq 50); do kill -0 "$keldra_pid" 2>/dev/null || break; sleep 0.1; done
 wait "$keldra_pid" 2>/dev/null
-printf '[keldra]\nwindow_top_posn=50\nwindow_left_posn=50\nwindow_ClientWidth=189\ntimer_interval=30000\ndrive_being_monitored_letters=C\nShow_Total_of_All_Drives_CheckBox=0\nAlways_on_Top_Option=0\nAuto_Run_at_Windows_Startup_Option=0\n' >"$expected"
+# A new file is written with CR LF, as the system's own profile calls write one.
+printf '[keldra]\r\nwindow_top_posn=50\r\nwindow_left_posn=50\r\nwindow_ClientWidth=189\r\ntimer_interval=30000\r\ndrive_being_monitored_letters=C\r\nShow_Total_of_All_Drives_CheckBox=0\r\nAlways_on_Top_Option=0\r\nAuto_Run_at_Windows_Startup_Option=0\r\n' >"$expected"
 cmp -s "$expected" "$app/keldra.ini" || fail "first close wrote:
 $(cat "$app/keldra.ini" 2>&1)"
 echo "PASSED: window, client area, keep-above, options dialog and settings file as expected"

@@ -86,7 +86,7 @@ TEST_F(Form_Settings_Test, RestoreFactoryDefaultsDeletesTheFileAndAppliesDefault
   EXPECT_FALSE(stacking.keep_above.back());
   EXPECT_EQ(form->Client_Height(), 29);
   EXPECT_TRUE(Close());
-  EXPECT_NE(Read_File(folder / "keldra.ini").find("drive_being_monitored_letters=C\n"),
+  EXPECT_NE(Read_File(folder / "keldra.ini").find("drive_being_monitored_letters=C\r\n"),
             std::string::npos);
 }
 

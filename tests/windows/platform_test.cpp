@@ -1,0 +1,172 @@
+// The Windows platform layer's answers, checked against what the system itself
+// says through other calls.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <thread>
+#include <vector>
+
+#include "platform/error_mode.h"
+#include "platform/memory_status.h"
+#include "platform/module_path.h"
+#include "platform/regional.h"
+#include "platform/windows/win32_disk_space.h"
+#include "platform/windows/win32_drive_table.h"
+#include "platform/windows/win32_launcher.h"
+#include "tests/fakes/temp_folder.h"
+#include <windows.h>  // last: its macros share names with Keldra's constants
+
+namespace keldra::platform::win32_impl {
+namespace {
+
+std::string Lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+TEST(Win32_Module_Path, SplitsAtBackslashesSlashesAndTheDriveColon) {
+  const struct {
+    const char* path;
+    const char* folder;
+    const char* name;
+  } cases[] = {
+      {"C:\\Tools\\keldra.exe", "C:\\Tools\\", "keldra.exe"},
+      {"C:/Tools/keldra.old.exe", "C:/Tools/", "keldra.old.exe"},
+      {"C:keldra.exe", "C:", "keldra.exe"},
+      {"\\\\server\\share\\keldra.exe", "\\\\server\\share\\", "keldra.exe"},
+      {"keldra.exe", "", "keldra.exe"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Directory_With_Separator(c.path), c.folder) << c.path;
+    EXPECT_EQ(File_Name_Of(c.path), c.name) << c.path;
+  }
+  const std::string self = Module_File_Name();
+  EXPECT_EQ(Lower(File_Name_Of(self)), "keldra_win32_tests.exe");
+  EXPECT_EQ(self[1], ':') << self;
+  EXPECT_EQ(Directory_With_Separator(self).back(), '\\');
+}
+
+TEST(Win32_Drive_Table, LettersTypesAndRootsAreTheSystemsOwn) {
+  Win32_Drive_Table table;
+  const std::vector<Drive_Entry> drives = table.Drives();
+  ASSERT_EQ(drives.size(), 26u);
+  const DWORD mask = GetLogicalDrives();
+  for (const Drive_Entry& d : drives) {
+    const std::string root = std::string(1, d.letter) + ":\\";
+    EXPECT_EQ(d.directory, root);
+    EXPECT_EQ(*table.Directory_Of(static_cast<char>(std::tolower(d.letter))), root);
+    const bool present = mask & (1u << (d.letter - 'A'));
+    EXPECT_EQ(d.type, present ? Drive_Type_Of(GetDriveTypeA(root.c_str())) : Drive_Type::Missing)
+        << root;
+  }
+  EXPECT_EQ(drives[2].type, Drive_Type::Fixed) << "C: is the system's fixed drive";
+  EXPECT_EQ(table.Directory_Of('1'), nullptr);
+  EXPECT_FALSE(table.Query_May_Stall('C'));
+}
+
+TEST(Win32_Drive_Table, TypeCodesMapOneToOne) {
+  EXPECT_EQ(Drive_Type_Of(DRIVE_UNKNOWN), Drive_Type::Missing);
+  EXPECT_EQ(Drive_Type_Of(DRIVE_NO_ROOT_DIR), Drive_Type::Missing);
+  EXPECT_EQ(Drive_Type_Of(DRIVE_REMOVABLE), Drive_Type::Removable);
+  EXPECT_EQ(Drive_Type_Of(DRIVE_FIXED), Drive_Type::Fixed);
+  EXPECT_EQ(Drive_Type_Of(DRIVE_REMOTE), Drive_Type::Remote);
+  EXPECT_EQ(Drive_Type_Of(DRIVE_CDROM), Drive_Type::Cdrom);
+  EXPECT_EQ(Drive_Type_Of(DRIVE_RAMDISK), Drive_Type::Ramdisk);
+}
+
+TEST(Win32_Drive_Table, DroppedPathsTakeTheirLetterAndNetworkPathsNone) {
+  Win32_Drive_Table table;
+  EXPECT_EQ(table.Drive_Form("c:\\windows\\..\\Tools\\a file.txt"), "C:\\Tools\\a file.txt");
+  EXPECT_EQ(table.Drive_Form("d:/x/y"), "D:\\x\\y");
+  EXPECT_EQ(table.Drive_Form("\\\\server\\share\\file"), std::nullopt);
+  EXPECT_EQ(table.Drive_Form(""), std::nullopt);
+  char current[MAX_PATH];
+  ASSERT_GT(GetCurrentDirectoryA(MAX_PATH, current), 0u);
+  const std::optional<std::string> relative = table.Drive_Form("file.txt");
+  ASSERT_TRUE(relative);
+  EXPECT_EQ(Lower(*relative).substr(0, 1), Lower(current).substr(0, 1));
+}
+
+// Asks every root as a network drive would be asked: through the bounded wait.
+struct All_Stall final : Drive_Table {
+  Win32_Drive_Table real;
+  const std::string* Directory_Of(char l) const override { return real.Directory_Of(l); }
+  std::vector<Drive_Entry> Drives() const override { return real.Drives(); }
+  bool Query_May_Stall(char) override { return true; }
+  std::optional<std::string> Drive_Form(const std::string& p) const override {
+    return real.Drive_Form(p);
+  }
+};
+
+TEST(Win32_Disk_Space, FiguresAreTheSystemsDirectOrThroughTheBoundedWait) {
+  Win32_Drive_Table table;
+  Win32_Disk_Space direct(table);
+  ULARGE_INTEGER caller{}, total{}, free{};
+  ASSERT_TRUE(GetDiskFreeSpaceExA("C:\\", &caller, &total, &free));
+  const Disk_Space_Figures c = direct.Get_Disk_Free_Space_Ex("C:\\");
+  EXPECT_EQ(c.total_bytes, total.QuadPart);
+  EXPECT_GT(c.total_bytes, 0u);
+  EXPECT_LE(c.total_free_bytes, c.total_bytes);
+  EXPECT_LE(c.free_bytes_to_caller, c.total_free_bytes);
+  // A letter with nothing behind it gives zeros, without a prompt.
+  char unused = 0;
+  for (char l = 'Y'; l > 'C'; --l) {
+    if (!(GetLogicalDrives() & (1u << (l - 'A')))) {
+      unused = l;
+      break;
+    }
+  }
+  ASSERT_NE(unused, 0);
+  const Disk_Space_Figures none = direct.Get_Disk_Free_Space_Ex(std::string(1, unused) + ":\\");
+  EXPECT_EQ(none.total_bytes, 0u);
+  EXPECT_EQ(none.total_free_bytes, 0u);
+
+  All_Stall stalling;
+  Win32_Disk_Space bounded(stalling);
+  EXPECT_EQ(bounded.Get_Disk_Free_Space_Ex("C:\\").total_bytes, total.QuadPart);
+  // Many passes at once: every one gets its answer or zeros, never a crash.
+  std::vector<std::thread> passes;
+  std::vector<std::uint64_t> totals(8);
+  for (std::size_t i = 0; i < totals.size(); ++i) {
+    passes.emplace_back([&, i] { totals[i] = bounded.Get_Disk_Free_Space_Ex("Z:\\").total_bytes; });
+  }
+  for (auto& t : passes) t.join();
+  EXPECT_GT(*std::max_element(totals.begin(), totals.end()), 0u);
+  EXPECT_GT(bounded.Get_Disk_Free_Space_Ex("Z:\\").total_bytes, 0u) << "asked again once answered";
+}
+
+TEST(Win32_Error_Mode, TheGuardSetsTheProcessModeAndRestoresIt) {
+  Error_Mode& mode = Process_Error_Mode();
+  mode.Set_Error_Mode(0);
+  {
+    Error_Mode_Guard guard(mode);
+    EXPECT_EQ(GetErrorMode() & SEM_FAILCRITICALERRORS, static_cast<UINT>(SEM_FAILCRITICALERRORS));
+  }
+  EXPECT_EQ(GetErrorMode() & SEM_FAILCRITICALERRORS, 0u);
+}
+
+TEST(Win32_Launcher, NotepadIsLookedForInTheWindowsFolder) {
+  const std::string windows = Windows_Directory();
+  char expected[MAX_PATH];
+  ASSERT_GT(GetWindowsDirectoryA(expected, MAX_PATH), 0u);
+  EXPECT_EQ(windows, expected);
+  Win32_Launcher launcher;
+  const std::string viewer = launcher.Document_Viewer();
+  const DWORD attributes = GetFileAttributesA((windows + "\\Notepad.EXE").c_str());
+  const bool present = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+  EXPECT_EQ(viewer, present ? windows + "\\Notepad.EXE" : "");
+}
+
+TEST(Win32_System_Info, MemoryAndDecimalSeparatorAreTheSystemsReadings) {
+  const Memory_Status m = Global_Memory_Status();
+  EXPECT_GT(m.total_phys, 0u);
+  EXPECT_LE(m.avail_phys, m.total_phys);
+  EXPECT_LE(m.avail_page_file, m.total_page_file);
+  char separator[8];
+  ASSERT_GT(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator), 0);
+  EXPECT_EQ(Decimal_Separator_From_Environment(), separator);
+}
+
+}  // namespace
+}  // namespace keldra::platform::win32_impl
