@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever Keldra needs to build, run and test
 # that this machine does not have yet. Safe to run again: it asks apt only for
-# what is missing.
+# what is missing. With --windows, also the cross compilers for Windows and Wine
+# to run their tests (32-bit Wine needs the i386 architecture added to dpkg).
 set -euo pipefail
+windows=0
+[ "${1:-}" = "--windows" ] && windows=1
 
 packages=(
   # build
@@ -20,6 +23,12 @@ packages=(
   # a FUSE volume that never answers, for the hung-volume tests
   fuse3 libfuse3-dev
 )
+if [ "$windows" = 1 ]; then
+  packages+=(
+    # Windows builds from here, and Wine to run them
+    g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -38,5 +47,8 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
+if [ "$windows" = 1 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${sudo_cmd[@]}" dpkg --add-architecture i386
+fi
 "${sudo_cmd[@]}" apt-get update -qq
 "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
