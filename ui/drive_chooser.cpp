@@ -1,11 +1,10 @@
 #include "ui/drive_chooser.h"
 
-#include <unistd.h>
-
 #include <QAbstractItemView>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <algorithm>
+#include <filesystem>
 #include <climits>
 
 #include "ui/drive_pictures.h"
@@ -48,8 +47,9 @@ class Drive_Item_Delegate : public QStyledItemDelegate {
 };
 
 std::string Current_Directory() {
-  char buf[PATH_MAX];
-  return getcwd(buf, sizeof buf) ? std::string(buf) : std::string();
+  std::error_code ec;
+  const std::filesystem::path here = std::filesystem::current_path(ec);
+  return ec ? std::string() : here.string();
 }
 
 }  // namespace

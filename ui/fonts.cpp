@@ -42,6 +42,6 @@ QFont Arial_Font(int px, bool bold) { return Make({"Arial", "Liberation Sans"}, 
 QFont Courier_Font(int px, bool bold) {
   return Make({"Courier New", "Courier", "Liberation Mono"}, px, bold);
 }
-QFont System_Font(int px, bool bold) { return Make({"Liberation Sans"}, px, bold); }
+QFont System_Font(int px, bool bold) { return Make({"Liberation Sans", "Arial"}, px, bold); }
 
 }  // namespace keldra::ui

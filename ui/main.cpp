@@ -1,6 +1,8 @@
 // keldra: the window. Creates the platform services, then the three windows in
 // their order, and runs until the main window closes.
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <QApplication>
 #include <QTimer>
@@ -17,6 +19,8 @@
 
 namespace {
 
+#ifndef _WIN32
+// Windows always has its desktop; an X or Wayland session may be missing.
 bool Has_Display() {
   for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
     const char* v = std::getenv(name);
@@ -36,6 +40,7 @@ int Without_Display(const std::string& folder) {
   std::fprintf(stderr, "keldra-report could not be started from %s\n", folder.c_str());
   return 1;
 }
+#endif
 
 }  // namespace
 
@@ -49,7 +54,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   const std::string folder = platform::Directory_With_Separator(executable);
+#ifndef _WIN32
   if (!Has_Display()) return Without_Display(folder);
+#endif
 
   const std::string separator = platform::Decimal_Separator_From_Environment();
   // The client area is a native window of its own (so that it can be measured from
