@@ -36,13 +36,13 @@ struct Answer {
 
 }  // namespace
 
-Win32_Disk_Space::Win32_Disk_Space(Drive_Table& table, std::chrono::milliseconds wait)
-    : table_(table), wait_(wait), in_flight_(std::make_shared<In_Flight>()) {}
+Win32_Disk_Space::Win32_Disk_Space(Drive_Table& table, std::chrono::milliseconds wait, Query query)
+    : table_(table), wait_(wait), query_(std::move(query)), in_flight_(std::make_shared<In_Flight>()) {}
 
 Disk_Space_Figures Win32_Disk_Space::Get_Disk_Free_Space_Ex(std::string_view root_path) {
   const std::string root(root_path);
   if (!root.empty() && table_.Query_May_Stall(root[0])) return Bounded_Query(root);
-  return Query_Disk_Free_Space(root);
+  return query_(root);
 }
 
 Disk_Space_Figures Win32_Disk_Space::Bounded_Query(const std::string& root) {
@@ -57,8 +57,8 @@ Disk_Space_Figures Win32_Disk_Space::Bounded_Query(const std::string& root) {
     in_flight_->roots.insert(root);
   }
   auto answer = std::make_shared<Answer>();
-  std::thread([root, answer, in_flight = in_flight_] {
-    const Disk_Space_Figures figures = Query_Disk_Free_Space(root);
+  std::thread([root, answer, in_flight = in_flight_, query = query_] {
+    const Disk_Space_Figures figures = query(root);
     {
       // Free the root before answering, so the next pass may ask it again at once.
       std::lock_guard lock(in_flight->mutex);

@@ -3,6 +3,7 @@
 // away can keep the call waiting for a long time, so those are asked on a worker
 // thread and given up on after a bounded wait, as on every other system.
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -20,8 +21,11 @@ Disk_Space_Figures Query_Disk_Free_Space(const std::string& root_path);
 
 class Win32_Disk_Space final : public Disk_Space {
  public:
+  using Query = std::function<Disk_Space_Figures(const std::string& root_path)>;
+  // query: the system call itself; a test may hand in one that never answers.
   explicit Win32_Disk_Space(Drive_Table& table,
-                            std::chrono::milliseconds wait = Network_Query_Wait);
+                            std::chrono::milliseconds wait = Network_Query_Wait,
+                            Query query = Query_Disk_Free_Space);
   Disk_Space_Figures Get_Disk_Free_Space_Ex(std::string_view root_path) override;
 
  private:
@@ -30,6 +34,7 @@ class Win32_Disk_Space final : public Disk_Space {
 
   Drive_Table& table_;
   std::chrono::milliseconds wait_;
+  Query query_;
   std::shared_ptr<In_Flight> in_flight_;
 };
 

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <cctype>
 #include <thread>
 #include <vector>
@@ -134,6 +137,45 @@ TEST(Win32_Disk_Space, FiguresAreTheSystemsDirectOrThroughTheBoundedWait) {
   for (auto& t : passes) t.join();
   EXPECT_GT(*std::max_element(totals.begin(), totals.end()), 0u);
   EXPECT_GT(bounded.Get_Disk_Free_Space_Ex("Z:\\").total_bytes, 0u) << "asked again once answered";
+}
+
+TEST(Win32_Disk_Space, AServerThatNeverAnswersCostsOneBoundedWaitThenNothing) {
+  // A network query held until the test lets it go, as an unreachable server holds it.
+  std::mutex m;
+  std::condition_variable cv;
+  bool answer = false;
+  int asked = 0;
+  auto held = [&](const std::string&) {
+    std::unique_lock lock(m);
+    ++asked;
+    cv.wait(lock, [&] { return answer; });
+    return Disk_Space_Figures{1, 100, 2};
+  };
+  All_Stall stalling;
+  Win32_Disk_Space disk(stalling, std::chrono::milliseconds(300), held);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(disk.Get_Disk_Free_Space_Ex("N:\\").total_bytes, 0u);
+  const auto waited = std::chrono::steady_clock::now() - start;
+  EXPECT_GE(waited, std::chrono::milliseconds(250));
+  EXPECT_LT(waited, std::chrono::milliseconds(2000)) << "the wait is bounded";
+  // While it still hangs, the same server is not asked again: no wait, no new thread.
+  const auto again = std::chrono::steady_clock::now();
+  EXPECT_EQ(disk.Get_Disk_Free_Space_Ex("N:\\").total_bytes, 0u);
+  EXPECT_LT(std::chrono::steady_clock::now() - again, std::chrono::milliseconds(100));
+  {
+    std::lock_guard lock(m);
+    EXPECT_EQ(asked, 1);
+    answer = true;
+  }
+  cv.notify_all();
+  // Once it has answered, it is asked normally again.
+  Disk_Space_Figures f{};
+  for (int i = 0; i < 50 && f.total_bytes == 0; ++i) {
+    f = disk.Get_Disk_Free_Space_Ex("N:\\");
+    if (f.total_bytes == 0) Sleep(20);
+  }
+  EXPECT_EQ(f.total_bytes, 100u);
+  EXPECT_EQ(f.total_free_bytes, 2u);
 }
 
 TEST(Win32_Error_Mode, TheGuardSetsTheProcessModeAndRestoresIt) {
