@@ -1,0 +1,14 @@
+# Cross build for Windows with Debian's mingw-w64 for KELDRA_MINGW_TRIPLET (posix
+# threads, so that std::thread and std::mutex are there), linked statically: the
+# programs need no DLLs beside them. Included by the per-architecture files.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_C_COMPILER ${KELDRA_MINGW_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${KELDRA_MINGW_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER ${KELDRA_MINGW_TRIPLET}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${KELDRA_MINGW_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# Test programs run under Wine, from ctest as from gtest's test discovery.
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)
