@@ -69,11 +69,14 @@ std::vector<Drive_Entry> Win32_Drive_Table::Drives() const {
     d.letter = static_cast<char>('A' + i);
     d.directory = roots_[i];
     if (mask & (1u << i)) d.type = Drive_Type_Of(GetDriveTypeA(roots_[i].c_str()));
-    // A removable drive's medium is not touched: its entry shows no label.
-    if (d.type != Drive_Type::Missing && d.type != Drive_Type::Removable) {
-      d.label = Volume_Label(roots_[i]);
-    }
+    // A network drive's remote name is the system's own record, so its server is
+    // asked for a label only when there is no name; a removable drive's medium is
+    // not touched at all.
     if (d.type == Drive_Type::Remote) d.remote_name = Remote_Name(d.letter);
+    const bool label_shown = d.type == Drive_Type::Fixed || d.type == Drive_Type::Cdrom ||
+                             d.type == Drive_Type::Ramdisk ||
+                             (d.type == Drive_Type::Remote && d.remote_name.empty());
+    if (label_shown) d.label = Volume_Label(roots_[i]);
     drives.push_back(std::move(d));
   }
   return drives;
