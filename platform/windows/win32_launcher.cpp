@@ -26,10 +26,11 @@ std::string Win32_Launcher::Document_Viewer() {
   return File_Exists(notepad) ? notepad : std::string();
 }
 
+std::string Notepad_Command_Line(const std::string& path) { return "Notepad.exe " + path; }
+
 bool Win32_Launcher::View_Document(const std::string& /*viewer*/, const std::string& path) {
   // A command line past 144 characters goes whole: WinExec takes far longer ones.
-  const std::string command = "Notepad.exe " + path;
-  return WinExec(command.c_str(), SW_SHOWNORMAL) > 31;
+  return WinExec(Notepad_Command_Line(path).c_str(), SW_SHOWNORMAL) > 31;
 }
 
 bool Win32_Launcher::Open_Address(const std::string& address) {

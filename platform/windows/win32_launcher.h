@@ -17,6 +17,10 @@ class Win32_Launcher final : public Launcher {
   bool Open_Address(const std::string& address) override;
 };
 
+// "Notepad.exe " and the path, unquoted: Notepad takes the rest of its command
+// line as one file name, blanks and all.
+std::string Notepad_Command_Line(const std::string& path);
+
 // The Windows folder, whatever its length (the first read takes 145 characters).
 std::string Windows_Directory();
 
