@@ -62,6 +62,31 @@ echo "Linux rows:"; echo "$linux_rows"
 echo "$windows_rows" | grep -q $'^M:\t[0-9]*\t[a-z]*\t[0-9]' || fail "M: has no figures"
 [ "$windows_rows" = "$linux_rows" ] || fail "the two programs disagree"
 
+# Hand-edited settings files read the same through Windows' profile calls as
+# through Keldra's own engine: rows, error text and exit status. (Each names its
+# letters: C: itself is a different volume for the two programs.)
+variants=(
+  $'[KELDRA]\r\n  drive_being_monitored_letters = "nm" \r\n'
+  $'[keldra]\ndrive_being_monitored_letters=m\n[keldra]\ndrive_being_monitored_letters=n\n'
+  $'; comment\n[other]\ndrive_being_monitored_letters=c\n[keldra]\nShow_Total_of_All_Drives_CheckBox=0x1\ndrive_being_monitored_letters=N\n'
+  $'[keldra]\ndrive_being_monitored_letters=m1n\n'
+  $'[keldra]\ndrive_being_monitored_letters=\n'
+)
+for ini_text in "${variants[@]}"; do
+  printf '%s' "$ini_text" >"$work/win/keldra.ini"
+  printf '%s' "$ini_text" >"$work/linux/keldra.ini"
+  windows_out="$(wine "$work/win/keldra-report.exe" 2>"$work/wine.err" | tr -d '\r'; echo "exit ${PIPESTATUS[0]}")"
+  windows_out+=$'\n'"$(tr -d '\r' <"$work/wine.err" | grep -v '^wine:')"
+  linux_out="$("$work/linux/keldra-report" 2>"$work/linux.err"; echo "exit $?")"
+  linux_out+=$'\n'"$(cat "$work/linux.err")"
+  [ "$windows_out" = "$linux_out" ] || fail "keldra.ini $(printf '%q' "$ini_text"):
+Windows:
+$windows_out
+Linux:
+$linux_out"
+done
+echo "${#variants[@]} hand-edited settings files: the same rows, errors and exit status"
+
 drives="$(wine "$work/win/keldra-report.exe" --drives 2>/dev/null | tr -d '\r')"
 echo "Windows drive table:"; echo "$drives"
 echo "$drives" | grep -q $'^M\tfixed\tM:\\\\' || fail "M: is not a fixed drive with root M:\\"
