@@ -120,6 +120,12 @@ std::optional<std::string> Ini_Find_Value(std::string_view text, std::string_vie
   return std::nullopt;
 }
 
+std::string Profile_Default(std::string_view default_value) {
+  std::string_view d = default_value.substr(0, Max_Profile_Value);
+  while (!d.empty() && d.back() == ' ') d.remove_suffix(1);
+  return std::string(d);
+}
+
 std::optional<std::string> Ini_Set_Value(std::string_view text, std::string_view section,
                                          std::string_view key, std::string_view value) {
   std::string_view wanted_section = Trim(section);

@@ -17,6 +17,10 @@ inline constexpr std::size_t Max_Profile_Value = 2047;
 std::optional<std::string> Ini_Find_Value(std::string_view text, std::string_view section,
                                           std::string_view key);
 
+// The default as a profile read returns it: cut to Max_Profile_Value, without its
+// trailing blanks (the system's documented behaviour; leading ones stay).
+std::string Profile_Default(std::string_view default_value);
+
 // The text with section/key set to value. Nothing when the name or value cannot
 // be stored in an INI line (line breaks, a key with "=" or none at all).
 std::optional<std::string> Ini_Set_Value(std::string_view text, std::string_view section,

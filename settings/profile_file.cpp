@@ -11,7 +11,7 @@ std::string Get_Private_Profile_String(std::string_view section, std::string_vie
   if (file.status == platform::Read_Status::Ok) {
     if (auto value = Ini_Find_Value(file.text, section, key)) return *value;
   }
-  return std::string(default_value.substr(0, Max_Profile_Value));
+  return Profile_Default(default_value);
 }
 
 Profile_Reader::Profile_Reader(const std::string& path) : path_(path) {
@@ -22,7 +22,7 @@ Profile_Reader::Profile_Reader(const std::string& path) : path_(path) {
 std::string Profile_Reader::Get(std::string_view section, std::string_view key,
                                 std::string_view default_value) const {
   if (auto value = Ini_Find_Value(text_, section, key)) return *value;
-  return std::string(default_value.substr(0, Max_Profile_Value));
+  return Profile_Default(default_value);
 }
 
 bool Write_Private_Profile_String(std::string_view section, std::string_view key,

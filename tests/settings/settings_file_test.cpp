@@ -22,6 +22,8 @@ TEST(Settings_Reading, DefaultsTypesAndTheMissingVersusEmptyString) {
   EXPECT_EQ(Read_Integer_Setting(ini, Key_Timer_Interval, 30000), 30000);
   EXPECT_EQ(Read_String_Setting(ini, Key_Drive_Letters, "c"), "c");
   EXPECT_FALSE(Read_Boolean_Setting(ini, Key_Show_Total));
+  // A default loses its trailing blanks, its leading ones stay.
+  EXPECT_EQ(Get_Private_Profile_String("keldra", "absent", "  c d  ", ini), "  c d");
 
   test::Write_File(ini,
                    "[KELDRA]\nTIMER_INTERVAL=$7530\ndrive_being_monitored_letters=\n"

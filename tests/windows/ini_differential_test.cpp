@@ -63,10 +63,10 @@ class Ini_Generator {
 };
 
 std::string System_Read(const std::string& path, const std::string& section,
-                        const std::string& key) {
+                        const std::string& key, const std::string& default_value) {
   char buffer[2048];
-  const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), "<default>", buffer,
-                                           sizeof buffer, path.c_str());
+  const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), default_value.c_str(),
+                                           buffer, sizeof buffer, path.c_str());
   return std::string(buffer, n);
 }
 
@@ -129,8 +129,11 @@ TEST_F(Ini_Differential, ReadsAgreeOnEveryGeneratedFile) {
     test::Write_File(path, text);
     for (const std::string& section : kSections) {
       for (const std::string& key : kKeys) {
-        const std::string ours = Ini_Find_Value(text, section, key).value_or("<default>");
-        const std::string system = System_Read(path, section, key);
+        // The file's value, or the default as a read returns it.
+        const std::string default_value = compared % 2 ? "<default>" : " <default> \t  ";
+        const std::string ours =
+            Ini_Find_Value(text, section, key).value_or(Profile_Default(default_value));
+        const std::string system = System_Read(path, section, key, default_value);
         ASSERT_EQ(ours, system) << "[" << section << "] " << key << " in:\n" << Show(text);
         ++compared;
       }
