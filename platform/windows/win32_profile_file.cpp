@@ -51,14 +51,17 @@ bool Write_Private_Profile_Strings(
   const bool exists = Attributes_Of(path) != INVALID_FILE_ATTRIBUTES;
   const std::string copy = Unique_Temporary_In(Folder_Of(path));
   if (copy.empty()) return false;
+  // A file that is there but cannot be copied (not readable) is never replaced.
   bool ok = !exists || CopyFileA(path.c_str(), copy.c_str(), FALSE);
   for (const auto& [key, value] : values) {
     ok = ok && WritePrivateProfileStringA(section_name.c_str(), std::string(key).c_str(),
                                           value.c_str(), copy.c_str());
   }
-  // Three nulls: the system writes out whatever it still holds for the file.
-  ok = ok && (WritePrivateProfileStringA(nullptr, nullptr, nullptr, copy.c_str()), true);
-  ok = ok && Replace_With(copy, path);
+  if (ok) {
+    // Three nulls: the system writes out whatever it still holds for the copy.
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, copy.c_str());
+    ok = Replace_With(copy, path);
+  }
   if (!ok) DeleteFileA(copy.c_str());
   return ok;
 }
