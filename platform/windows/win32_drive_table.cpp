@@ -5,6 +5,8 @@
 
 #include <cctype>
 
+#include "platform/windows/win32_system_function.h"
+
 namespace keldra::platform::win32_impl {
 namespace {
 
@@ -26,13 +28,15 @@ std::string Volume_Label(const std::string& root) {
 
 // "\\server\share" of a mapped letter, or "" when the system cannot say.
 std::string Remote_Name(char letter) {
+  auto* get_connection = System_Function<decltype(WNetGetConnectionA)>("mpr.dll", "WNetGetConnectionA");
+  if (!get_connection) return std::string();
   const std::string local = std::string(1, letter) + ":";
   std::string remote(MAX_PATH, '\0');
   DWORD size = static_cast<DWORD>(remote.size());
-  DWORD result = WNetGetConnectionA(local.c_str(), remote.data(), &size);
+  DWORD result = get_connection(local.c_str(), remote.data(), &size);
   if (result == ERROR_MORE_DATA) {
     remote.assign(size, '\0');
-    result = WNetGetConnectionA(local.c_str(), remote.data(), &size);
+    result = get_connection(local.c_str(), remote.data(), &size);
   }
   if (result != NO_ERROR) return std::string();
   remote.resize(remote.find('\0'));

@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/windows/win32_system_function.h"
+
 namespace keldra::platform::win32_impl {
 
 std::string Windows_Directory() {
@@ -34,8 +36,11 @@ bool Win32_Launcher::View_Document(const std::string& /*viewer*/, const std::str
 }
 
 bool Win32_Launcher::Open_Address(const std::string& address) {
-  const HINSTANCE result =
-      ShellExecuteA(GetActiveWindow(), "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  auto* shell_execute = System_Function<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+  auto* active_window = System_Function<decltype(GetActiveWindow)>("user32.dll", "GetActiveWindow");
+  if (!shell_execute) return false;
+  const HINSTANCE result = shell_execute(active_window ? active_window() : nullptr, "open",
+                                         address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
