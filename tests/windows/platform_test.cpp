@@ -19,6 +19,10 @@
 #include "platform/windows/win32_launcher.h"
 #include "tests/fakes/temp_folder.h"
 #include <windows.h>  // last: its macros share names with Keldra's constants
+#include <shellapi.h>
+#include <winnetwk.h>
+
+#include "platform/windows/win32_system_function.h"
 
 namespace keldra::platform::win32_impl {
 namespace {
@@ -176,6 +180,19 @@ TEST(Win32_Disk_Space, AServerThatNeverAnswersCostsOneBoundedWaitThenNothing) {
   }
   EXPECT_EQ(f.total_bytes, 100u);
   EXPECT_EQ(f.total_free_bytes, 2u);
+}
+
+TEST(Win32_System_Function, LoadsOnDemandAndSaysWhenSomethingIsMissing) {
+  auto* get_connection =
+      System_Function<decltype(WNetGetConnectionA)>("mpr.dll", "WNetGetConnectionA");
+  ASSERT_NE(get_connection, nullptr);
+  char remote[MAX_PATH];
+  DWORD size = sizeof remote;
+  EXPECT_NE(get_connection("C:", remote, &size), static_cast<DWORD>(NO_ERROR))
+      << "C: is no network connection";
+  EXPECT_NE((System_Function<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA")), nullptr);
+  EXPECT_EQ((System_Function<void()>("shell32.dll", "No_Such_Function")), nullptr);
+  EXPECT_EQ((System_Function<void()>("no-such-library.dll", "F")), nullptr);
 }
 
 TEST(Win32_Error_Mode, TheGuardSetsTheProcessModeAndRestoresIt) {
