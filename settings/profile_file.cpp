@@ -25,11 +25,6 @@ std::string Profile_Reader::Get(std::string_view section, std::string_view key,
   return Profile_Default(default_value);
 }
 
-bool Write_Private_Profile_String(std::string_view section, std::string_view key,
-                                  std::string_view value, const std::string& path) {
-  return Write_Private_Profile_Strings(section, {{key, std::string(value)}}, path);
-}
-
 bool Write_Private_Profile_Strings(
     std::string_view section, const std::vector<std::pair<std::string_view, std::string>>& values,
     const std::string& path) {

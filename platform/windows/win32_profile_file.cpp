@@ -33,11 +33,6 @@ std::string Get_Private_Profile_String(std::string_view section, std::string_vie
   return Profile_String(std::string(section), std::string(key), std::string(default_value), path);
 }
 
-bool Write_Private_Profile_String(std::string_view section, std::string_view key,
-                                  std::string_view value, const std::string& path) {
-  return Write_Private_Profile_Strings(section, {{key, std::string(value)}}, path);
-}
-
 bool Write_Private_Profile_Strings(
     std::string_view section, const std::vector<std::pair<std::string_view, std::string>>& values,
     const std::string& path) {
