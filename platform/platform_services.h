@@ -15,7 +15,7 @@ namespace keldra::platform {
 struct Platform_Services {
   std::unique_ptr<Drive_Table> drives;  // before disk, which asks it for directories
   std::unique_ptr<Disk_Space> disk;
-  std::unique_ptr<Error_Mode> error_mode;
+  Error_Mode* error_mode = &Process_Error_Mode();  // one setting for the whole process
   std::unique_ptr<Registry> registry;
   std::unique_ptr<Launcher> launcher;
 };

@@ -16,6 +16,7 @@ class Linux_Launcher final : public Launcher {
   }
   bool Open_Address(const std::string& address) override;
 
+ private:
   // The program's full path from PATH, or "" when it is not there.
   static std::string Find_Program(const std::string& name);
   // Starts it and does not wait; false when it could not be started.

@@ -16,7 +16,6 @@ Platform_Services Make_Platform_Services(const std::string& executable_folder) {
   auto table = std::make_unique<linux_impl::Linux_Drive_Table>(executable_folder + "drives.ini");
   s.disk = std::make_unique<linux_impl::Linux_Disk_Space>(*table);
   s.drives = std::move(table);
-  s.error_mode = std::make_unique<Remembered_Error_Mode>();
   s.registry =
       std::make_unique<linux_impl::Linux_Registry>(linux_impl::Autostart_Folder_From_Environment());
   s.launcher = std::make_unique<Linux_Launcher>();

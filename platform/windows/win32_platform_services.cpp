@@ -18,7 +18,6 @@ Platform_Services Make_Platform_Services(const std::string& /*executable_folder*
   auto table = std::make_unique<win32_impl::Win32_Drive_Table>();
   s.disk = std::make_unique<win32_impl::Win32_Disk_Space>(*table);
   s.drives = std::move(table);
-  s.error_mode = std::make_unique<win32_impl::Win32_Error_Mode>();
   s.registry = std::make_unique<win32_impl::Win32_Registry>();
   s.launcher = std::make_unique<win32_impl::Win32_Launcher>();
   return s;

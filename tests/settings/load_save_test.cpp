@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/keldra_error.h"
+#include "tests/fakes/factory_settings.h"
 #include "tests/fakes/memory_settings_holder.h"
 #include "tests/fakes/temp_folder.h"
 
@@ -27,12 +28,7 @@ TEST(Load_Save, NoFileGivesTheDefaultsAndTheFirstSaveWritesAllEightKeysInOrder) 
   const std::string path = dir / "keldra.ini";
   Holder h;
   Load_Settings(h, path);
-  EXPECT_EQ(h.top, 50);
-  EXPECT_EQ(h.left, 50);
-  EXPECT_EQ(h.width, 189);
-  EXPECT_EQ(h.interval, 30000u);
-  EXPECT_EQ(h.letters, "C");
-  EXPECT_FALSE(h.total || h.on_top || h.auto_run);
+  test::Expect_Factory_Settings(h);
   EXPECT_FALSE(test::Exists(path)) << "loading never creates the file";
   Save_Settings(h, path);
   EXPECT_EQ(test::Read_File(path), kDefaultsFile);

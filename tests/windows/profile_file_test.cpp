@@ -7,6 +7,7 @@
 #include "platform/keldra_error.h"
 #include "settings/load_save.h"
 #include "settings/profile_file.h"
+#include "tests/fakes/factory_settings.h"
 #include "tests/fakes/memory_settings_holder.h"
 #include "tests/fakes/temp_folder.h"
 #include <windows.h>  // last: its macros share names with Keldra's constants
@@ -52,12 +53,7 @@ TEST_F(Win32_Profile_File, SaveThenLoadGivesEverySettingBack) {
 TEST_F(Win32_Profile_File, AMissingFileLoadsTheDefaults) {
   test::Memory_Settings_Holder h;
   Load_Settings(h, ini);
-  EXPECT_EQ(h.top, 50);
-  EXPECT_EQ(h.left, 50);
-  EXPECT_EQ(h.width, 189);
-  EXPECT_EQ(h.interval, 30000u);
-  EXPECT_EQ(h.letters, "C");
-  EXPECT_FALSE(h.total || h.on_top || h.auto_run);
+  test::Expect_Factory_Settings(h);
 }
 
 TEST_F(Win32_Profile_File, ASaveKeepsEveryOtherLineOfTheFile) {

@@ -1,13 +1,8 @@
 #pragma once
-// Small helpers for the tests that run as Windows programs: the same registry
-// helpers the tests would otherwise repeat, and the Linux side of Wine's drives.
+// Registry helpers for the tests that run as Windows programs.
 #include <string>
 
 namespace keldra::test {
-
-// The folder a Windows path stands for on the host ("Z:\tmp" -> "/tmp"), from
-// Wine's own mapping; "" outside Wine.
-std::string Host_Path_Of(const std::string& windows_path);
 
 // A registry value written or removed by the registry calls themselves, so that a
 // test can set the scene without going through the code under test.
