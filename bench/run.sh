@@ -39,6 +39,11 @@ for n in 1 4 13 26; do
   row "refresh pass, $n drives ($((4 * n)) statvfs), us CPU" "$pass" "$bare" "$r" "$goal"
 done
 
+# 100 MB of junk as keldra.ini: one load, all eight keys.
+load_ms="$("$bin/bench_load_settings" --benchmark_format=csv 2>/dev/null |
+  awk -F, '$1 ~ /BM_Load_Settings/ { print $3; exit }')"  # real_time, ms
+row "load settings from 100 MB of junk, ms" "$load_ms" "-" "-" "-"
+
 # The same 26 volumes for the whole-program figures.
 mkdir -p "$work/app" "$work/vol"
 cp "$bin/keldra" "$bin/keldra-report" "$work/app/"

@@ -11,15 +11,15 @@ std::string Get_File_Status(const std::string& name) {
   if (!platform::File_Exists(name)) return "";
   platform::Error_Mode_Guard guard(platform::Process_Error_Mode());
   switch (platform::Try_Open_Exclusive(name)) {
-    case platform::ERROR_SUCCESS: return "CLOSED";
-    case platform::ERROR_FILE_NOT_FOUND:
-    case platform::ERROR_PATH_NOT_FOUND:
-    case platform::ERROR_NOT_READY:
-    case 26:  // not a DOS disk
-    case 27:  // sector not found
+    case platform::Open_Error::Success: return "CLOSED";
+    case platform::Open_Error::File_Not_Found:
+    case platform::Open_Error::Path_Not_Found:
+    case platform::Open_Error::Not_Ready:
+    case platform::Open_Error::Not_Dos_Disk:
+    case platform::Open_Error::Sector_Not_Found:
       return "NOT FOUND";
-    case platform::ERROR_SHARING_VIOLATION:
-    case platform::ERROR_LOCK_VIOLATION: return "OPEN";
+    case platform::Open_Error::Sharing_Violation:
+    case platform::Open_Error::Lock_Violation: return "OPEN";
     default: return "ERROR";
   }
 }
@@ -28,10 +28,10 @@ void Set_File_Attributes(const std::string& name, bool read_only, bool archive, 
                          bool hidden) {
   if (!platform::File_Exists(name)) return;
   std::uint32_t word = 0;
-  if (read_only) word |= platform::FILE_ATTRIBUTE_READONLY;
-  if (hidden) word |= platform::FILE_ATTRIBUTE_HIDDEN;
-  if (system) word |= platform::FILE_ATTRIBUTE_SYSTEM;
-  if (archive) word |= platform::FILE_ATTRIBUTE_ARCHIVE;
+  if (read_only) word |= platform::Attribute_Read_Only;
+  if (hidden) word |= platform::Attribute_Hidden;
+  if (system) word |= platform::Attribute_System;
+  if (archive) word |= platform::Attribute_Archive;
   platform::Set_Attribute_Word(name, word);
 }
 

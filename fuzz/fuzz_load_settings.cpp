@@ -8,11 +8,11 @@
 
 #include "platform/file_system.h"
 #include "settings/load_save.h"
-#include "tests/fakes/memory_settings_holder.h"
+#include "settings/memory_settings_holder.h"
 
 namespace {
 
-using Holder = keldra::test::Memory_Settings_Holder;
+using Holder = keldra::settings::Memory_Settings_Holder;
 
 std::string Path() {
   static const std::string path = "/tmp/keldra-fuzz-" + std::to_string(getpid()) + ".ini";

@@ -6,9 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "platform/drive_table.h"
+
 namespace keldra::monitor {
 
-inline constexpr int Drive_Row_Count = 27;
+// One row a drive letter, and one more for the TotalRow.
+inline constexpr int Drive_Row_Count = platform::Drive_Letter_Count + 1;
 
 enum class Row_Control { Label, Gauge, Free };
 

@@ -9,6 +9,9 @@
 
 namespace keldra::platform {
 
+// The letters A to Z: as many drives as Keldra can monitor at once.
+inline constexpr int Drive_Letter_Count = 26;
+
 enum class Drive_Type { Missing, Removable, Fixed, Remote, Cdrom, Ramdisk };
 
 const char* Drive_Type_Name(Drive_Type type);

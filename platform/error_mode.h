@@ -6,7 +6,9 @@
 
 namespace keldra::platform {
 
-inline constexpr std::uint32_t SEM_FAILCRITICALERRORS = 1;
+// The system's SEM_FAILCRITICALERRORS: fail a query of a drive that is not ready
+// instead of asking the user.
+inline constexpr std::uint32_t Fail_Critical_Errors = 1;
 
 class Error_Mode {
  public:
@@ -30,12 +32,12 @@ class Remembered_Error_Mode final : public Error_Mode {
 // The running process's own error mode (it is one setting for the whole process).
 Error_Mode& Process_Error_Mode();
 
-// Sets SEM_FAILCRITICALERRORS for its lifetime and restores the previous mode on
+// Sets Fail_Critical_Errors for its lifetime and restores the previous mode on
 // every way out, exceptions included.
 class Error_Mode_Guard {
  public:
   explicit Error_Mode_Guard(Error_Mode& mode)
-      : mode_(mode), previous_(mode.Set_Error_Mode(SEM_FAILCRITICALERRORS)) {}
+      : mode_(mode), previous_(mode.Set_Error_Mode(Fail_Critical_Errors)) {}
   ~Error_Mode_Guard() { mode_.Set_Error_Mode(previous_); }
   Error_Mode_Guard(const Error_Mode_Guard&) = delete;
   Error_Mode_Guard& operator=(const Error_Mode_Guard&) = delete;

@@ -6,32 +6,38 @@
 
 namespace keldra::platform {
 
-// Error codes as the exclusive open reports them.
-inline constexpr std::uint32_t ERROR_SUCCESS = 0;
-inline constexpr std::uint32_t ERROR_FILE_NOT_FOUND = 2;
-inline constexpr std::uint32_t ERROR_PATH_NOT_FOUND = 3;
-inline constexpr std::uint32_t ERROR_ACCESS_DENIED = 5;
-inline constexpr std::uint32_t ERROR_NOT_READY = 21;
-inline constexpr std::uint32_t ERROR_SHARING_VIOLATION = 32;
-inline constexpr std::uint32_t ERROR_LOCK_VIOLATION = 33;
+// What the exclusive open reports, with the system's own error codes (those it
+// calls ERROR_SUCCESS, ERROR_FILE_NOT_FOUND and so on), so that a code passed
+// through from the system keeps its meaning. Codes not named here are kept too.
+enum class Open_Error : std::uint32_t {
+  Success = 0,
+  File_Not_Found = 2,
+  Path_Not_Found = 3,
+  Access_Denied = 5,
+  Not_Ready = 21,
+  Not_Dos_Disk = 26,
+  Sector_Not_Found = 27,
+  Sharing_Violation = 32,
+  Lock_Violation = 33,
+};
 
-// Attribute bits.
-inline constexpr std::uint32_t FILE_ATTRIBUTE_READONLY = 1;
-inline constexpr std::uint32_t FILE_ATTRIBUTE_HIDDEN = 2;
-inline constexpr std::uint32_t FILE_ATTRIBUTE_SYSTEM = 4;
-inline constexpr std::uint32_t FILE_ATTRIBUTE_ARCHIVE = 32;
+// Attribute bits, with the system's values (FILE_ATTRIBUTE_READONLY and so on).
+inline constexpr std::uint32_t Attribute_Read_Only = 1;
+inline constexpr std::uint32_t Attribute_Hidden = 2;
+inline constexpr std::uint32_t Attribute_System = 4;
+inline constexpr std::uint32_t Attribute_Archive = 32;
 
 // A regular file (or anything but a directory) exists at the path.
 bool File_Exists(const std::string& path);
 
 // Opens the file for reading and writing with all sharing denied, closes it at
-// once and answers ERROR_SUCCESS or the failure's code: ERROR_SHARING_VIOLATION
-// when any other open of the file exists (this process's own included),
-// ERROR_LOCK_VIOLATION when another process holds a lock on it, not found for a
-// missing file or folder, ERROR_ACCESS_DENIED for a file without write permission
+// once and answers Success or the failure's code: Sharing_Violation when any
+// other open of the file exists (this process's own included), Lock_Violation
+// when another process holds a lock on it, not found for a missing file or
+// folder, Access_Denied for a file without write permission
 // (for root too). The file is never kept busy: a lease taken for the test is
 // released before returning.
-std::uint32_t Try_Open_Exclusive(const std::string& path);
+Open_Error Try_Open_Exclusive(const std::string& path);
 
 // Sets the attribute word: read-only clears every write permission (clearing it
 // gives the owner write permission back); hidden, system and archive are kept in a

@@ -7,9 +7,11 @@
 
 namespace keldra::platform {
 
-enum class Registry_Root { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE };
+// The system's HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE.
+enum class Registry_Root { Current_User, Local_Machine };
 
-inline constexpr unsigned KEY_ALL_ACCESS = 0xF003F;
+// The system's KEY_ALL_ACCESS.
+inline constexpr unsigned Key_All_Access = 0xF003F;
 
 enum class Registry_Type { String, Expand_String, Other };
 

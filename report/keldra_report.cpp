@@ -14,7 +14,8 @@
 #include "platform/platform_services.h"
 #include "platform/regional.h"
 #include "report/report_rows.h"
-#include "settings/profile_values.h"
+#include "settings/load_save.h"
+#include "settings/memory_settings_holder.h"
 #include "settings/settings_file.h"
 
 namespace {
@@ -44,10 +45,10 @@ int Run(int argc, char** argv) {
   platform::Platform_Services os = platform::Make_Platform_Services(folder);
   if (drives_only) return Print_Drives(*os.drives);
 
-  const settings::Settings_Text ini(settings::Settings_File_Path(exe));
-  report::Report_Rows rows(
-      settings::Upper_Case_Ascii(ini.String(settings::Key_Drive_Letters, "c")),
-      ini.Boolean(settings::Key_Show_Total));
+  // The settings as the window loads them, so that the report shows its rows.
+  settings::Memory_Settings_Holder loaded;
+  settings::Load_Settings(loaded, settings::Settings_File_Path(exe));
+  report::Report_Rows rows(loaded.letters, loaded.total);
   monitor::Disk_Queries queries(*os.disk, *os.error_mode,
                                 platform::Decimal_Separator_From_Environment());
   try {

@@ -22,7 +22,7 @@ class Report_Rows final : public monitor::Drive_Rows, public monitor::Refresh_In
   void Set_Client_Height(int height) override { client_height_ = height; }
 
   std::string Monitored_Drive_Letters() const override { return letters_; }
-  int Drive_Limit() const override { return 26; }
+  int Drive_Limit() const override { return platform::Drive_Letter_Count; }
   bool Show_Total() const override { return show_total_; }
 
   // One line per shown row, in slot order: letter label, gauge value, bar colour and

@@ -8,8 +8,8 @@ windows=0
 [ "${1:-}" = "--windows" ] && windows=1
 
 packages=(
-  # build
-  build-essential cmake ninja-build pkg-config
+  # build, and the formatter the test command holds the code to
+  build-essential cmake ninja-build pkg-config clang-format
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # the window

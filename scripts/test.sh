@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Keldra and runs every test: the suite, the
-# Windows builds' tests under Wine, the suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and each fuzz target for a bounded time.
+# Installs what is missing, checks the code's format, builds Keldra and runs every
+# test: the suite, the Windows builds' tests under Wine, the suite again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and each fuzz target for a
+# bounded time.
 # KELDRA_QUICK=1 runs the plain Linux suite only.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -11,6 +12,7 @@ if [ "${KELDRA_QUICK:-0}" = "1" ]; then
 else
   bash "$here/scripts/install-deps.sh" --windows
 fi
+bash "$here/scripts/check-format.sh"
 bash "$here/scripts/build.sh"
 (cd "$build" && ctest --output-on-failure --timeout 600 -j "$(nproc)")
 if [ "${KELDRA_QUICK:-0}" = "1" ]; then

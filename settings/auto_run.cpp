@@ -71,7 +71,7 @@ std::string Message_Q1(const std::string& name, const std::string& stored,
 
 bool Write_Registry_String(Auto_Run_Context& ctx, Registry_Root root, const std::string& key,
                            const std::string& name, const std::string& data) {
-  if (!ctx.registry.Key_Exists(root, Opened(key), platform::KEY_ALL_ACCESS)) {
+  if (!ctx.registry.Key_Exists(root, Opened(key), platform::Key_All_Access)) {
     Error_Box(ctx, Message_W2(key, name, data));
     return false;
   }
@@ -85,7 +85,7 @@ bool Write_Registry_String(Auto_Run_Context& ctx, Registry_Root root, const std:
 
 bool Remove_Registry_Value(Auto_Run_Context& ctx, Registry_Root root, const std::string& key,
                            const std::string& name) {
-  if (!ctx.registry.Key_Exists(root, Opened(key), platform::KEY_ALL_ACCESS)) {
+  if (!ctx.registry.Key_Exists(root, Opened(key), platform::Key_All_Access)) {
     Error_Box(ctx, Message_R2(key, name));
     return false;
   }
@@ -99,7 +99,7 @@ bool Remove_Registry_Value(Auto_Run_Context& ctx, Registry_Root root, const std:
 
 std::string Read_Registry_String(Auto_Run_Context& ctx, Registry_Root root, const std::string& key,
                                  const std::string& name) {
-  if (!ctx.registry.Key_Exists(root, Opened(key), platform::KEY_ALL_ACCESS)) return std::string();
+  if (!ctx.registry.Key_Exists(root, Opened(key), platform::Key_All_Access)) return std::string();
   const std::optional<platform::Registry_Value> value =
       ctx.registry.Read_Value(root, Opened(key), name);
   if (!value) return std::string();
@@ -111,7 +111,7 @@ std::string Read_Registry_String(Auto_Run_Context& ctx, Registry_Root root, cons
 
 bool Turn_Auto_Run_On(Auto_Run_Context& ctx) {
   const std::string name = Value_Name(ctx);
-  if (!Write_Registry_String(ctx, Registry_Root::HKEY_LOCAL_MACHINE, Run_Key_Path, name,
+  if (!Write_Registry_String(ctx, Registry_Root::Local_Machine, Run_Key_Path, name,
                              ctx.executable_path)) {
     return false;
   }
@@ -121,7 +121,7 @@ bool Turn_Auto_Run_On(Auto_Run_Context& ctx) {
 
 bool Turn_Auto_Run_Off(Auto_Run_Context& ctx) {
   const std::string name = Value_Name(ctx);
-  if (!Remove_Registry_Value(ctx, Registry_Root::HKEY_LOCAL_MACHINE, Run_Key_Path, name)) {
+  if (!Remove_Registry_Value(ctx, Registry_Root::Local_Machine, Run_Key_Path, name)) {
     return false;
   }
   ctx.boxes.Inform(Message_A2(name));
@@ -131,7 +131,7 @@ bool Turn_Auto_Run_Off(Auto_Run_Context& ctx) {
 bool Check_Auto_Run(Auto_Run_Context& ctx) {
   const std::string name = Value_Name(ctx);
   const std::string stored =
-      Read_Registry_String(ctx, Registry_Root::HKEY_LOCAL_MACHINE, Run_Key_Path, name);
+      Read_Registry_String(ctx, Registry_Root::Local_Machine, Run_Key_Path, name);
   if (stored.empty()) return false;
   if (Upper_Case_Ascii(stored) != Upper_Case_Ascii(ctx.executable_path)) {
     const platform::Message_Button answer = ctx.boxes.Show_Message(

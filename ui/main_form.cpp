@@ -280,7 +280,7 @@ void TMainForm1::Toggle_Always_on_Top() {
 void TMainForm1::Apply_Startup_Show_State() {
   const platform::Startup_Info info = platform::Get_Startup_Info();
   services_.stacking.Show_Window(
-      *this, info.uses_show_window ? info.show_command : platform::SW_SHOWDEFAULT);
+      *this, info.uses_show_window ? info.show_command : platform::Show_Default);
 }
 
 // --- start-up, the options dialog and closing ---

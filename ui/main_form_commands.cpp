@@ -38,7 +38,7 @@ void TMainForm1::Restore_Factory_Defaults_OptionClick() {
       services_.boxes, Settings_Path(),
       {[this] {
          if (isMinimized() || isMaximized()) {
-           services_.stacking.Show_Window(*this, platform::SW_RESTORE);
+           services_.stacking.Show_Window(*this, platform::Show_Restore);
          }
        },
        [this] { FormShow(); }});

@@ -170,7 +170,7 @@ void TOptions_Setup::Create_Controls(const std::string& decimal_separator) {
   setTabOrder(Show_Total_of_All_Drives_CheckBox, Always_On_Top_CheckBox);
 }
 
-void TOptions_Setup::Set_Drive_Limit() { Max_Drives_SpinEdit->setValue(26); }
+void TOptions_Setup::Set_Drive_Limit() { Max_Drives_SpinEdit->setValue(platform::Drive_Letter_Count); }
 int TOptions_Setup::Drive_Limit() const { return Max_Drives_SpinEdit->value(); }
 bool TOptions_Setup::Show_Total() const { return Show_Total_of_All_Drives_CheckBox->isChecked(); }
 void TOptions_Setup::Set_Show_Total(bool on) { Show_Total_of_All_Drives_CheckBox->setChecked(on); }

@@ -25,14 +25,14 @@ void Desktop_Window_Stacking::Set_Keep_Above(QWidget& widget, bool above) {
 void Desktop_Window_Stacking::Show_Window(QWidget& w, int command) {
   using namespace platform;
   switch (command) {
-    case SW_HIDE: w.hide(); break;
-    case SW_SHOWMINIMIZED:
-    case SW_MINIMIZE:
-    case SW_SHOWMINNOACTIVE: w.showMinimized(); break;
-    case SW_SHOWMAXIMIZED: w.showMaximized(); break;
-    case SW_RESTORE: w.showNormal(); break;
+    case Show_Hide: w.hide(); break;
+    case Show_Minimized:
+    case Show_Minimize:
+    case Show_Min_No_Active: w.showMinimized(); break;
+    case Show_Maximized: w.showMaximized(); break;
+    case Show_Restore: w.showNormal(); break;
     default:
-      // SW_SHOWDEFAULT and the plain show commands: shown, in the state it has.
+      // Show_Default and the plain show commands: shown, in the state it has.
       if (w.isMinimized()) {
         w.showNormal();
       } else {

@@ -93,6 +93,7 @@ std::optional<struct statvfs> Bounded_Statvfs::Query(const std::string& director
     return answer;
   }
   in_flight_[directory] = fds[0];
+  ++waits_timed_out_;
   return std::nullopt;
 }
 

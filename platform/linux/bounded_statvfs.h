@@ -33,11 +33,14 @@ class Bounded_Statvfs {
 
   // Helpers that have not answered yet.
   int Calls_In_Flight();
+  // How many times a query waited the whole bound without an answer.
+  int Waits_Timed_Out() const { return waits_timed_out_; }
 
  private:
   void Collect_Answered();
   std::map<std::string, int> in_flight_;  // directory -> the helper's answer pipe
   std::chrono::milliseconds wait_;
+  int waits_timed_out_ = 0;
 };
 
 }  // namespace keldra::platform::linux_impl

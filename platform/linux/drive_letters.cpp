@@ -19,7 +19,7 @@ using Device = std::pair<unsigned, unsigned>;
 
 Letter_Directories Parse_Drive_Pins(std::string_view text) {
   Letter_Directories pins;
-  for (int i = 0; i < 26; ++i) {
+  for (int i = 0; i < Drive_Letter_Count; ++i) {
     const std::string key(1, static_cast<char>('A' + i));
     auto value = settings::Ini_Find_Value(text, "drives", key);
     if (value && !value->empty() && value->front() == '/') {
@@ -79,7 +79,7 @@ Letter_Assignment Assign_Drive_Letters(const Letter_Directories& pins,
       take(2, "/");
       done = true;
     }
-    for (std::size_t i = 3; i < 26 && !done; ++i) {
+    for (std::size_t i = 3; i < static_cast<std::size_t>(Drive_Letter_Count) && !done; ++i) {
       if (result.letters[i].empty()) {
         take(i, m->mount_point);
         done = true;

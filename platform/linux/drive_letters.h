@@ -7,12 +7,13 @@
 #include <utility>
 #include <vector>
 
+#include "platform/drive_table.h"
 #include "platform/linux/mountinfo.h"
 
 namespace keldra::platform::linux_impl {
 
 // Index 0 is A. An empty string: no directory behind that letter.
-using Letter_Directories = std::array<std::string, 26>;
+using Letter_Directories = std::array<std::string, Drive_Letter_Count>;
 
 // Section "drives", keys A to Z in either case, each an absolute directory (a
 // trailing "/" is dropped). Any other line is ignored.

@@ -17,6 +17,7 @@ class Linux_Disk_Space final : public Disk_Space {
       : table_(table), bounded_(wait) {}
   Disk_Space_Figures Get_Disk_Free_Space_Ex(std::string_view root_path) override;
   int Calls_In_Flight() { return bounded_.Calls_In_Flight(); }
+  int Waits_Timed_Out() const { return bounded_.Waits_Timed_Out(); }
 
  private:
   Drive_Table& table_;

@@ -43,7 +43,7 @@ class Linux_Drive_Table final : public Drive_Table {
   void Classify();
   std::vector<Mount_Entry> mounts_;
   Letter_Directories letters_;
-  std::array<bool, 26> may_stall_{};
+  std::array<bool, Drive_Letter_Count> may_stall_{};
   int watch_fd_ = -1;  // the mount table, polled for changes
   std::chrono::steady_clock::time_point last_watch_{};
 };

@@ -84,7 +84,7 @@ bool File_Exists(const std::string& path) {
   return !path.empty() && stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-std::uint32_t Try_Open_Exclusive(const std::string& path) {
+Open_Error Try_Open_Exclusive(const std::string& path) {
   struct stat st;
   if (stat(path.c_str(), &st) != 0) {
     if (errno == ENOENT) {
@@ -93,31 +93,31 @@ std::uint32_t Try_Open_Exclusive(const std::string& path) {
       struct stat dir;
       if (slash != std::string::npos && slash > 0 &&
           stat(path.substr(0, slash).c_str(), &dir) != 0) {
-        return ERROR_PATH_NOT_FOUND;
+        return Open_Error::Path_Not_Found;
       }
-      return ERROR_FILE_NOT_FOUND;
+      return Open_Error::File_Not_Found;
     }
-    if (errno == ENOTDIR) return ERROR_PATH_NOT_FOUND;
-    return ERROR_ACCESS_DENIED;
+    if (errno == ENOTDIR) return Open_Error::Path_Not_Found;
+    return Open_Error::Access_Denied;
   }
-  if (S_ISDIR(st.st_mode) || (st.st_mode & 0222) == 0) return ERROR_ACCESS_DENIED;
+  if (S_ISDIR(st.st_mode) || (st.st_mode & 0222) == 0) return Open_Error::Access_Denied;
   const int fd = open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) {
     switch (errno) {
-      case ENOENT: return ERROR_FILE_NOT_FOUND;
-      case ENOTDIR: return ERROR_PATH_NOT_FOUND;
-      case ETXTBSY: return ERROR_SHARING_VIOLATION;
+      case ENOENT: return Open_Error::File_Not_Found;
+      case ENOTDIR: return Open_Error::Path_Not_Found;
+      case ETXTBSY: return Open_Error::Sharing_Violation;
       case EIO:
       case ENXIO:
-      case ENODEV: return ERROR_NOT_READY;
-      default: return ERROR_ACCESS_DENIED;
+      case ENODEV: return Open_Error::Not_Ready;
+      default: return Open_Error::Access_Denied;
     }
   }
-  std::uint32_t code = ERROR_SUCCESS;
+  Open_Error code = Open_Error::Success;
   if (Locked_Elsewhere(fd)) {
-    code = ERROR_LOCK_VIOLATION;
+    code = Open_Error::Lock_Violation;
   } else if (Open_Elsewhere(path, fd)) {
-    code = ERROR_SHARING_VIOLATION;
+    code = Open_Error::Sharing_Violation;
   }
   close(fd);
   return code;
@@ -126,12 +126,12 @@ std::uint32_t Try_Open_Exclusive(const std::string& path) {
 std::uint32_t Get_Attribute_Word(const std::string& path) {
   struct stat st;
   if (stat(path.c_str(), &st) != 0) return 0;
-  std::uint32_t word = (st.st_mode & 0222) == 0 ? FILE_ATTRIBUTE_READONLY : 0;
+  std::uint32_t word = (st.st_mode & 0222) == 0 ? Attribute_Read_Only : 0;
   char value[16] = {};
   const ssize_t n = getxattr(path.c_str(), kAttributeName, value, sizeof value - 1);
   if (n > 0) {
     word |= static_cast<std::uint32_t>(std::strtoul(value, nullptr, 10)) &
-            (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
+            (Attribute_Hidden | Attribute_System | Attribute_Archive);
   }
   return word;
 }
@@ -140,10 +140,10 @@ bool Set_Attribute_Word(const std::string& path, std::uint32_t attributes) {
   struct stat st;
   if (stat(path.c_str(), &st) != 0) return false;
   mode_t mode = st.st_mode & 07777;
-  mode = (attributes & FILE_ATTRIBUTE_READONLY) ? (mode & ~0222u) : (mode | S_IWUSR);
+  mode = (attributes & Attribute_Read_Only) ? (mode & ~0222u) : (mode | S_IWUSR);
   bool ok = chmod(path.c_str(), mode) == 0;
   const std::uint32_t rest =
-      attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
+      attributes & (Attribute_Hidden | Attribute_System | Attribute_Archive);
   if (rest != 0) {
     const std::string text = std::to_string(rest);
     // Where the filesystem keeps no user attributes these marks have nowhere to go.

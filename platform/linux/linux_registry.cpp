@@ -25,7 +25,7 @@ Linux_Registry::Linux_Registry(std::string autostart_folder) : folder_(std::move
 
 bool Linux_Registry::Is_Run_Key(Registry_Root root, const std::string& path) const {
   // Key names match without regard to case, as the registry's do.
-  return root == Registry_Root::HKEY_LOCAL_MACHINE &&
+  return root == Registry_Root::Local_Machine &&
          settings::Upper_Case_Ascii(path) == "SOFTWARE\\MICROSOFT\\WINDOWS\\CURRENTVERSION\\RUN";
 }
 
@@ -41,7 +41,7 @@ bool Linux_Registry::Key_Exists(Registry_Root root, const std::string& path, uns
 
 bool Linux_Registry::Write_String(Registry_Root root, const std::string& path,
                                   const std::string& name, const std::string& data) {
-  if (!Key_Exists(root, path, KEY_ALL_ACCESS) || name.empty() ||
+  if (!Key_Exists(root, path, Key_All_Access) || name.empty() ||
       name.find('/') != std::string::npos) {
     return false;
   }

@@ -57,7 +57,7 @@ Drive_Type Drive_Type_Of(unsigned system_type) {
 }
 
 Win32_Drive_Table::Win32_Drive_Table() {
-  for (int i = 0; i < 26; ++i) roots_[i] = std::string(1, static_cast<char>('A' + i)) + ":\\";
+  for (int i = 0; i < Drive_Letter_Count; ++i) roots_[i] = std::string(1, static_cast<char>('A' + i)) + ":\\";
 }
 
 const std::string* Win32_Drive_Table::Directory_Of(char letter) const {
@@ -68,7 +68,7 @@ const std::string* Win32_Drive_Table::Directory_Of(char letter) const {
 std::vector<Drive_Entry> Win32_Drive_Table::Drives() const {
   const DWORD mask = GetLogicalDrives();
   std::vector<Drive_Entry> drives;
-  for (int i = 0; i < 26; ++i) {
+  for (int i = 0; i < Drive_Letter_Count; ++i) {
     Drive_Entry d;
     d.letter = static_cast<char>('A' + i);
     d.directory = roots_[i];

@@ -18,7 +18,7 @@ class Win32_Drive_Table final : public Drive_Table {
   std::optional<std::string> Drive_Form(const std::string& path) const override;
 
  private:
-  std::array<std::string, 26> roots_;
+  std::array<std::string, Drive_Letter_Count> roots_;
 };
 
 // The type the system gives a root directory, in the table's terms.

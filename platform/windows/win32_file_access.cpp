@@ -1,6 +1,6 @@
 #include "platform/file_access.h"
 #include "platform/windows/win32_files.h"
-#include <windows.h>  // last: its macros share names with Keldra's constants
+#include <windows.h>
 
 namespace keldra::platform {
 
@@ -9,13 +9,13 @@ bool File_Exists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::uint32_t Try_Open_Exclusive(const std::string& path) {
+Open_Error Try_Open_Exclusive(const std::string& path) {
   OFSTRUCT info{};
   info.cBytes = sizeof info;
   const HFILE file = OpenFile(path.c_str(), &info, OF_READWRITE | OF_SHARE_EXCLUSIVE);
-  if (file == HFILE_ERROR) return info.nErrCode;
+  if (file == HFILE_ERROR) return static_cast<Open_Error>(info.nErrCode);
   _lclose(file);
-  return ERROR_SUCCESS;
+  return Open_Error::Success;
 }
 
 bool Set_Attribute_Word(const std::string& path, std::uint32_t attributes) {

@@ -3,7 +3,7 @@
 #include "platform/file_system.h"
 #include "platform/module_path.h"
 #include "platform/windows/win32_files.h"
-#include <windows.h>  // last: its macros share names with Keldra's constants
+#include <windows.h>
 
 namespace keldra::platform {
 

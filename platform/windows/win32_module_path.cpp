@@ -1,6 +1,6 @@
 #include "platform/keldra_error.h"
 #include "platform/module_path.h"
-#include <windows.h>  // last: its macros share names with Keldra's constants
+#include <windows.h>
 
 namespace keldra::platform {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "settings/profile_file.h"
 #include "platform/windows/win32_files.h"
-#include <windows.h>  // last: its macros share names with Keldra's constants
+#include <windows.h>
 
 namespace keldra::settings {
 namespace {

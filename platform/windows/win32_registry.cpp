@@ -4,7 +4,7 @@ namespace keldra::platform::win32_impl {
 namespace {
 
 // Decided before <windows.h>, whose macros share the roots' names.
-bool Is_Local_Machine(Registry_Root root) { return root == Registry_Root::HKEY_LOCAL_MACHINE; }
+bool Is_Local_Machine(Registry_Root root) { return root == Registry_Root::Local_Machine; }
 
 }  // namespace
 }  // namespace keldra::platform::win32_impl

@@ -5,7 +5,7 @@
 #include "platform/regional.h"
 #include "platform/startup_info.h"
 #include "platform/windows/win32_error_mode.h"
-#include <windows.h>  // last: its macros share names with Keldra's constants
+#include <windows.h>
 
 namespace keldra::platform {
 

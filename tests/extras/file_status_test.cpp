@@ -58,8 +58,8 @@ TEST_F(File_Status_Test, OurOwnOpenCountsToo) {
 
 TEST_F(File_Status_Test, TheGuardedDeleteClearsFlagsFirstSoAReadOnlyFileGoes) {
   Set_File_Attributes(path, true, true, true, true);
-  EXPECT_EQ(platform::Get_Attribute_Word(path) & platform::FILE_ATTRIBUTE_READONLY,
-            platform::FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(platform::Get_Attribute_Word(path) & platform::Attribute_Read_Only,
+            platform::Attribute_Read_Only);
   EXPECT_TRUE(Delete_File_If_Closed(path));
   EXPECT_FALSE(test::Exists(path));
   EXPECT_FALSE(Delete_File_If_Closed(path)) << "nothing left to delete";

@@ -2,12 +2,12 @@
 // The check that a load with no settings file gave every key's default.
 #include <gtest/gtest.h>
 
-#include "tests/fakes/memory_settings_holder.h"
+#include "settings/memory_settings_holder.h"
 
 namespace keldra::test {
 
 // What a load with no settings file gives: every key's default.
-inline void Expect_Factory_Settings(const Memory_Settings_Holder& h) {
+inline void Expect_Factory_Settings(const settings::Memory_Settings_Holder& h) {
   EXPECT_EQ(h.top, 50);
   EXPECT_EQ(h.left, 50);
   EXPECT_EQ(h.width, 189);

@@ -55,7 +55,7 @@ TEST(Disk_Queries, EveryQueryRunsWithCriticalErrorsSuppressedAndTheModeComesBack
   q.Get_Drive_Pct_Free(3);
   q.Get_Drive_Size_Text(3);
   ASSERT_EQ(during.size(), 4u);
-  for (std::uint32_t m : during) EXPECT_EQ(m, platform::SEM_FAILCRITICALERRORS);
+  for (std::uint32_t m : during) EXPECT_EQ(m, platform::Fail_Critical_Errors);
   EXPECT_EQ(mode.mode_, 0x8000u);
 }
 

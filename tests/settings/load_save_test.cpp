@@ -3,19 +3,17 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 
-#include <chrono>
-
 #include <gtest/gtest.h>
 
 #include "platform/keldra_error.h"
 #include "tests/fakes/factory_settings.h"
-#include "tests/fakes/memory_settings_holder.h"
+#include "settings/memory_settings_holder.h"
 #include "tests/fakes/temp_folder.h"
 
 namespace keldra::settings {
 namespace {
 
-using Holder = test::Memory_Settings_Holder;
+using Holder = settings::Memory_Settings_Holder;
 
 const char* const kDefaultsFile =
     "[keldra]\r\nwindow_top_posn=50\r\nwindow_left_posn=50\r\nwindow_ClientWidth=189\r\n"
@@ -83,7 +81,8 @@ TEST(Load_Save, SavingKeepsWhatKeldraDoesNotKnowAndWritesTheIntervalAsSigned) {
             "Always_on_Top_Option=0\r\nAuto_Run_at_Windows_Startup_Option=0\r\n");
 }
 
-TEST(Load_Save, AHundredMegabyteFileOfJunkLoadsItsDefaultsQuickly) {
+// How long this takes is a figure of bench/ (bench_load_settings); here, what it reads.
+TEST(Load_Save, AHundredMegabyteFileOfJunkLoadsItsDefaults) {
   test::Temp_Folder dir;
   std::string junk;
   junk.reserve(100u << 20);
@@ -96,11 +95,7 @@ TEST(Load_Save, AHundredMegabyteFileOfJunkLoadsItsDefaultsQuickly) {
           std::string(100000, 'd') + "\n";
   test::Write_File(dir / "keldra.ini", junk);
   Holder h;
-  const auto start = std::chrono::steady_clock::now();
   Load_Settings(h, dir / "keldra.ini");
-  const double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  EXPECT_LT(seconds, 3.0);
   EXPECT_EQ(h.interval, 4000u);
   EXPECT_EQ(h.letters, std::string(2047, 'D')) << "a value is read up to 2047 characters";
   EXPECT_EQ(h.width, 189);

@@ -18,8 +18,7 @@ double Seconds_Since(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-constexpr double kWait = 1.5;      // the bounded wait of one query
-constexpr double kMargin = 1.0;    // process start, the other drives, a loaded machine
+constexpr double kWait = 1.5;  // the bounded wait of one query
 
 TEST(Hung_Volume, ReportFinishesWithinOneWaitAndShowsTheDriveAsZero) {
   Temp_Folder dir;
@@ -33,7 +32,9 @@ TEST(Hung_Volume, ReportFinishesWithinOneWaitAndShowsTheDriveAsZero) {
   const Run_Result r = Run_Program({report});
   const double took = Seconds_Since(start);
   EXPECT_EQ(r.exit_code, 0) << r.err;
-  EXPECT_LT(took, kWait + kMargin) << "four queries of two hung rows cost one wait";
+  // Four queries of two hung rows cost one wait; unremembered they would cost four
+  // (6 s). Three waits' worth leaves room for a busy machine under the sanitizers.
+  EXPECT_LT(took, 3 * kWait) << "four queries of two hung rows cost one wait";
   EXPECT_GE(took, kWait * 0.9) << "the wait really happened";
   const auto lines = Split_Lines(r.out);
   ASSERT_EQ(lines.size(), 4u) << r.out;
@@ -44,7 +45,8 @@ TEST(Hung_Volume, ReportFinishesWithinOneWaitAndShowsTheDriveAsZero) {
   // The drive table reads the mount table only: no wait at all.
   const auto listed = Clock::now();
   const Run_Result drives = Run_Program({report, "--drives"});
-  EXPECT_LT(Seconds_Since(listed), 0.5 + kMargin);
+  // Any statvfs of the hung volume would take a whole wait; listing takes milliseconds.
+  EXPECT_LT(Seconds_Since(listed), kWait);
   EXPECT_NE(drives.out.find("H\tfixed\t" + hung.Path()), std::string::npos) << drives.out;
 }
 
@@ -56,9 +58,8 @@ TEST(Hung_Volume, StuckCallsFailAtOnceUntilTheyReturnAndStayBounded) {
   auto start = Clock::now();
   EXPECT_FALSE(bounded.Query(hung.Path()));
   EXPECT_GE(Seconds_Since(start), 0.25);
-  start = Clock::now();
   for (int i = 0; i < 50; ++i) EXPECT_FALSE(bounded.Query(hung.Path()));
-  EXPECT_LT(Seconds_Since(start), 0.1) << "while stuck, queries fail at once";
+  EXPECT_EQ(bounded.Waits_Timed_Out(), 1) << "while stuck, queries fail at once";
   EXPECT_EQ(bounded.Calls_In_Flight(), 1) << "one thread, however often it is asked";
   EXPECT_TRUE(bounded.Query("/")) << "other volumes answer as usual";
 }

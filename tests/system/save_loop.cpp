@@ -5,12 +5,12 @@
 #include <string>
 
 #include "settings/load_save.h"
-#include "tests/fakes/memory_settings_holder.h"
+#include "settings/memory_settings_holder.h"
 
 
 int main(int argc, char** argv) {
   if (argc != 4) return 2;
-  keldra::test::Memory_Settings_Holder h;
+  keldra::settings::Memory_Settings_Holder h;
   h.top = h.left = 50;
   h.width = 189;
   h.interval = 30000;

@@ -21,7 +21,7 @@ class Win32_Auto_Run : public ::testing::Test {
   void TearDown() override { test::Remove_Raw_Value(kOpened, "keldra.exe"); }
   Auto_Run_Context Ctx() { return {registry, boxes, exe}; }
   std::optional<platform::Registry_Value> Stored() {
-    return registry.Read_Value(platform::Registry_Root::HKEY_LOCAL_MACHINE, kOpened, "keldra.exe");
+    return registry.Read_Value(platform::Registry_Root::Local_Machine, kOpened, "keldra.exe");
   }
   std::vector<std::string> Texts() {
     std::vector<std::string> t;
@@ -41,7 +41,7 @@ TEST_F(Win32_Auto_Run, WritesReadsBackRewritesAndDeletesTheRunValue) {
   ASSERT_TRUE(Stored());
   EXPECT_EQ(Stored()->type, platform::Registry_Type::String);
   EXPECT_EQ(Stored()->data, exe);
-  EXPECT_EQ(Read_Registry_String(ctx, platform::Registry_Root::HKEY_LOCAL_MACHINE, Run_Key_Path,
+  EXPECT_EQ(Read_Registry_String(ctx, platform::Registry_Root::Local_Machine, Run_Key_Path,
                                  "keldra.exe"),
             exe);
   EXPECT_TRUE(Check_Auto_Run(ctx));
@@ -88,12 +88,12 @@ TEST_F(Win32_Auto_Run, AValueOfAnotherTypeRaisesTheTypeError) {
 
 TEST_F(Win32_Auto_Run, AMissingKeyGivesW2AndR2) {
   platform::win32_impl::Win32_Registry r;
-  EXPECT_FALSE(r.Key_Exists(platform::Registry_Root::HKEY_LOCAL_MACHINE,
-                            "Software\\Keldra\\No\\Such\\Key", platform::KEY_ALL_ACCESS));
+  EXPECT_FALSE(r.Key_Exists(platform::Registry_Root::Local_Machine,
+                            "Software\\Keldra\\No\\Such\\Key", platform::Key_All_Access));
   auto ctx = Ctx();
-  EXPECT_FALSE(Write_Registry_String(ctx, platform::Registry_Root::HKEY_LOCAL_MACHINE,
+  EXPECT_FALSE(Write_Registry_String(ctx, platform::Registry_Root::Local_Machine,
                                      "\\Software\\Keldra\\No\\Such\\Key", "keldra.exe", exe));
-  EXPECT_FALSE(Remove_Registry_Value(ctx, platform::Registry_Root::HKEY_LOCAL_MACHINE,
+  EXPECT_FALSE(Remove_Registry_Value(ctx, platform::Registry_Root::Local_Machine,
                                      "\\Software\\Keldra\\No\\Such\\Key", "keldra.exe"));
   EXPECT_EQ(Texts(), (std::vector<std::string>{
                          Message_W2("\\Software\\Keldra\\No\\Such\\Key", "keldra.exe", exe),

@@ -10,7 +10,7 @@
 
 #include "settings/ini_text.h"
 #include "tests/fakes/temp_folder.h"
-#include <windows.h>  // last: its macros share names with Keldra's constants
+#include <windows.h>
 
 namespace keldra::settings {
 namespace {

@@ -8,7 +8,7 @@
 #include "platform/module_path.h"
 #include "platform/windows/win32_launcher.h"
 #include "tests/fakes/temp_folder.h"
-#include <windows.h>  // last: its macros share names with Keldra's constants
+#include <windows.h>
 
 namespace keldra::platform {
 namespace {

@@ -18,7 +18,7 @@
 #include "platform/windows/win32_drive_table.h"
 #include "platform/windows/win32_launcher.h"
 #include "tests/fakes/temp_folder.h"
-#include <windows.h>  // last: its macros share names with Keldra's constants
+#include <windows.h>
 #include <shellapi.h>
 #include <winnetwk.h>
 
@@ -161,11 +161,14 @@ TEST(Win32_Disk_Space, AServerThatNeverAnswersCostsOneBoundedWaitThenNothing) {
   EXPECT_EQ(disk.Get_Disk_Free_Space_Ex("N:\\").total_bytes, 0u);
   const auto waited = std::chrono::steady_clock::now() - start;
   EXPECT_GE(waited, std::chrono::milliseconds(250));
-  EXPECT_LT(waited, std::chrono::milliseconds(2000)) << "the wait is bounded";
+  // The bound is the behaviour here: a wait that ran on would take for ever. Six times
+  // the bound leaves room for a busy machine (measured under Wine: about 310 ms).
+  EXPECT_LT(waited, std::chrono::milliseconds(6 * 300)) << "the wait is bounded";
   // While it still hangs, the same server is not asked again: no wait, no new thread.
+  // A second wait would take the whole bound; the call itself takes microseconds.
   const auto again = std::chrono::steady_clock::now();
   EXPECT_EQ(disk.Get_Disk_Free_Space_Ex("N:\\").total_bytes, 0u);
-  EXPECT_LT(std::chrono::steady_clock::now() - again, std::chrono::milliseconds(100));
+  EXPECT_LT(std::chrono::steady_clock::now() - again, std::chrono::milliseconds(250));
   {
     std::lock_guard lock(m);
     EXPECT_EQ(asked, 1);
@@ -174,7 +177,8 @@ TEST(Win32_Disk_Space, AServerThatNeverAnswersCostsOneBoundedWaitThenNothing) {
   cv.notify_all();
   // Once it has answered, it is asked normally again.
   Disk_Space_Figures f{};
-  for (int i = 0; i < 50 && f.total_bytes == 0; ++i) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (f.total_bytes == 0 && std::chrono::steady_clock::now() < deadline) {
     f = disk.Get_Disk_Free_Space_Ex("N:\\");
     if (f.total_bytes == 0) Sleep(20);
   }

@@ -8,9 +8,9 @@
 #include "settings/load_save.h"
 #include "settings/profile_file.h"
 #include "tests/fakes/factory_settings.h"
-#include "tests/fakes/memory_settings_holder.h"
+#include "settings/memory_settings_holder.h"
 #include "tests/fakes/temp_folder.h"
-#include <windows.h>  // last: its macros share names with Keldra's constants
+#include <windows.h>
 
 namespace keldra::settings {
 namespace {
@@ -27,7 +27,7 @@ class Win32_Profile_File : public ::testing::Test {
 };
 
 TEST_F(Win32_Profile_File, SaveThenLoadGivesEverySettingBack) {
-  test::Memory_Settings_Holder saved;
+  settings::Memory_Settings_Holder saved;
   saved.top = -40;
   saved.left = 1200;
   saved.width = 260;
@@ -37,7 +37,7 @@ TEST_F(Win32_Profile_File, SaveThenLoadGivesEverySettingBack) {
   saved.on_top = false;
   saved.auto_run = true;
   Save_Settings(saved, ini);
-  test::Memory_Settings_Holder loaded;
+  settings::Memory_Settings_Holder loaded;
   Load_Settings(loaded, ini);
   EXPECT_EQ(loaded.top, -40);
   EXPECT_EQ(loaded.left, 1200);
@@ -51,14 +51,14 @@ TEST_F(Win32_Profile_File, SaveThenLoadGivesEverySettingBack) {
 }
 
 TEST_F(Win32_Profile_File, AMissingFileLoadsTheDefaults) {
-  test::Memory_Settings_Holder h;
+  settings::Memory_Settings_Holder h;
   Load_Settings(h, ini);
   test::Expect_Factory_Settings(h);
 }
 
 TEST_F(Win32_Profile_File, ASaveKeepsEveryOtherLineOfTheFile) {
   test::Write_File(ini, "; kept\r\n[other]\r\nx=1\r\n[KELDRA]\r\nwindow_top_posn=7\r\nmine=yes\r\n");
-  test::Memory_Settings_Holder h;
+  settings::Memory_Settings_Holder h;
   Save_Settings(h, ini);
   const std::string text = test::Read_File(ini);
   EXPECT_EQ(text.rfind("; kept\r\n[other]\r\nx=1\r\n[KELDRA]\r\nwindow_top_posn=-1\r\n", 0), 0u)
@@ -71,7 +71,7 @@ TEST_F(Win32_Profile_File, AReadOnlyFileFailsTheSaveAndStaysByteForByte) {
   const std::string before = "[keldra]\r\nwindow_top_posn=3\r\n";
   test::Write_File(ini, before);
   ASSERT_TRUE(SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY));
-  test::Memory_Settings_Holder h;
+  settings::Memory_Settings_Holder h;
   try {
     Save_Settings(h, ini);
     FAIL() << "a read-only file was written";
@@ -95,7 +95,7 @@ TEST_F(Win32_Profile_File, LineBreaksAreRefusedAndLongValuesReadCut) {
 }
 
 TEST_F(Win32_Profile_File, AFolderThatIsGoneIsAFailedSave) {
-  test::Memory_Settings_Holder h;
+  settings::Memory_Settings_Holder h;
   EXPECT_THROW(Save_Settings(h, dir / "gone/keldra.ini"), Keldra_Error);
   EXPECT_FALSE(test::Exists(dir / "gone"));
 }

@@ -1,14 +1,15 @@
 #pragma once
-// The eight settings held in plain fields, for tests and tools that load and save
-// without a window.
+// The eight settings held in plain fields, for keldra-report, the tools and the
+// tests that load and save without a window. The starting values are ones no load
+// gives, so that a key a load left alone shows.
 #include <cstdint>
 #include <string>
 
 #include "settings/settings_holder.h"
 
-namespace keldra::test {
+namespace keldra::settings {
 
-struct Memory_Settings_Holder final : settings::Settings_Holder {
+struct Memory_Settings_Holder final : Settings_Holder {
   int top = -1, left = -1, width = -1;
   std::uint32_t interval = 1;
   std::string letters = "?";
@@ -38,4 +39,4 @@ struct Memory_Settings_Holder final : settings::Settings_Holder {
   }
 };
 
-}  // namespace keldra::test
+}  // namespace keldra::settings

@@ -1,0 +1,46 @@
+// Loading keldra.ini when a user has put something huge in its place: 100 MB of
+// junk with the real keys at its end. The file is read once for all eight keys.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "settings/load_save.h"
+#include "settings/memory_settings_holder.h"
+
+namespace {
+
+std::string Junk_File() {
+  char pattern[] = "/tmp/keldra-bench-ini-XXXXXX";
+  const int fd = mkstemp(pattern);
+  if (fd >= 0) close(fd);
+  std::string junk;
+  junk.reserve(100u << 20);
+  std::uint32_t x = 12345;
+  while (junk.size() < (100u << 20)) {
+    x = x * 1103515245u + 12345u;
+    junk.push_back(static_cast<char>(x >> 24));
+  }
+  junk += "\n[keldra]\ntimer_interval=4000\n";
+  std::ofstream(pattern, std::ios::binary) << junk;
+  return pattern;
+}
+
+void BM_Load_Settings_100MB_Junk(benchmark::State& state) {
+  static const std::string path = Junk_File();
+  for (auto _ : state) {
+    keldra::settings::Memory_Settings_Holder h;
+    keldra::settings::Load_Settings(h, path);
+    if (h.interval != 4000u) state.SkipWithError("the key at the end was not found");
+  }
+  std::remove(path.c_str());
+}
+BENCHMARK(BM_Load_Settings_100MB_Junk)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+
+BENCHMARK_MAIN();
