@@ -2,8 +2,8 @@
 // junk with the real keys at its end. The file is read once for all eight keys.
 #include <benchmark/benchmark.h>
 
-#include <cstdint>
 #include <unistd.h>
+#include <cstdint>
 
 #include <cstdio>
 #include <fstream>

@@ -1,9 +1,9 @@
 // Runs a command many times and reports the median wall time and the largest peak
 // resident size, from the kernel's own accounting of each child.
 //   measure_process <runs> <program> [args...]
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -30,7 +30,9 @@ int main(int argc, char** argv) {
     int status = 0;
     struct rusage usage {};
     wait4(pid, &status, 0, &usage);
-    times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    times.push_back(
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+            .count());
     peak_kb = std::max(peak_kb, usage.ru_maxrss);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
       std::fprintf(stderr, "%s failed\n", argv[2]);

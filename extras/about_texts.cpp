@@ -30,7 +30,8 @@ std::string Donation_Address_Part_2() { return Unscramble(kDonation2); }
 std::string Url_Handler_Target(const std::string& target) {
   // The desktop's URL handler wants a scheme where the system this stands in for
   // takes a bare "www." address as a web page.
-  if (target.size() > 4 && (target.compare(0, 4, "www.") == 0 || target.compare(0, 4, "WWW.") == 0)) {
+  if (target.size() > 4 &&
+      (target.compare(0, 4, "www.") == 0 || target.compare(0, 4, "WWW.") == 0)) {
     return "https://" + target;
   }
   return target;

@@ -16,8 +16,7 @@ std::string Get_File_Status(const std::string& name) {
     case platform::Open_Error::Path_Not_Found:
     case platform::Open_Error::Not_Ready:
     case platform::Open_Error::Not_Dos_Disk:
-    case platform::Open_Error::Sector_Not_Found:
-      return "NOT FOUND";
+    case platform::Open_Error::Sector_Not_Found: return "NOT FOUND";
     case platform::Open_Error::Sharing_Violation:
     case platform::Open_Error::Lock_Violation: return "OPEN";
     default: return "ERROR";

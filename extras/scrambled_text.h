@@ -23,8 +23,8 @@ template <std::size_t N>
 consteval Scrambled<N - 1> Scramble(const char (&text)[N]) {
   Scrambled<N - 1> s;
   for (std::size_t i = 0; i + 1 < N; ++i) {
-    s.bytes[i] = static_cast<unsigned char>(static_cast<unsigned char>(text[i]) ^
-                                            scramble_detail::Key(i));
+    s.bytes[i] =
+        static_cast<unsigned char>(static_cast<unsigned char>(text[i]) ^ scramble_detail::Key(i));
   }
   return s;
 }

@@ -41,9 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Letters with blanks at the ends or in quotes do not survive an INI line; the
   // rest must.
   const std::string& l = first.letters;
-  const bool plain = l.empty() || (!Blank(l.front()) && !Blank(l.back()) &&
-                                   !(l.size() >= 2 && (l.front() == '"' || l.front() == '\'') &&
-                                     l.back() == l.front()));
+  const bool plain =
+      l.empty() ||
+      (!Blank(l.front()) && !Blank(l.back()) &&
+       !(l.size() >= 2 && (l.front() == '"' || l.front() == '\'') && l.back() == l.front()));
   if (plain && !(first == second)) __builtin_trap();
   return 0;
 }

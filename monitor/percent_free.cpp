@@ -53,8 +53,8 @@ std::int32_t Percent_Free(std::int64_t free, std::int64_t total) {
     const int k = (power_of_two ? 65 : 64) - e;  // (m - r) / m <= 2^-k lifts q to M
     if (k < 64 && ((m - r) << k) <= m) n = next;
   }
-  const std::int64_t result = n > static_cast<std::uint64_t>(kMax) ? kMax
-                                                                   : static_cast<std::int64_t>(n);
+  const std::int64_t result =
+      n > static_cast<std::uint64_t>(kMax) ? kMax : static_cast<std::int64_t>(n);
   return static_cast<std::int32_t>(negative ? -result : result);
 }
 

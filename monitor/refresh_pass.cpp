@@ -24,8 +24,8 @@ int Fill_Row(Drive_Rows& rows, int row, const std::string& letter_text, std::uin
 
   rows.Set_Visible(row, Row_Control::Gauge, true);
   const std::int64_t used = 100 - static_cast<std::int64_t>(queries.Get_Drive_Pct_Free(number));
-  const int stored = rows.Set_Gauge_Progress(
-      row, static_cast<int>(std::clamp<std::int64_t>(used, -1000, 1000)));
+  const int stored =
+      rows.Set_Gauge_Progress(row, static_cast<int>(std::clamp<std::int64_t>(used, -1000, 1000)));
   rows.Set_Bar_Color(row, Bar_Color_For(stored));
   const int height = rows.Gauge_Top(row) + rows.Gauge_Height(row) + 4;
 
@@ -90,8 +90,7 @@ void Refresh_All_Drives(Drive_Rows& rows, const Refresh_Inputs& inputs, Disk_Que
   }
   // Every slot within the limit holds a drive: the row after them carries the
   // total, so that "Show Total of All Drives" still shows one with 26 drives.
-  if (slot > limit && limit > 0 && limit < Drive_Row_Count && !total_shown &&
-      inputs.Show_Total()) {
+  if (slot > limit && limit > 0 && limit < Drive_Row_Count && !total_shown && inputs.Show_Total()) {
     height = Fill_Row(rows, limit + 1, "Tot", Total_Drive_Number, queries);
   }
 

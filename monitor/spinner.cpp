@@ -2,8 +2,6 @@
 
 namespace keldra::monitor {
 
-std::string Next_Spinner_Frame(std::string_view caption) {
-  return caption == "===" ? "=" : "===";
-}
+std::string Next_Spinner_Frame(std::string_view caption) { return caption == "===" ? "=" : "==="; }
 
 }  // namespace keldra::monitor

@@ -9,7 +9,8 @@ namespace keldra::monitor {
 
 class Uint128 {
  public:
-  constexpr Uint128(std::uint64_t low = 0) : hi_(0), lo_(low) {}  // NOLINT: converts like a built-in
+  constexpr Uint128(std::uint64_t low = 0)
+      : hi_(0), lo_(low) {}  // NOLINT: converts like a built-in
   constexpr Uint128(std::uint64_t high, std::uint64_t low) : hi_(high), lo_(low) {}
 
   constexpr explicit operator std::uint64_t() const { return lo_; }
@@ -42,8 +43,8 @@ class Uint128 {
     const std::uint64_t p00 = a0 * b0, p01 = a0 * b1, p10 = a1 * b0, p11 = a1 * b1;
     const std::uint64_t middle = (p00 >> 32) + (p01 & mask) + (p10 & mask);
     const std::uint64_t low = (middle << 32) | (p00 & mask);
-    const std::uint64_t high = p11 + (p01 >> 32) + (p10 >> 32) + (middle >> 32) +
-                               a.hi_ * b.lo_ + a.lo_ * b.hi_;
+    const std::uint64_t high =
+        p11 + (p01 >> 32) + (p10 >> 32) + (middle >> 32) + a.hi_ * b.lo_ + a.lo_ * b.hi_;
     return Uint128(high, low);
   }
   friend constexpr Uint128 operator+(const Uint128& a, const Uint128& b) {
@@ -75,8 +76,10 @@ class Uint128 {
       if (Bit(a, bit)) rest.lo_ |= 1;
       if (rest >= b) {
         rest = rest - b;
-        if (bit >= 64) quotient.hi_ |= std::uint64_t{1} << (bit - 64);
-        else quotient.lo_ |= std::uint64_t{1} << bit;
+        if (bit >= 64)
+          quotient.hi_ |= std::uint64_t{1} << (bit - 64);
+        else
+          quotient.lo_ |= std::uint64_t{1} << bit;
       }
     }
     return quotient;

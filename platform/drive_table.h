@@ -17,8 +17,8 @@ enum class Drive_Type { Missing, Removable, Fixed, Remote, Cdrom, Ramdisk };
 const char* Drive_Type_Name(Drive_Type type);
 
 struct Drive_Entry {
-  char letter = 'A';        // upper case
-  std::string directory;    // absolute
+  char letter = 'A';      // upper case
+  std::string directory;  // absolute
   Drive_Type type = Drive_Type::Missing;
   std::string label;        // filesystem label, or the directory when there is none
   std::string remote_name;  // mount source of a remote drive, otherwise empty

@@ -5,7 +5,7 @@
 namespace keldra::platform {
 
 struct Memory_Status {
-  std::uint64_t total_phys = 0;       // bytes
+  std::uint64_t total_phys = 0;  // bytes
   std::uint64_t avail_phys = 0;
   std::uint64_t total_page_file = 0;
   std::uint64_t avail_page_file = 0;

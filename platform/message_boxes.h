@@ -24,8 +24,8 @@ class Message_Boxes {
   virtual ~Message_Boxes() = default;
   // A modal box. buttons is a set of Message_Button bits; the answer is the button
   // pressed, or escape_button when the box is closed without one.
-  virtual Message_Button Show_Message(Message_Kind kind, const std::string& text,
-                                      unsigned buttons, Message_Button default_button,
+  virtual Message_Button Show_Message(Message_Kind kind, const std::string& text, unsigned buttons,
+                                      Message_Button default_button,
                                       Message_Button escape_button) = 0;
   // The standard error box: error icon, "OK", titled with the application title,
   // the message with a full stop added when its last character sorts after ".".

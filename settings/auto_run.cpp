@@ -35,28 +35,32 @@ std::string Message_A2(const std::string& name) {
 }
 
 std::string Message_W1(const std::string& key, const std::string& name, const std::string& data) {
-  return std::string("Error: The required settings could not be created \r\nor saved in the Windows "
-                     "Registry.  \r\n\r\n Error Key   = ") +
+  return std::string(
+             "Error: The required settings could not be created \r\nor saved in the Windows "
+             "Registry.  \r\n\r\n Error Key   = ") +
          key + "\r\n" + " Error Item  = " + name + "\r\n" + " Error Value = " + data + "\r\n" +
          "\r\n" + kContact;
 }
 
 std::string Message_W2(const std::string& key, const std::string& name, const std::string& data) {
-  return std::string("Error: The specified Registry Key for this operation \r\ndoes NOT exist on "
-                     "your PC.  \r\n\r\n Error Key   = ") +
+  return std::string(
+             "Error: The specified Registry Key for this operation \r\ndoes NOT exist on "
+             "your PC.  \r\n\r\n Error Key   = ") +
          key + "\r\n" + " Error Item  = " + name + "\r\n" + " Error Value = " + data + "\r\n" +
          "\r\n" + kContact;
 }
 
 std::string Message_R1(const std::string& key, const std::string& name) {
-  return std::string("Error: The required Registry Key settings \r\ncould not be removed from the "
-                     "Windows Registry.  \r\n\r\n Error Key   = ") +
+  return std::string(
+             "Error: The required Registry Key settings \r\ncould not be removed from the "
+             "Windows Registry.  \r\n\r\n Error Key   = ") +
          key + "\r\n" + " Error Item  = " + name + "\r\n" + "\r\n" + kContact;
 }
 
 std::string Message_R2(const std::string& key, const std::string& name) {
-  return std::string("Error: The specified Registry Key for this operation \r\ndoes NOT exist on "
-                     "your PC.  \r\n\r\n Error Key   = ") +
+  return std::string(
+             "Error: The specified Registry Key for this operation \r\ndoes NOT exist on "
+             "your PC.  \r\n\r\n Error Key   = ") +
          key + "\r\n" + " Error Item  = " + name + "\r\n" + "\r\n" + kContact;
 }
 
@@ -66,7 +70,8 @@ std::string Message_Q1(const std::string& name, const std::string& stored,
          "run automatically at Windows Start-up do not match where the program " + "\r\n" +
          "is currently being run from." + "\r\n" + "\r\n" + " Old      = " + stored + "\r\n" +
          " Current = " + current + "\r\n" + "\r\n" +
-         "Do you want to update the Windows Registry to " + "reflect the programs current locaton ?";
+         "Do you want to update the Windows Registry to " +
+         "reflect the programs current locaton ?";
 }
 
 bool Write_Registry_String(Auto_Run_Context& ctx, Registry_Root root, const std::string& key,

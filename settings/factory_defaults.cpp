@@ -6,12 +6,12 @@
 namespace keldra::settings {
 namespace {
 
-constexpr auto kPiece1 = extras::Scramble(
-    "Restore Factory Defaults deletes every setting Keldra has saved:");
+constexpr auto kPiece1 =
+    extras::Scramble("Restore Factory Defaults deletes every setting Keldra has saved:");
 constexpr auto kPiece2 = extras::Scramble(
     "the window's place and width, the drives, the refresh interval and all options.");
-constexpr auto kPiece3 = extras::Scramble(
-    "Keldra then carries on at once with the settings of its very first start.");
+constexpr auto kPiece3 =
+    extras::Scramble("Keldra then carries on at once with the settings of its very first start.");
 constexpr auto kPiece4 = extras::Scramble("Delete all saved settings and restore the defaults ?");
 
 }  // namespace

@@ -141,9 +141,8 @@ std::optional<std::string> Ini_Set_Value(std::string_view text, std::string_view
   // settings give the same bytes wherever they were written.
   const std::size_t first_lf = text.find('\n');
   const std::string_view eol =
-      (first_lf == std::string_view::npos || (first_lf > 0 && text[first_lf - 1] == '\r'))
-          ? "\r\n"
-          : "\n";
+      (first_lf == std::string_view::npos || (first_lf > 0 && text[first_lf - 1] == '\r')) ? "\r\n"
+                                                                                           : "\n";
   const std::vector<Line> lines = Split_Lines(text);
 
   bool in_section = false;

@@ -34,8 +34,7 @@ struct Memory_Settings_Holder final : Settings_Holder {
 
   bool operator==(const Memory_Settings_Holder& o) const {
     return top == o.top && left == o.left && width == o.width && interval == o.interval &&
-           letters == o.letters && total == o.total && on_top == o.on_top &&
-           auto_run == o.auto_run;
+           letters == o.letters && total == o.total && on_top == o.on_top && auto_run == o.auto_run;
   }
 };
 

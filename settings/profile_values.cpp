@@ -43,8 +43,8 @@ std::optional<std::int32_t> Parse_Profile_Integer(std::string_view s) {
     return static_cast<std::int32_t>(bits);
   }
   if (!negative && magnitude > 0x7FFFFFFFull) return std::nullopt;
-  std::int64_t value = negative ? -static_cast<std::int64_t>(magnitude)
-                                : static_cast<std::int64_t>(magnitude);
+  std::int64_t value =
+      negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
   return static_cast<std::int32_t>(value);
 }
 

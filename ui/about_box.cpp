@@ -112,7 +112,8 @@ void TAboutBox::Create_Controls() {
   Vantrel_Logo_GIFImage->setGeometry(12, 16, 173, 165);
   connect(Vantrel_Logo_GIFImage, &Animated_Picture::Clicked, this, [this] { WEB_ButtonClick(); });
 
-  Quote_From_Vantrel_Label = label("Quote_From_Vantrel_Label", "Quote_From_Vantrel_Label", {8, 184, 181, 119});
+  Quote_From_Vantrel_Label =
+      label("Quote_From_Vantrel_Label", "Quote_From_Vantrel_Label", {8, 184, 181, 119});
   Quote_From_Vantrel_Label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   Quote_From_Vantrel_Label->setWordWrap(true);
 
@@ -136,15 +137,18 @@ void TAboutBox::Create_Controls() {
   PayPal_Donations_Label->setAlignment(Qt::AlignCenter);
   PayPal_Donations_Label->setWordWrap(true);
   Blue(PayPal_Donations_Label);
-  PayPal_Image = click_label("PayPal_Image", "", {532, 166, 62, 31}, [this] { PayPal_Donations_LabelClick(); });
+  PayPal_Image = click_label("PayPal_Image", "", {532, 166, 62, 31},
+                             [this] { PayPal_Donations_LabelClick(); });
 
   Comments_Label = label("Comments_Label", "", {205, 230, 225, 18});
   Comments_Label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   WEB_Page_Label = label("WEB_Page_Label", "", {205, 259, 225, 18});
   WEB_Page_Label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-  Email_Address_Label = click_label("Email_Address_Label", "", {446, 216, 160, 20}, [this] { Email_ButtonClick(); });
-  WEB_Address_Label = click_label("WEB_Address_Label", "", {447, 250, 160, 20}, [this] { WEB_ButtonClick(); });
+  Email_Address_Label =
+      click_label("Email_Address_Label", "", {446, 216, 160, 20}, [this] { Email_ButtonClick(); });
+  WEB_Address_Label =
+      click_label("WEB_Address_Label", "", {447, 250, 160, 20}, [this] { WEB_ButtonClick(); });
   for (QLabel* l : {Email_Address_Label, WEB_Address_Label}) {
     l->setFont(Link_Font());
     Blue(l);
@@ -262,8 +266,8 @@ void TAboutBox::FormActivate() {
   WEB_Button->setToolTip("Click to visit Vantrel's WEB Page.");
   Email_Button->hide();
   WEB_Button->hide();
-  for (auto [label, button] : {std::pair{Email_Address_Label, Email_Button},
-                               std::pair{WEB_Address_Label, WEB_Button}}) {
+  for (auto [label, button] :
+       {std::pair{Email_Address_Label, Email_Button}, std::pair{WEB_Address_Label, WEB_Button}}) {
     label->setToolTip(button->toolTip());
     label->move(label->x(), button->y());
     label->setText(button->text());
@@ -307,7 +311,8 @@ void TAboutBox::Free_Resources_TimerTimer() {
 
 void TAboutBox::Shell_Open(const std::string& target) {
   if (target.empty()) return;
-  services_.launcher.Open_Address(extras::Url_Handler_Target(target));  // the result is not examined
+  services_.launcher.Open_Address(
+      extras::Url_Handler_Target(target));  // the result is not examined
 }
 
 void TAboutBox::Email_ButtonClick() {

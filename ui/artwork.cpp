@@ -88,8 +88,8 @@ QPixmap Ok_Glyph(bool enabled) {
   tick.moveTo(2, 10);
   tick.lineTo(7, 15);
   tick.lineTo(16, 3);
-  p.setPen(QPen(enabled ? QColor(0, 128, 0) : QColor(128, 128, 128), 3, Qt::SolidLine,
-                Qt::RoundCap, Qt::RoundJoin));
+  p.setPen(QPen(enabled ? QColor(0, 128, 0) : QColor(128, 128, 128), 3, Qt::SolidLine, Qt::RoundCap,
+                Qt::RoundJoin));
   p.drawPath(tick);
   return pixmap;
 }

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <algorithm>
-#include <filesystem>
 #include <climits>
+#include <filesystem>
 
 #include "ui/drive_pictures.h"
 

@@ -5,15 +5,16 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <QtGui/qguiapplication_platform.h>
 #include <QGuiApplication>
 #include <QWindow>
-#include <QtGui/qguiapplication_platform.h>
 
 namespace keldra::ui {
 namespace {
 
 xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
-  xcb_intern_atom_cookie_t cookie = xcb_intern_atom(c, 0, static_cast<uint16_t>(strlen(name)), name);
+  xcb_intern_atom_cookie_t cookie =
+      xcb_intern_atom(c, 0, static_cast<uint16_t>(strlen(name)), name);
   xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookie, nullptr);
   xcb_atom_t atom = reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
   free(reply);

@@ -15,8 +15,8 @@ Keldra_Windows::Keldra_Windows(const Keldra_Services& s) {
   AboutBox = std::make_unique<TAboutBox>(
       TAboutBox::Services{s.launcher, s.executable_path, s.current_year, s.memory_free_percent},
       MainForm1.get());
-  Options_Setup = std::make_unique<TOptions_Setup>(s.drives, s.boxes, s.decimal_separator,
-                                                   MainForm1.get());
+  Options_Setup =
+      std::make_unique<TOptions_Setup>(s.drives, s.boxes, s.decimal_separator, MainForm1.get());
   MainForm1->Set_About_Box(AboutBox.get());
   MainForm1->Set_Options_Dialog(Options_Setup.get());
 }

@@ -1,7 +1,6 @@
 #include "ui/main_form.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -9,6 +8,7 @@
 #include <QPushButton>
 #include <QSessionManager>
 #include <QWindow>
+#include <algorithm>
 
 #include "monitor/refresh_pass.h"
 #include "monitor/spinner.h"
@@ -183,8 +183,7 @@ void TMainForm1::Create_Menu() {
   FileMenu->setObjectName("FileMenu");
   RefreshOption = item(FileMenu, "RefreshOption", "&Refresh", [this] { Refresh_All_Drives(); });
   separator(FileMenu, "N1");
-  SettingsOption =
-      item(FileMenu, "SettingsOption", "&Settings", [this] { SettingsOptionClick(); });
+  SettingsOption = item(FileMenu, "SettingsOption", "&Settings", [this] { SettingsOptionClick(); });
   separator(FileMenu, "N2");
   QAction* on_top = FileMenu->addAction("&Always On Top");
   on_top->setObjectName("Always_on_Top_Option");
@@ -192,8 +191,8 @@ void TMainForm1::Create_Menu() {
       new Menu_Mark(on_top, [this] { Guarded([this] { Toggle_Always_on_Top(); }); });
   QAction* auto_run = FileMenu->addAction("Auto-Run at Windows Startup");
   auto_run->setObjectName("Auto_Run_at_Windows_Startup_Option");
-  Auto_Run_at_Windows_Startup_Option =
-      new Menu_Mark(auto_run, [this] { Guarded([this] { Auto_Run_at_Windows_Startup_OptionClick(); }); });
+  Auto_Run_at_Windows_Startup_Option = new Menu_Mark(
+      auto_run, [this] { Guarded([this] { Auto_Run_at_Windows_Startup_OptionClick(); }); });
   Restore_Factory_Defaults_Option =
       item(FileMenu, "Restore_Factory_Defaults_Option", "Restore Factory Defaults",
            [this] { Restore_Factory_Defaults_OptionClick(); });
@@ -219,7 +218,8 @@ void TMainForm1::Move_Frame(QPoint requested) {
   // Kept as stored, off any screen if need be, but within the coordinates a window
   // system can place a window at (X11's are 16-bit); past them Qt's own arithmetic
   // overflows.
-  const QPoint p(std::clamp(requested.x(), -32768, 32767), std::clamp(requested.y(), -32768, 32767));
+  const QPoint p(std::clamp(requested.x(), -32768, 32767),
+                 std::clamp(requested.y(), -32768, 32767));
   frame_target_ = p;
   // Before the first show, move() records a frame position that Qt honours when it
   // maps the window. Once shown, the platform window places the outer frame; a plain
@@ -254,8 +254,8 @@ int TMainForm1::Menu_Height() const {
 
 void TMainForm1::Timer1Timer() {
   Refresh_All_Drives();
-  Spinner_Label->setText(QString::fromStdString(
-      monitor::Next_Spinner_Frame(Spinner_Label->text().toStdString())));
+  Spinner_Label->setText(
+      QString::fromStdString(monitor::Next_Spinner_Frame(Spinner_Label->text().toStdString())));
 }
 
 void TMainForm1::Report_Error(const std::string& message) {
@@ -356,7 +356,8 @@ bool TMainForm1::eventFilter(QObject* watched, QEvent* event) {
   // the free/total texts and the first three letters refresh.
   const QString name = watched->objectName();
   const int tag = Tag_Of(watched);
-  const bool refreshes = name.startsWith(kFreePrefix) || (name.startsWith(kLabelPrefix) && tag <= 3);
+  const bool refreshes =
+      name.startsWith(kFreePrefix) || (name.startsWith(kLabelPrefix) && tag <= 3);
   if (refreshes && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     Guarded([this] { Refresh_All_Drives(); });
   }

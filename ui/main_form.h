@@ -68,7 +68,7 @@ class TMainForm1 : public QMainWindow,
   void Timer1Timer();
   void Toggle_Always_on_Top();
   void Apply_Startup_Show_State();
-  void FormShow();  // the show sequence
+  void FormShow();        // the show sequence
   bool FormCloseQuery();  // saves; false refuses the close
   void SettingsOptionClick();
   void Restore_Factory_Defaults_OptionClick();
@@ -140,7 +140,6 @@ class TMainForm1 : public QMainWindow,
   QAction* View_Readme_file_Option = nullptr;
   QAction* View_Shareware_Catalog_Option = nullptr;
   QAction* AboutOption = nullptr;
-
 
  protected:
   void setVisible(bool visible) override;

@@ -34,14 +34,14 @@ std::vector<std::string> Local_Paths(const QMimeData* data) {
 }  // namespace
 
 void TMainForm1::Restore_Factory_Defaults_OptionClick() {
-  settings::Restore_Factory_Defaults(
-      services_.boxes, Settings_Path(),
-      {[this] {
-         if (isMinimized() || isMaximized()) {
-           services_.stacking.Show_Window(*this, platform::Show_Restore);
-         }
-       },
-       [this] { FormShow(); }});
+  settings::Restore_Factory_Defaults(services_.boxes, Settings_Path(),
+                                     {[this] {
+                                        if (isMinimized() || isMaximized()) {
+                                          services_.stacking.Show_Window(*this,
+                                                                         platform::Show_Restore);
+                                        }
+                                      },
+                                      [this] { FormShow(); }});
 }
 
 void TMainForm1::Auto_Run_at_Windows_Startup_OptionClick() {

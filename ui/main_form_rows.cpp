@@ -58,7 +58,8 @@ QWidget* TMainForm1::Row_Control_Widget(int row, monitor::Row_Control control) c
 }
 
 void TMainForm1::Set_Visible(int row, monitor::Row_Control control, bool visible) {
-  pending_visible_.at(static_cast<std::size_t>(row - 1))[static_cast<std::size_t>(control)] = visible;
+  pending_visible_.at(static_cast<std::size_t>(row - 1))[static_cast<std::size_t>(control)] =
+      visible;
 }
 
 void TMainForm1::Set_Caption(int row, monitor::Row_Control control, std::string_view caption) {
@@ -77,7 +78,9 @@ void TMainForm1::Set_Bar_Color(int row, monitor::Bar_Color color) {
   gauges_.at(static_cast<std::size_t>(row - 1))->Set_Bar_Color(Color_Of(color));
 }
 
-int TMainForm1::Gauge_Top(int row) const { return gauges_.at(static_cast<std::size_t>(row - 1))->y(); }
+int TMainForm1::Gauge_Top(int row) const {
+  return gauges_.at(static_cast<std::size_t>(row - 1))->y();
+}
 
 int TMainForm1::Gauge_Height(int row) const {
   return gauges_.at(static_cast<std::size_t>(row - 1))->height();

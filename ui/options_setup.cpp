@@ -67,8 +67,8 @@ TOptions_Setup::TOptions_Setup(const platform::Drive_Table& table, platform::Mes
 
 void TOptions_Setup::Create_Fixed_Texts() {
   // The sunken frames first, so that everything else lies on top of them.
-  const QRect frames[] = {{8, 8, 449, 169}, {8, 184, 449, 41}, {8, 232, 449, 41},
-                          {8, 284, 449, 45}, {8, 340, 449, 45}};
+  const QRect frames[] = {
+      {8, 8, 449, 169}, {8, 184, 449, 41}, {8, 232, 449, 41}, {8, 284, 449, 45}, {8, 340, 449, 45}};
   for (const QRect& r : frames) {
     auto* f = new QFrame(this);
     f->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -170,7 +170,9 @@ void TOptions_Setup::Create_Controls(const std::string& decimal_separator) {
   setTabOrder(Show_Total_of_All_Drives_CheckBox, Always_On_Top_CheckBox);
 }
 
-void TOptions_Setup::Set_Drive_Limit() { Max_Drives_SpinEdit->setValue(platform::Drive_Letter_Count); }
+void TOptions_Setup::Set_Drive_Limit() {
+  Max_Drives_SpinEdit->setValue(platform::Drive_Letter_Count);
+}
 int TOptions_Setup::Drive_Limit() const { return Max_Drives_SpinEdit->value(); }
 bool TOptions_Setup::Show_Total() const { return Show_Total_of_All_Drives_CheckBox->isChecked(); }
 void TOptions_Setup::Set_Show_Total(bool on) { Show_Total_of_All_Drives_CheckBox->setChecked(on); }
@@ -181,10 +183,12 @@ bool TOptions_Setup::Always_On_Top_CheckBox_Checked() const {
 
 void TOptions_Setup::Fill_Options_Dialog(const settings::Settings_Holder& main) {
   ListBox1->clear();
-  SpinEdit1->Set_Value(static_cast<int>(std::min<std::uint32_t>(main.Timer_Interval() / 1000, 1000)));
+  SpinEdit1->Set_Value(
+      static_cast<int>(std::min<std::uint32_t>(main.Timer_Interval() / 1000, 1000)));
   const std::string letters = main.Monitored_Drive_Letters();
   const std::size_t last = static_cast<std::size_t>(Drive_Limit()) + 1;
-  for (std::size_t i = 0; i < letters.size() && i < last; ++i) Add_Entry(ListBox1, Entry_Of(letters[i]));
+  for (std::size_t i = 0; i < letters.size() && i < last; ++i)
+    Add_Entry(ListBox1, Entry_Of(letters[i]));
 }
 
 void TOptions_Setup::Read_Options_Dialog(settings::Settings_Holder& main) {
@@ -201,7 +205,8 @@ void TOptions_Setup::AddButtonClick() {
   // With no current drive there is nothing to add; the click is ignored.
   const std::optional<char> current = DriveComboBox1->Current_Drive();
   if (!current) return;
-  const QString letter = Entry_Of(static_cast<char>(std::toupper(static_cast<unsigned char>(*current))));
+  const QString letter =
+      Entry_Of(static_cast<char>(std::toupper(static_cast<unsigned char>(*current))));
   for (int i = 0; i < ListBox1->count(); ++i) {
     if (ListBox1->item(i)->text().compare(letter, Qt::CaseInsensitive) == 0) {
       boxes_.Inform("This drive is already being monitored !");
@@ -220,9 +225,10 @@ void TOptions_Setup::AddButtonClick() {
 void TOptions_Setup::ListBox1Click() {
   QListWidgetItem* item = ListBox1->currentItem();
   if (!item) return;
-  const platform::Message_Button answer = boxes_.Show_Message(
-      platform::Message_Kind::Warning, "Remove this Drive ?",
-      platform::Button_Yes | platform::Button_Cancel, platform::Button_Yes, platform::Button_Cancel);
+  const platform::Message_Button answer =
+      boxes_.Show_Message(platform::Message_Kind::Warning, "Remove this Drive ?",
+                          platform::Button_Yes | platform::Button_Cancel, platform::Button_Yes,
+                          platform::Button_Cancel);
   if (answer == platform::Button_Yes) delete ListBox1->takeItem(ListBox1->row(item));
 }
 

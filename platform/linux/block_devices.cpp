@@ -72,8 +72,8 @@ std::string Block_Devices::Label(unsigned major, unsigned minor) const {
       if (e->d_name[0] == '.') continue;
       struct stat st;
       const std::string entry = by_label + "/" + e->d_name;
-      if (stat(entry.c_str(), &st) == 0 && S_ISBLK(st.st_mode) &&
-          ::major(st.st_rdev) == major && ::minor(st.st_rdev) == minor) {
+      if (stat(entry.c_str(), &st) == 0 && S_ISBLK(st.st_mode) && ::major(st.st_rdev) == major &&
+          ::minor(st.st_rdev) == minor) {
         found = Decode_Udev_Escapes(e->d_name);
         break;
       }

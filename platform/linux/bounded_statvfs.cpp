@@ -85,8 +85,7 @@ std::optional<struct statvfs> Bounded_Statvfs::Query(const std::string& director
   }
   close(fds[1]);
   int status = 0;
-  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-  }
+  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {}
   if (Wait_Readable(fds[0], wait_)) {
     std::optional<struct statvfs> answer = Read_Answer(fds[0]);
     close(fds[0]);

@@ -28,9 +28,7 @@ std::string Unescape_String_Value(std::string_view s) {
         case 't': out += '\t'; break;
         case 'r': out += '\r'; break;
         case '\\': out += '\\'; break;
-        default:
-          out += '\\';
-          out += n;
+        default: out += '\\'; out += n;
       }
     } else {
       out += s[i];
@@ -41,7 +39,8 @@ std::string Unescape_String_Value(std::string_view s) {
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+    s.remove_suffix(1);
   return s;
 }
 

@@ -12,8 +12,7 @@ namespace keldra::platform::linux_impl {
 // bounded wait.
 class Linux_Disk_Space final : public Disk_Space {
  public:
-  explicit Linux_Disk_Space(Drive_Table& table,
-                            std::chrono::milliseconds wait = Statvfs_Wait)
+  explicit Linux_Disk_Space(Drive_Table& table, std::chrono::milliseconds wait = Statvfs_Wait)
       : table_(table), bounded_(wait) {}
   Disk_Space_Figures Get_Disk_Free_Space_Ex(std::string_view root_path) override;
   int Calls_In_Flight() { return bounded_.Calls_In_Flight(); }

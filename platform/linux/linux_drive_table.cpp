@@ -37,8 +37,8 @@ std::string Real_Path_Or_Same(const std::string& path) {
 std::string Drive_Ini_Value(const std::string& dir) {
   const bool blank_edge = !dir.empty() && (dir.front() == ' ' || dir.front() == '\t' ||
                                            dir.back() == ' ' || dir.back() == '\t');
-  const bool quoted = dir.size() >= 2 && (dir.front() == '"' || dir.front() == '\'') &&
-                      dir.back() == dir.front();
+  const bool quoted =
+      dir.size() >= 2 && (dir.front() == '"' || dir.front() == '\'') && dir.back() == dir.front();
   return (blank_edge || quoted) ? "\"" + dir + "\"" : dir;
 }
 
@@ -84,8 +84,7 @@ bool Linux_Drive_Table::Query_May_Stall(char letter) {
       // Reading the table again is what clears the kernel's change mark.
       char buf[4096];
       lseek(watch_fd_, 0, SEEK_SET);
-      while (read(watch_fd_, buf, sizeof buf) > 0) {
-      }
+      while (read(watch_fd_, buf, sizeof buf) > 0) {}
       Scan();
     }
   }
@@ -129,9 +128,8 @@ std::vector<Drive_Entry> Linux_Drive_Table::Drives() const {
     const bool present = Is_Mount_Point(mounts_, d.directory) ||
                          (Volume_May_Stall(holder) ? true : Is_Directory(d.directory));
     if (present && holder) {
-      d.type = Volume_Type(*holder, [this](unsigned maj, unsigned min) {
-        return devices_.Is_Removable(maj, min);
-      });
+      d.type = Volume_Type(
+          *holder, [this](unsigned maj, unsigned min) { return devices_.Is_Removable(maj, min); });
       if (holder->major != 0) d.label = devices_.Label(holder->major, holder->minor);
       if (d.type == Drive_Type::Remote) d.remote_name = holder->source;
     } else if (present) {

@@ -142,8 +142,7 @@ bool Set_Attribute_Word(const std::string& path, std::uint32_t attributes) {
   mode_t mode = st.st_mode & 07777;
   mode = (attributes & Attribute_Read_Only) ? (mode & ~0222u) : (mode | S_IWUSR);
   bool ok = chmod(path.c_str(), mode) == 0;
-  const std::uint32_t rest =
-      attributes & (Attribute_Hidden | Attribute_System | Attribute_Archive);
+  const std::uint32_t rest = attributes & (Attribute_Hidden | Attribute_System | Attribute_Archive);
   if (rest != 0) {
     const std::string text = std::to_string(rest);
     // Where the filesystem keeps no user attributes these marks have nowhere to go.

@@ -4,9 +4,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <ctime>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -74,8 +74,8 @@ File_Text Read_Text_File(const std::string& path) {
   File_Text result;
   int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
-    result.status = (errno == ENOENT || errno == ENOTDIR) ? Read_Status::Missing
-                                                          : Read_Status::Failed;
+    result.status =
+        (errno == ENOENT || errno == ENOTDIR) ? Read_Status::Missing : Read_Status::Failed;
     return result;
   }
   struct stat st;
@@ -130,8 +130,8 @@ bool Write_Text_File_Atomically(const std::string& requested_path, const std::st
     return false;
   }
   struct stat old_st;
-  bool exists = (options.follow_links ? stat(path.c_str(), &old_st)
-                                      : lstat(path.c_str(), &old_st)) == 0;
+  bool exists =
+      (options.follow_links ? stat(path.c_str(), &old_st) : lstat(path.c_str(), &old_st)) == 0;
   const bool is_link = exists && S_ISLNK(old_st.st_mode);
   if (exists && !is_link && (!S_ISREG(old_st.st_mode) || !May_Write(path, old_st))) return false;
   if (is_link) exists = false;  // the link goes; the new file takes fresh permissions

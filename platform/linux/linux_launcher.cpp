@@ -2,8 +2,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <fcntl.h>
+#include <cstdlib>
 
 #include "platform/linux/linux_launcher.h"
 
@@ -26,7 +26,8 @@ std::string Linux_Launcher::Find_Program(const std::string& name) {
     const std::string candidate =
         (end == pos ? std::string(".") : dirs.substr(pos, end - pos)) + "/" + name;
     struct stat st;
-    if (stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(candidate.c_str(), X_OK) == 0) {
+    if (stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+        access(candidate.c_str(), X_OK) == 0) {
       return candidate;
     }
     pos = end + 1;

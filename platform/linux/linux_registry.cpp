@@ -21,7 +21,8 @@ std::string Autostart_Folder_From_Environment() {
   return first + "/autostart";
 }
 
-Linux_Registry::Linux_Registry(std::string autostart_folder) : folder_(std::move(autostart_folder)) {}
+Linux_Registry::Linux_Registry(std::string autostart_folder)
+    : folder_(std::move(autostart_folder)) {}
 
 bool Linux_Registry::Is_Run_Key(Registry_Root root, const std::string& path) const {
   // Key names match without regard to case, as the registry's do.

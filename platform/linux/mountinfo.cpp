@@ -31,8 +31,8 @@ std::string Decode_Mount_Escapes(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\\' && i + 3 < text.size() && Is_Octal(text[i + 1]) &&
-        Is_Octal(text[i + 2]) && Is_Octal(text[i + 3])) {
+    if (text[i] == '\\' && i + 3 < text.size() && Is_Octal(text[i + 1]) && Is_Octal(text[i + 2]) &&
+        Is_Octal(text[i + 3])) {
       int value = (text[i + 1] - '0') * 64 + (text[i + 2] - '0') * 8 + (text[i + 3] - '0');
       out.push_back(static_cast<char>(value & 0xFF));
       i += 3;

@@ -16,9 +16,10 @@ bool One_Of(std::string_view value, std::initializer_list<std::string_view> set)
 }
 
 bool Is_Pseudo_Filesystem(std::string_view type) {
-  return One_Of(type, {"proc", "sysfs", "cgroup", "cgroup2", "devpts", "devtmpfs", "mqueue",
-                       "debugfs", "tracefs", "securityfs", "pstore", "bpf", "configfs", "fusectl",
-                       "hugetlbfs", "binfmt_misc", "autofs", "efivarfs", "nsfs", "rpc_pipefs"});
+  return One_Of(
+      type, {"proc",      "sysfs",       "cgroup",     "cgroup2",  "devpts", "devtmpfs",  "mqueue",
+             "debugfs",   "tracefs",     "securityfs", "pstore",   "bpf",    "configfs",  "fusectl",
+             "hugetlbfs", "binfmt_misc", "autofs",     "efivarfs", "nsfs",   "rpc_pipefs"});
 }
 
 bool Under_System_Tree(const std::string& point) {

@@ -37,7 +37,10 @@ struct Answer {
 }  // namespace
 
 Win32_Disk_Space::Win32_Disk_Space(Drive_Table& table, std::chrono::milliseconds wait, Query query)
-    : table_(table), wait_(wait), query_(std::move(query)), in_flight_(std::make_shared<In_Flight>()) {}
+    : table_(table),
+      wait_(wait),
+      query_(std::move(query)),
+      in_flight_(std::make_shared<In_Flight>()) {}
 
 Disk_Space_Figures Win32_Disk_Space::Get_Disk_Free_Space_Ex(std::string_view root_path) {
   const std::string root(root_path);

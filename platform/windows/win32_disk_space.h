@@ -23,8 +23,7 @@ class Win32_Disk_Space final : public Disk_Space {
  public:
   using Query = std::function<Disk_Space_Figures(const std::string& root_path)>;
   // query: the system call itself; a test may hand in one that never answers.
-  explicit Win32_Disk_Space(Drive_Table& table,
-                            std::chrono::milliseconds wait = Network_Query_Wait,
+  explicit Win32_Disk_Space(Drive_Table& table, std::chrono::milliseconds wait = Network_Query_Wait,
                             Query query = Query_Disk_Free_Space);
   Disk_Space_Figures Get_Disk_Free_Space_Ex(std::string_view root_path) override;
 

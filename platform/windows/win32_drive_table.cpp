@@ -28,7 +28,8 @@ std::string Volume_Label(const std::string& root) {
 
 // "\\server\share" of a mapped letter, or "" when the system cannot say.
 std::string Remote_Name(char letter) {
-  auto* get_connection = System_Function<decltype(WNetGetConnectionA)>("mpr.dll", "WNetGetConnectionA");
+  auto* get_connection =
+      System_Function<decltype(WNetGetConnectionA)>("mpr.dll", "WNetGetConnectionA");
   if (!get_connection) return std::string();
   const std::string local = std::string(1, letter) + ":";
   std::string remote(MAX_PATH, '\0');
@@ -57,7 +58,8 @@ Drive_Type Drive_Type_Of(unsigned system_type) {
 }
 
 Win32_Drive_Table::Win32_Drive_Table() {
-  for (int i = 0; i < Drive_Letter_Count; ++i) roots_[i] = std::string(1, static_cast<char>('A' + i)) + ":\\";
+  for (int i = 0; i < Drive_Letter_Count; ++i)
+    roots_[i] = std::string(1, static_cast<char>('A' + i)) + ":\\";
 }
 
 const std::string* Win32_Drive_Table::Directory_Of(char letter) const {

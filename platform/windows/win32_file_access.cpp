@@ -1,6 +1,6 @@
+#include <windows.h>
 #include "platform/file_access.h"
 #include "platform/windows/win32_files.h"
-#include <windows.h>
 
 namespace keldra::platform {
 
@@ -19,7 +19,8 @@ Open_Error Try_Open_Exclusive(const std::string& path) {
 }
 
 bool Set_Attribute_Word(const std::string& path, std::uint32_t attributes) {
-  return SetFileAttributesA(path.c_str(), attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes) != 0;
+  return SetFileAttributesA(path.c_str(), attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes) !=
+         0;
 }
 
 std::uint32_t Get_Attribute_Word(const std::string& path) {

@@ -1,9 +1,9 @@
 #include <vector>
 
+#include <windows.h>
 #include "platform/file_system.h"
 #include "platform/module_path.h"
 #include "platform/windows/win32_files.h"
-#include <windows.h>
 
 namespace keldra::platform {
 
@@ -98,8 +98,9 @@ bool Write_Text_File_Atomically(const std::string& path, const std::string& cont
   return Write_Text_File_Atomically(path, content, Atomic_Write_Options{});
 }
 
-bool Write_Text_File_Atomically(const std::string& path, const std::string& content,
-                                const Atomic_Write_Options& /*options: links and modes are Linux's*/) {
+bool Write_Text_File_Atomically(
+    const std::string& path, const std::string& content,
+    const Atomic_Write_Options& /*options: links and modes are Linux's*/) {
   if (!May_Replace(path)) return false;
   const std::string temp = Unique_Temporary_In(Folder_Of(path));
   if (temp.empty()) return false;

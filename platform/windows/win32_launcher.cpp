@@ -1,8 +1,8 @@
 #include "platform/windows/win32_launcher.h"
 #include "platform/file_access.h"
 
-// Last: its macros share names with Keldra's own constants.
 #include <windows.h>
+// shellapi.h needs what windows.h declares.
 #include <shellapi.h>
 
 #include "platform/windows/win32_system_function.h"

@@ -1,6 +1,6 @@
+#include <windows.h>
 #include "platform/keldra_error.h"
 #include "platform/module_path.h"
-#include <windows.h>
 
 namespace keldra::platform {
 namespace {

@@ -4,9 +4,9 @@
 // file as it was.
 #include <string>
 
-#include "settings/profile_file.h"
-#include "platform/windows/win32_files.h"
 #include <windows.h>
+#include "platform/windows/win32_files.h"
+#include "settings/profile_file.h"
 
 namespace keldra::settings {
 namespace {
@@ -24,7 +24,9 @@ std::string Profile_String(const std::string& section, const std::string& key,
   return std::string(buffer, length);
 }
 
-bool Has_Line_Break(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
+bool Has_Line_Break(const std::string& text) {
+  return text.find_first_of("\r\n") != std::string::npos;
+}
 
 }  // namespace
 

@@ -78,9 +78,8 @@ std::optional<Registry_Value> Win32_Registry::Read_Value(Registry_Root root,
   value.type = type == REG_SZ          ? Registry_Type::String
                : type == REG_EXPAND_SZ ? Registry_Type::Expand_String
                                        : Registry_Type::Other;
-  if (value.type != Registry_Type::Other) data.resize(data.find('\0') == std::string::npos
-                                                          ? data.size()
-                                                          : data.find('\0'));
+  if (value.type != Registry_Type::Other)
+    data.resize(data.find('\0') == std::string::npos ? data.size() : data.find('\0'));
   value.data = std::move(data);
   return value;
 }

@@ -1,11 +1,11 @@
 // The small system readings: the error mode, the start-up show state, memory and
 // the user's decimal separator.
 
+#include <windows.h>
 #include "platform/memory_status.h"
 #include "platform/regional.h"
 #include "platform/startup_info.h"
 #include "platform/windows/win32_error_mode.h"
-#include <windows.h>
 
 namespace keldra::platform {
 
@@ -40,7 +40,8 @@ Memory_Status Global_Memory_Status() {
 
 std::string Decimal_Separator_From_Environment() {
   char separator[8] = {};
-  const int length = GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator);
+  const int length =
+      GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator);
   return length > 1 ? std::string(separator) : std::string(".");
 }
 

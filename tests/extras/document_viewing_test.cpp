@@ -59,9 +59,9 @@ TEST_F(Documents, NoViewerIsSaidFirstThenAnEmptyPath) {
   View_File_In_Notepad(ctx, "");
   test::Write_File(dir / "keldra.txt", "read me");
   View_Readme_File(ctx);
-  EXPECT_EQ(Texts(), (std::vector<std::string>{"No Log File to View.",
-                                               "Windows Notepad could not be found.",
-                                               "Windows Notepad could not be found."}));
+  EXPECT_EQ(Texts(),
+            (std::vector<std::string>{"No Log File to View.", "Windows Notepad could not be found.",
+                                      "Windows Notepad could not be found."}));
   for (const auto& s : boxes.shown) EXPECT_EQ(s.kind, platform::Message_Kind::Information);
   EXPECT_TRUE(launcher.started.empty());
 }

@@ -14,8 +14,13 @@ TEST(Text_Helpers, SwapAndSortByByteValue) {
   const struct {
     const char* in;
     const char* out;
-  } sorts[] = {{"DCA", "ACD"}, {"CAC", "ACC"}, {"", ""}, {"Z", "Z"},
-               {"\xE4" "A\\", "A\\\xE4"},  // bytes above 127 sort last, as unsigned
+  } sorts[] = {{"DCA", "ACD"},
+               {"CAC", "ACC"},
+               {"", ""},
+               {"Z", "Z"},
+               {"\xE4"
+                "A\\",
+                "A\\\xE4"},  // bytes above 127 sort last, as unsigned
                {"ZYXWVUTSRQPONMLKJIHGFEDCBA", "ABCDEFGHIJKLMNOPQRSTUVWXYZ"}};
   for (const auto& c : sorts) EXPECT_EQ(Sort_Chars(c.in), c.out) << c.in;
   EXPECT_EQ(First_Char("D:/x"), 'D');

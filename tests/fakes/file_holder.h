@@ -1,10 +1,10 @@
 #pragma once
 // A second process that holds a file open (optionally locked) until it is let go.
+#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/wait.h>
-#include <csignal>
-#include <fcntl.h>
 #include <unistd.h>
+#include <csignal>
 
 #include <string>
 

@@ -32,7 +32,8 @@ Hung_Volume::Hung_Volume(const std::string& mount_point) : mount_point_(mount_po
   mkdir(mount_point_.c_str(), 0755);
   daemon_ = fork();
   if (daemon_ == 0) {
-    execl(KELDRA_HUNG_FS_PATH, KELDRA_HUNG_FS_PATH, mount_point_.c_str(), static_cast<char*>(nullptr));
+    execl(KELDRA_HUNG_FS_PATH, KELDRA_HUNG_FS_PATH, mount_point_.c_str(),
+          static_cast<char*>(nullptr));
     _exit(127);
   }
   for (int i = 0; i < 100 && !mounted_; ++i) {

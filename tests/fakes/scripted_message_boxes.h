@@ -24,8 +24,8 @@ class Scripted_Message_Boxes final : public platform::Message_Boxes {
   platform::Message_Button Show_Message(platform::Message_Kind kind, const std::string& text,
                                         unsigned buttons, platform::Message_Button default_button,
                                         platform::Message_Button escape_button) override {
-    shown.push_back({kind, platform::Message_Title(kind), text, buttons, default_button,
-                     escape_button});
+    shown.push_back(
+        {kind, platform::Message_Title(kind), text, buttons, default_button, escape_button});
     if (while_open) while_open();
     if (answers.empty()) return escape_button;
     platform::Message_Button a = answers.front();

@@ -65,8 +65,7 @@ void Fill_Disk(const std::string& path) {
   std::FILE* f = std::fopen(path.c_str(), "w");
   if (!f) return;
   const std::string chunk(4096, 'f');
-  while (std::fwrite(chunk.data(), 1, chunk.size(), f) == chunk.size() && std::fflush(f) == 0) {
-  }
+  while (std::fwrite(chunk.data(), 1, chunk.size(), f) == chunk.size() && std::fflush(f) == 0) {}
   std::fclose(f);
 }
 

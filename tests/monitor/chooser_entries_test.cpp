@@ -19,8 +19,8 @@ TEST(Chooser_Entries, TextsByTypeInLowerCaseSortedAndMissingLeftOut) {
       {'T', "/tmp", Drive_Type::Ramdisk, "/tmp", ""},
   };
   const std::vector<std::pair<char, std::string>> expected = {
-      {'a', "a:"},           {'c', "c: [system]"}, {'f', "f: //server/share"},
-      {'g', "g: [backup]"},  {'r', "r: [dvd_video]"}, {'t', "t: [/tmp]"}};
+      {'a', "a:"},          {'c', "c: [system]"},    {'f', "f: //server/share"},
+      {'g', "g: [backup]"}, {'r', "r: [dvd_video]"}, {'t', "t: [/tmp]"}};
   std::vector<std::pair<char, std::string>> got;
   for (const Chooser_Entry& e : Chooser_Entries(drives)) got.emplace_back(e.letter, e.text);
   EXPECT_EQ(got, expected);

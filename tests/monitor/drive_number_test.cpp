@@ -11,9 +11,10 @@ TEST(Drive_Letter_To_Number, MapsLettersOfEitherCaseAndRejectsEverythingElse) {
   const struct {
     const char* letter;
     const char* number;
-  } cases[] = {{"C", "3"}, {"c", "3"}, {"A", "1"}, {"a", "1"}, {"Z", "26"}, {"z", "26"},
-               {"CD", "3"}, {"1", ""},  {" ", ""},  {"[", ""},  {"{", ""},   {"@", ""},
-               {"`", ""},   {"", ""},   {"\xC3\xA4", ""}, {"\\\\server", ""}};
+  } cases[] = {{"C", "3"},  {"c", "3"},  {"A", "1"},       {"a", "1"},
+               {"Z", "26"}, {"z", "26"}, {"CD", "3"},      {"1", ""},
+               {" ", ""},   {"[", ""},   {"{", ""},        {"@", ""},
+               {"`", ""},   {"", ""},    {"\xC3\xA4", ""}, {"\\\\server", ""}};
   for (const auto& c : cases) {
     EXPECT_EQ(Drive_Letter_To_Number(c.letter), c.number) << "'" << c.letter << "'";
   }
@@ -41,7 +42,7 @@ TEST(Standard_Error_Text, AddsAFullStopOnlyAfterCharactersThatSortAfterIt) {
             "'' is not a valid integer value.");
   EXPECT_EQ(Standard_Error_Text("Done."), "Done.");
   EXPECT_EQ(Standard_Error_Text("Really!"), "Really!");  // '!' sorts before '.'
-  EXPECT_EQ(Standard_Error_Text("path /"), "path /.");    // '/' sorts after '.'
+  EXPECT_EQ(Standard_Error_Text("path /"), "path /.");   // '/' sorts after '.'
   EXPECT_EQ(Standard_Error_Text(""), "");
 }
 

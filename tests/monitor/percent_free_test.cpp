@@ -15,11 +15,11 @@ TEST(Percent_Free, ExamplesIncludingTheOnesDecidedByEvaluationOrder) {
     std::int64_t free, total;
     std::int32_t expected;
   } cases[] = {
-      {50, 200, 25}, {200, 200, 100}, {1, 3, 33},   {2, 3, 66},  {9, 18, 49},
-      {0, 0, 0},     {5, 0, 0},       {5, -1, 0},   {0, 100, 0}, {107, 1000, 10},
-      {300, 1000, 30},  // the TotalRow example, in kilobytes
-      {999, 100000, 0}, {9999, 10000, 99},
-      {123456789012, 500107862016, 24},
+      {50, 200, 25},    {200, 200, 100},   {1, 3, 33},
+      {2, 3, 66},       {9, 18, 49},       {0, 0, 0},
+      {5, 0, 0},        {5, -1, 0},        {0, 100, 0},
+      {107, 1000, 10},  {300, 1000, 30},  // the TotalRow example, in kilobytes
+      {999, 100000, 0}, {9999, 10000, 99}, {123456789012, 500107862016, 24},
       {600, 200, 300},  // a quota lets free exceed total
   };
   for (const auto& c : cases) {

@@ -16,8 +16,8 @@ class Refresh_Pass_Test : public ::testing::Test {
  protected:
   Refresh_Pass_Test() {
     disk.Set('C', 570 * MB, 1000 * MB);  // 43 % used
-    disk.Set('D', 1 * GB, 100 * GB);       // 99 % used
-    disk.Set('E', 10 * GB, 100 * GB);      // 90 % used
+    disk.Set('D', 1 * GB, 100 * GB);     // 99 % used
+    disk.Set('E', 10 * GB, 100 * GB);    // 90 % used
   }
   void Pass() { Refresh_All_Drives(rows, rows, queries); }
   std::vector<int> Rows(std::initializer_list<int> r) { return r; }

@@ -86,7 +86,8 @@ TEST_F(Auto_Run_Test, NoKeepsTheStalePathAndTheMarkStaysOn) {
   auto ctx = Ctx();
   EXPECT_TRUE(Check_Auto_Run(ctx));
   EXPECT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(test::Read_File(Entry()), platform::linux_impl::Desktop_Entry_Text("/old/place/keldra"));
+  EXPECT_EQ(test::Read_File(Entry()),
+            platform::linux_impl::Desktop_Entry_Text("/old/place/keldra"));
 }
 
 TEST_F(Auto_Run_Test, OnlyLetterCaseDiffersNoQuestionButQuotesCount) {
@@ -202,10 +203,11 @@ TEST(Auto_Run_Messages, AreAssembledFromTheirPiecesExactly) {
             "This program (keldra) will now run automatically at Windows Start-Up.");
   EXPECT_EQ(Message_A2("keldra"),
             "This program (keldra) will now no-longer run automatically at Windows Start-Up.");
-  EXPECT_EQ(Message_W1("\\K", "n", "d"),
-            "Error: The required settings could not be created \r\nor saved in the Windows Registry."
-            "  \r\n\r\n Error Key   = \\K\r\n Error Item  = n\r\n Error Value = d\r\n\r\n"
-            "Please contact the program's author.");
+  EXPECT_EQ(
+      Message_W1("\\K", "n", "d"),
+      "Error: The required settings could not be created \r\nor saved in the Windows Registry."
+      "  \r\n\r\n Error Key   = \\K\r\n Error Item  = n\r\n Error Value = d\r\n\r\n"
+      "Please contact the program's author.");
   EXPECT_EQ(Message_W2("\\K", "n", "d"),
             "Error: The specified Registry Key for this operation \r\ndoes NOT exist on your PC."
             "  \r\n\r\n Error Key   = \\K\r\n Error Item  = n\r\n Error Value = d\r\n\r\n"

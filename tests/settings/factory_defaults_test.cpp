@@ -14,8 +14,8 @@ namespace {
 struct Reset : ::testing::Test {
   void SetUp() override { test::Write_File(path, "[keldra]\ntimer_interval=5000\n"); }
   void Run() {
-    Restore_Factory_Defaults(boxes, path, {[this] { log.push_back("restore"); },
-                                           [this] { log.push_back("show"); }});
+    Restore_Factory_Defaults(
+        boxes, path, {[this] { log.push_back("restore"); }, [this] { log.push_back("show"); }});
   }
   test::Temp_Folder dir;
   std::string path = dir / "keldra.ini";

@@ -57,16 +57,16 @@ TEST(Ini_Find_Value, ReadsAtMost2047Characters) {
 TEST(Ini_Set_Value, ReplacesTheLineKeepingEverythingElseByteForByte) {
   const std::string before =
       "; keep me\r\n[keldra]\r\nTimer_Interval=1\r\nunknown=stay\r\n\r\n[other]\r\nx=1\r\n";
-  EXPECT_EQ(*Ini_Set_Value(before, "KELDRA", "timer_interval", "30000"),
-            "; keep me\r\n[keldra]\r\nTimer_Interval=30000\r\nunknown=stay\r\n\r\n[other]\r\nx=1\r\n");
+  EXPECT_EQ(
+      *Ini_Set_Value(before, "KELDRA", "timer_interval", "30000"),
+      "; keep me\r\n[keldra]\r\nTimer_Interval=30000\r\nunknown=stay\r\n\r\n[other]\r\nx=1\r\n");
 }
 
 TEST(Ini_Set_Value, AppendsAtTheEndOfItsSectionWithTheFilesLineEnding) {
   EXPECT_EQ(*Ini_Set_Value("[keldra]\r\na=1\r\n\r\n[other]\r\nx=1\r\n", "keldra", "b", "2"),
             "[keldra]\r\na=1\r\nb=2\r\n\r\n[other]\r\nx=1\r\n");
   EXPECT_EQ(*Ini_Set_Value("[keldra]\na=1", "keldra", "b", "2"), "[keldra]\na=1\nb=2\n");
-  EXPECT_EQ(*Ini_Set_Value("[other]\nx=1\n", "keldra", "b", "2"),
-            "[other]\nx=1\n[keldra]\nb=2\n");
+  EXPECT_EQ(*Ini_Set_Value("[other]\nx=1\n", "keldra", "b", "2"), "[other]\nx=1\n[keldra]\nb=2\n");
   // A file with no line ending yet gets CR LF, as the system's own calls write it.
   EXPECT_EQ(*Ini_Set_Value("", "keldra", "b", "2"), "[keldra]\r\nb=2\r\n");
   EXPECT_EQ(*Ini_Set_Value("[keldra]", "keldra", "b", "2"), "[keldra]\r\nb=2\r\n");

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/keldra_error.h"
-#include "tests/fakes/factory_settings.h"
 #include "settings/memory_settings_holder.h"
+#include "tests/fakes/factory_settings.h"
 #include "tests/fakes/temp_folder.h"
 
 namespace keldra::settings {
@@ -69,7 +69,8 @@ TEST(Load_Save, ValueEncodings) {
 TEST(Load_Save, SavingKeepsWhatKeldraDoesNotKnowAndWritesTheIntervalAsSigned) {
   test::Temp_Folder dir;
   const std::string path = dir / "keldra.ini";
-  test::Write_File(path, "; mine\r\n[other]\r\nx=1\r\n[KELDRA]\r\nTIMER_INTERVAL=5\r\nextra=keep\r\n");
+  test::Write_File(path,
+                   "; mine\r\n[other]\r\nx=1\r\n[KELDRA]\r\nTIMER_INTERVAL=5\r\nextra=keep\r\n");
   Holder h;
   Load_Settings(h, path);
   h.interval = 0xFFFFFFFFu;
@@ -91,8 +92,9 @@ TEST(Load_Save, AHundredMegabyteFileOfJunkLoadsItsDefaults) {
     x = x * 1103515245u + 12345u;
     junk.push_back(static_cast<char>(x >> 24));
   }
-  junk += "\n[keldra]\ntimer_interval=4000\ndrive_being_monitored_letters=" +
-          std::string(100000, 'd') + "\n";
+  junk +=
+      "\n[keldra]\ntimer_interval=4000\ndrive_being_monitored_letters=" + std::string(100000, 'd') +
+      "\n";
   test::Write_File(dir / "keldra.ini", junk);
   Holder h;
   Load_Settings(h, dir / "keldra.ini");

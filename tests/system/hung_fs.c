@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-static int hung_getattr(const char *path, struct stat *st, struct fuse_file_info *fi) {
+static int hung_getattr(const char* path, struct stat* st, struct fuse_file_info* fi) {
   (void)fi;
   memset(st, 0, sizeof *st);
   if (strcmp(path, "/") != 0) return -ENOENT;
@@ -18,7 +18,7 @@ static int hung_getattr(const char *path, struct stat *st, struct fuse_file_info
   return 0;
 }
 
-static int hung_statfs(const char *path, struct statvfs *st) {
+static int hung_statfs(const char* path, struct statvfs* st) {
   (void)path;
   (void)st;
   for (;;) pause(); /* never answers */
@@ -30,8 +30,8 @@ static const struct fuse_operations hung_operations = {
     .statfs = hung_statfs,
 };
 
-int main(int argc, char *argv[]) {
+int main(int argc, char* argv[]) {
   if (argc != 2) return 2;
-  char *args[] = {argv[0], "-f", "-o", "fsname=keldra-hung", argv[1], NULL};
+  char* args[] = {argv[0], "-f", "-o", "fsname=keldra-hung", argv[1], NULL};
   return fuse_main(5, args, &hung_operations, NULL);
 }

@@ -67,8 +67,9 @@ TEST_F(Report_Test, WithNoSettingsItShowsDriveCAsStatvfsOfRootGivesIt) {
 }
 
 TEST_F(Report_Test, PinnedDirectoriesTheTotalAndADirectoryThatIsNotThere) {
-  Write_File(dir / "keldra.ini",
-             "[Keldra]\nDRIVE_BEING_MONITORED_LETTERS=cmq\nShow_Total_of_All_Drives_CheckBox=0x1\n");
+  Write_File(
+      dir / "keldra.ini",
+      "[Keldra]\nDRIVE_BEING_MONITORED_LETTERS=cmq\nShow_Total_of_All_Drives_CheckBox=0x1\n");
   Write_File(dir / "drives.ini", "[drives]\nM=" + dir.Path() + "/nowhere\nq=/tmp\njunk\n");
   const Run_Result r = Run_Matching([] {
     const std::string c = Expected_Row("C:", "/"), q = Expected_Row("Q:", "/tmp");
@@ -144,8 +145,7 @@ TEST_F(Report_Test, TmpfsVolumesOfChosenSizesShowExactlyWhatStatvfsSays) {
   cleanup.dirs.push_back(full);
   Write_File(small + "/half", std::string(700 * 1024, 'x'));
   Fill_Disk(full + "/fill");
-  Write_File(dir / "drives.ini",
-             "[drives]\nS=" + small + "\nB=" + big + "\nF=" + full + "\n");
+  Write_File(dir / "drives.ini", "[drives]\nS=" + small + "\nB=" + big + "\nF=" + full + "\n");
   Write_File(dir / "keldra.ini",
              "[keldra]\ndrive_being_monitored_letters=SBF\nShow_Total_of_All_Drives_CheckBox=1\n");
   const Run_Result r = Run();

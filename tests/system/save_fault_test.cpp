@@ -17,7 +17,8 @@ namespace {
 
 std::string Settings_With(const std::string& letters) {
   return "[keldra]\r\nwindow_top_posn=50\r\nwindow_left_posn=50\r\nwindow_ClientWidth=189\r\n"
-         "timer_interval=30000\r\ndrive_being_monitored_letters=" + letters +
+         "timer_interval=30000\r\ndrive_being_monitored_letters=" +
+         letters +
          "\r\nShow_Total_of_All_Drives_CheckBox=0\r\nAlways_on_Top_Option=0\r\n"
          "Auto_Run_at_Windows_Startup_Option=0\r\n";
 }

@@ -7,7 +7,6 @@
 #include "settings/load_save.h"
 #include "settings/memory_settings_holder.h"
 
-
 int main(int argc, char** argv) {
   if (argc != 4) return 2;
   keldra::settings::Memory_Settings_Holder h;

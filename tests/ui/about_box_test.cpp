@@ -81,8 +81,8 @@ TEST_F(About_Test, OpeningShowsAQuoteAndTheMemoryAtOnceAndStartsEverything) {
     EXPECT_EQ(about->Badge_Logo->cursor().shape(), Qt::PointingHandCursor);
     memory = "61%";
     // The memory step runs every 0.5 s; a busy machine may take longer to get there.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return about->Free_Resources_Label->text() == "61%"; },
-                                30000))
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return about->Free_Resources_Label->text() == "61%"; }, 30000))
         << "the memory step did not run again";
     checked = true;
     QTest::keyClick(about, Qt::Key_Escape);
@@ -115,11 +115,9 @@ TEST_F(About_Test, TheLinksHandTheirAddressesToTheUrlHandler) {
   about->WEB_ButtonClick();
   about->PayPal_Donations_LabelClick();
   ASSERT_EQ(launcher.started.size(), 3u);
-  EXPECT_EQ(launcher.started[0], "open [mailto:" +
-                                     about->Email_Button->text().toStdString() +
+  EXPECT_EQ(launcher.started[0], "open [mailto:" + about->Email_Button->text().toStdString() +
                                      "?subject=Shareware: keldra]");
-  EXPECT_EQ(launcher.started[1],
-            "open [https://" + about->WEB_Button->text().toStdString() + "]");
+  EXPECT_EQ(launcher.started[1], "open [https://" + about->WEB_Button->text().toStdString() + "]");
   EXPECT_EQ(launcher.started[2],
             "open [" + about->PayPal_WEB_Address_Label->text().toStdString() + "]");
   about->Shell_Open("");

@@ -78,8 +78,8 @@ TEST_F(Bad_Input_Test, APassThatChangesNothingRepaintsNothingAndOnlyTimer1Runs) 
   form->RefreshOption->trigger();  // nothing changes at all
   form->RefreshOption->trigger();
   QApplication::processEvents();
-  EXPECT_EQ(counter.paints, after_tick) << "an unchanged pass repainted something: "
-                                        << ::testing::PrintToString(counter.painted);
+  EXPECT_EQ(counter.paints, after_tick)
+      << "an unchanged pass repainted something: " << ::testing::PrintToString(counter.painted);
   disk.Set('C', 900ull << 20, 1000ull << 20);  // C's figures change
   form->RefreshOption->trigger();
   QApplication::processEvents();

@@ -46,7 +46,8 @@ TEST(Chooser_And_Report, ListTheSameEntriesOnThisMachine) {
   ui::Drive_Chooser chooser(table);
   chooser.Ensure_Filled();
   std::vector<std::string> from_chooser;
-  for (int i = 0; i < chooser.count(); ++i) from_chooser.push_back(chooser.itemText(i).toStdString());
+  for (int i = 0; i < chooser.count(); ++i)
+    from_chooser.push_back(chooser.itemText(i).toStdString());
   EXPECT_EQ(from_chooser, from_report) << listing;
   EXPECT_FALSE(from_chooser.empty());
   EXPECT_EQ(from_chooser.front().substr(0, 3), "c: ");

@@ -36,7 +36,8 @@ class Fake_Drive_Table final : public platform::Drive_Table {
   std::vector<platform::Drive_Entry> Drives() const override { return drives; }
   std::optional<std::string> Drive_Form(const std::string& path) const override {
     for (const auto& [prefix, letter] : forms) {
-      if (path.rfind(prefix, 0) == 0) return std::string(1, letter) + ":" + path.substr(prefix.size());
+      if (path.rfind(prefix, 0) == 0)
+        return std::string(1, letter) + ":" + path.substr(prefix.size());
     }
     return std::nullopt;
   }
@@ -70,9 +71,9 @@ struct Form_Fixture {
     disk.Set('C', 570ull << 20, 1000ull << 20);  // 43 % used
     disk.Set('D', 1ull << 30, 100ull << 30);     // 99 % used
     disk.Set('E', 10ull << 30, 100ull << 30);    // 90 % used
-    windows = std::make_unique<ui::Keldra_Windows>(ui::Keldra_Services{
-        queries, table, boxes, registry, launcher, stacking, folder / "keldra", ".",
-        [this] { return year; }, [this] { return memory; }});
+    windows = std::make_unique<ui::Keldra_Windows>(
+        ui::Keldra_Services{queries, table, boxes, registry, launcher, stacking, folder / "keldra",
+                            ".", [this] { return year; }, [this] { return memory; }});
     form = windows->MainForm1.get();
     about = windows->AboutBox.get();
     options = windows->Options_Setup.get();

@@ -1,9 +1,9 @@
 // With a monitored volume that never answers, the window keeps answering events:
 // the first query costs one bounded wait, and no later pass stalls it again.
 #include <QElapsedTimer>
-#include <cstdio>
 #include <QTest>
 #include <chrono>
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,8 @@ TEST(Hung_Volume_Window, TheEventLoopNeverStallsBeyondOneWaitAndClosingStillSave
   Hung_Volume hung(dir / "hung");
   if (!hung.Mounted()) GTEST_SKIP() << "no hung FUSE volume here: " << hung.Why_Not();
   Write_File(dir / "drives.ini", "[drives]\nH=" + hung.Path() + "\n");
-  Write_File(dir / "keldra.ini", "[keldra]\ndrive_being_monitored_letters=CH\ntimer_interval=200\n");
+  Write_File(dir / "keldra.ini",
+             "[keldra]\ndrive_being_monitored_letters=CH\ntimer_interval=200\n");
 
   // A short bound keeps the test quick; what matters is how many times it is waited.
   constexpr std::chrono::milliseconds kWait{500};
@@ -53,7 +54,8 @@ TEST(Hung_Volume_Window, TheEventLoopNeverStallsBeyondOneWaitAndClosingStillSave
   EXPECT_LE(disk.Calls_In_Flight(), 1);
 
   EXPECT_TRUE(windows.MainForm1->FormCloseQuery());
-  EXPECT_NE(Read_File(dir / "keldra.ini").find("drive_being_monitored_letters=CH"), std::string::npos);
+  EXPECT_NE(Read_File(dir / "keldra.ini").find("drive_being_monitored_letters=CH"),
+            std::string::npos);
   EXPECT_TRUE(boxes.errors.empty());
 }
 

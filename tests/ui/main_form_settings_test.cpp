@@ -69,8 +69,9 @@ TEST_F(Form_Settings_Test, AReadOnlyFolderKeepsTheWindowOpenAndEveryCloseSaysSo)
 }
 
 TEST_F(Form_Settings_Test, RestoreFactoryDefaultsDeletesTheFileAndAppliesDefaultsAtOnce) {
-  Show("[keldra]\nwindow_top_posn=300\nwindow_left_posn=200\nwindow_ClientWidth=300\n"
-       "timer_interval=5000\ndrive_being_monitored_letters=DE\nAlways_on_Top_Option=1\n");
+  Show(
+      "[keldra]\nwindow_top_posn=300\nwindow_left_posn=200\nwindow_ClientWidth=300\n"
+      "timer_interval=5000\ndrive_being_monitored_letters=DE\nAlways_on_Top_Option=1\n");
   form->showMaximized();
   QApplication::processEvents();
   stacking.show_commands.clear();

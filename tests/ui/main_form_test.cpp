@@ -156,9 +156,9 @@ TEST_F(Main_Form_Test, DoubleClicksRefreshFromTheTextsTheFirstThreeLettersAndThe
   const struct {
     QString name;
     bool refreshes;
-  } cases[] = {{"Drive_Free_4", true},     {"Drive_Free_1", true},     {"Drive_Label_1", true},
-               {"Drive_Label_3", true},    {"Drive_Label_4", false},   {"Drive_Pct_Free_1", false},
-               {"Drive_Pct_Free_4", false}, {"Spinner_Label", false},  {"Client_Area", true}};
+  } cases[] = {{"Drive_Free_4", true},      {"Drive_Free_1", true},   {"Drive_Label_1", true},
+               {"Drive_Label_3", true},     {"Drive_Label_4", false}, {"Drive_Pct_Free_1", false},
+               {"Drive_Pct_Free_4", false}, {"Spinner_Label", false}, {"Client_Area", true}};
   for (const auto& c : cases) {
     QWidget* w = form->findChild<QWidget*>(c.name);
     ASSERT_NE(w, nullptr) << c.name.toStdString();
@@ -232,8 +232,9 @@ TEST_F(Main_Form_Test, AlwaysOnTopTogglesByCodeOnlyAndAppliesEveryTime) {
 }
 
 TEST_F(Main_Form_Test, ShowSequenceLoadsPlacementAndShowsTheWindow) {
-  Show("[keldra]\nwindow_top_posn=120\nwindow_left_posn=80\nwindow_ClientWidth=250\n"
-       "timer_interval=45000\n");
+  Show(
+      "[keldra]\nwindow_top_posn=120\nwindow_left_posn=80\nwindow_ClientWidth=250\n"
+      "timer_interval=45000\n");
   EXPECT_EQ(form->Window_Top(), 120);
   EXPECT_EQ(form->Window_Left(), 80);
   EXPECT_EQ(form->Client_Width(), 250);

@@ -64,7 +64,8 @@ TEST(Percent_Gauge, TextIsTheExclusiveOrOfWhite) {
   } cases[] = {{kLime, 0xFF00FF}, {kYellow, 0x0000FF}, {kRed, 0x00FFFF}};
   for (const auto& c : cases) {
     // 100 %: the bar fills the inside and the text shows in the complement.
-    EXPECT_EQ(Colours(Gauge(100, c.bar), inside), (std::set<QRgb>{c.bar.rgb() & 0xFFFFFF, c.complement}))
+    EXPECT_EQ(Colours(Gauge(100, c.bar), inside),
+              (std::set<QRgb>{c.bar.rgb() & 0xFFFFFF, c.complement}))
         << c.bar.name().toStdString();
   }
   // 57 %: both halves, each with its own text colour.

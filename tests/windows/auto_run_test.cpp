@@ -41,9 +41,9 @@ TEST_F(Win32_Auto_Run, WritesReadsBackRewritesAndDeletesTheRunValue) {
   ASSERT_TRUE(Stored());
   EXPECT_EQ(Stored()->type, platform::Registry_Type::String);
   EXPECT_EQ(Stored()->data, exe);
-  EXPECT_EQ(Read_Registry_String(ctx, platform::Registry_Root::Local_Machine, Run_Key_Path,
-                                 "keldra.exe"),
-            exe);
+  EXPECT_EQ(
+      Read_Registry_String(ctx, platform::Registry_Root::Local_Machine, Run_Key_Path, "keldra.exe"),
+      exe);
   EXPECT_TRUE(Check_Auto_Run(ctx));
 
   // The program moved: the stored path is offered for correction and rewritten.

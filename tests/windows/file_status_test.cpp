@@ -4,11 +4,11 @@
 
 #include <cstdio>
 
+#include <windows.h>
 #include "extras/file_status.h"
 #include "platform/file_access.h"
 #include "platform/module_path.h"
 #include "tests/fakes/temp_folder.h"
-#include <windows.h>
 
 namespace keldra::extras {
 namespace {
@@ -64,7 +64,8 @@ TEST_F(Win32_File_Status, OpenWhileASecondProcessHoldsItClosedOnceItLetsGo) {
   EXPECT_EQ(Get_File_Status(path), "CLOSED");
   Holder holder(path);
   ASSERT_TRUE(holder.Holding());
-  EXPECT_EQ(platform::Try_Open_Exclusive(path), platform::Open_Error::Sharing_Violation) << "sharing violation";
+  EXPECT_EQ(platform::Try_Open_Exclusive(path), platform::Open_Error::Sharing_Violation)
+      << "sharing violation";
   EXPECT_EQ(Get_File_Status(path), "OPEN");
   EXPECT_FALSE(Delete_File_If_Closed(path)) << "a file in use is not deleted";
   EXPECT_TRUE(test::Exists(path));

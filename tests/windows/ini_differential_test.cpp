@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
 #include "settings/ini_text.h"
 #include "tests/fakes/temp_folder.h"
-#include <windows.h>
 
 namespace keldra::settings {
 namespace {
@@ -18,8 +18,8 @@ namespace {
 const std::vector<std::string> kSections = {"keldra", "KELDRA", "Keldra", "other", "two words"};
 const std::vector<std::string> kKeys = {"a", "A", "timer_interval", "Timer_Interval", "two words"};
 const std::vector<std::string> kValues = {
-    "", "1", "-40", "cdz", "two words", "x=y", "\"quoted\"", "'single'", "\"half", "tab\tinside",
-    std::string(2100, 'v')};
+    "",           "1",        "-40",    "cdz",         "two words",           "x=y",
+    "\"quoted\"", "'single'", "\"half", "tab\tinside", std::string(2100, 'v')};
 
 struct Generated {
   std::string text;
@@ -62,8 +62,8 @@ class Ini_Generator {
   std::mt19937 random_;
 };
 
-std::string System_Read(const std::string& path, const std::string& section,
-                        const std::string& key, const std::string& default_value) {
+std::string System_Read(const std::string& path, const std::string& section, const std::string& key,
+                        const std::string& default_value) {
   char buffer[2048];
   const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), default_value.c_str(),
                                            buffer, sizeof buffer, path.c_str());
@@ -73,9 +73,12 @@ std::string System_Read(const std::string& path, const std::string& section,
 std::string Show(const std::string& text) {
   std::string shown;
   for (char c : text) {
-    if (c == '\r') shown += "\\r";
-    else if (c == '\n') shown += "\\n\n";
-    else shown += c;
+    if (c == '\r')
+      shown += "\\r";
+    else if (c == '\n')
+      shown += "\\n\n";
+    else
+      shown += c;
   }
   return shown.size() > 600 ? shown.substr(0, 600) + "..." : shown;
 }
@@ -87,9 +90,9 @@ std::string Trimmed(const std::string& s) {
 }
 
 // Wine writes a profile file back from what it parsed: every line ends in CR LF,
-// blank lines are gone and names and values lose their surrounding blanks. Windows edits the file's text in place instead, as
-// Keldra's engine does. Compared in this form, the two must still agree line for
-// line: the same keys, values, sections and order.
+// blank lines are gone and names and values lose their surrounding blanks. Windows edits the file's
+// text in place instead, as Keldra's engine does. Compared in this form, the two must still agree
+// line for line: the same keys, values, sections and order.
 std::string As_Wine_Writes_It(const std::string& text) {
   std::string out;
   std::size_t pos = 0;
@@ -157,8 +160,8 @@ TEST_F(Ini_Differential, WritesLeaveTheSameLines) {
       const std::string before = text;
       std::optional<std::string> ours = Ini_Set_Value(text, section, key, value);
       ASSERT_TRUE(ours);
-      ASSERT_TRUE(WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
-                                             path.c_str()));
+      ASSERT_TRUE(
+          WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()));
       WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
       const std::string system = test::Read_File(path);
       // Wine leaves the file alone when the value is already there; otherwise it
@@ -172,7 +175,8 @@ TEST_F(Ini_Differential, WritesLeaveTheSameLines) {
         ASSERT_EQ(As_Wine_Writes_It(before), As_Wine_Writes_It(*ours)) << Show(before);
       } else {
         ASSERT_EQ(Show(As_Wine_Writes_It(*ours)), Show(system))
-            << "[" << section << "] " << key << "=" << value.substr(0, 40) << " on:\n" << Show(before);
+            << "[" << section << "] " << key << "=" << value.substr(0, 40) << " on:\n"
+            << Show(before);
       }
       ++writes;
       text = *ours;

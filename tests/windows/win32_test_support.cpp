@@ -18,7 +18,8 @@ void Set_Raw_Value(const std::string& key, const std::string& name, unsigned typ
 
 void Remove_Raw_Value(const std::string& key, const std::string& name) {
   HKEY k;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_ALL_ACCESS, &k) != ERROR_SUCCESS) return;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_ALL_ACCESS, &k) != ERROR_SUCCESS)
+    return;
   RegDeleteValueA(k, name.c_str());
   RegCloseKey(k);
 }

@@ -26,7 +26,8 @@ const std::vector<std::string> kAwkwardPaths = {
     "/tmp/a=b; rm -rf x & y | z > w/keldra",
     "/tmp/tab\there/new\nline/keldra",
     "/tmp/ leading and trailing /keldra ",
-    "/tmp/\xC3\xBCnic\xC3\xB6" "de/keldra",
+    "/tmp/\xC3\xBCnic\xC3\xB6"
+    "de/keldra",
 };
 
 TEST(Desktop_Entry, EveryPathReadsBackAsTheOneProgramToStart) {
@@ -65,7 +66,8 @@ TEST(Desktop_Entry, ADesktopLauncherStartsTheRightProgram) {
   test::Temp_Folder dir;
   int n = 0;
   for (std::string path : kAwkwardPaths) {
-    if (path.find('\n') != std::string::npos || path.back() == ' ') continue;  // not a folder name here
+    if (path.find('\n') != std::string::npos || path.back() == ' ')
+      continue;  // not a folder name here
     path = dir.Path() + path;
     std::filesystem::create_directories(path.substr(0, path.rfind('/')));
     test::Write_File(path, "#!/bin/sh\nprintf '%s' \"$0\" > \"$KELDRA_LAUNCH_OUT\"\n");

@@ -5,8 +5,8 @@
 namespace keldra::platform::linux_impl {
 namespace {
 
-Mount_Entry Mount(int id, std::string point, std::string type, std::string source,
-                  unsigned major, unsigned minor, std::string root = "/") {
+Mount_Entry Mount(int id, std::string point, std::string type, std::string source, unsigned major,
+                  unsigned minor, std::string root = "/") {
   Mount_Entry m;
   m.mount_id = id;
   m.mount_point = std::move(point);
@@ -96,8 +96,8 @@ TEST(Assign_Drive_Letters, PinsComeFirstAndAWholeVolumeMountIsPreferredToABind) 
 TEST(Assign_Drive_Letters, StopsAtZWithoutTouchingAOrB) {
   std::vector<Mount_Entry> mounts = {Mount(1, "/", "ext4", "/dev/sda1", 8, 1)};
   for (unsigned i = 0; i < 30; ++i) {
-    mounts.push_back(Mount(10 + static_cast<int>(i), "/mnt/t" + std::to_string(i), "tmpfs",
-                           "tmpfs", 0, 100 + i));
+    mounts.push_back(Mount(10 + static_cast<int>(i), "/mnt/t" + std::to_string(i), "tmpfs", "tmpfs",
+                           0, 100 + i));
   }
   const Letter_Assignment a = Assign_Drive_Letters(Letter_Directories{}, mounts);
   EXPECT_EQ(Letter(a.letters, 'A'), "");

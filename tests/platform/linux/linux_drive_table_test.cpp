@@ -31,12 +31,19 @@ class Linux_Drive_Table_Test : public ::testing::Test {
     test::Write_File(mountinfo,
                      "1 0 254:0 / / rw - ext4 /dev/vda rw\n"
                      "2 1 0:5 / /proc rw - proc proc rw\n"
-                     "3 1 0:40 / " + root + "/ram rw - tmpfs tmpfs rw\n"
-                     "4 1 0:41 / " + root + "/gone rw - nfs4 srv:/export rw\n"
-                     "5 1 254:0 /data " + root + "/data rw - ext4 /dev/vda rw\n");
+                     "3 1 0:40 / " +
+                         root +
+                         "/ram rw - tmpfs tmpfs rw\n"
+                         "4 1 0:41 / " +
+                         root +
+                         "/gone rw - nfs4 srv:/export rw\n"
+                         "5 1 254:0 /data " +
+                         root + "/data rw - ext4 /dev/vda rw\n");
     ini = dir / "drives.ini";
   }
-  Linux_Drive_Table Table() { return Linux_Drive_Table(ini, mountinfo, Block_Devices(dir / "nosys")); }
+  Linux_Drive_Table Table() {
+    return Linux_Drive_Table(ini, mountinfo, Block_Devices(dir / "nosys"));
+  }
 
   test::Temp_Folder dir;
   std::string root, mountinfo, ini;
@@ -53,8 +60,9 @@ TEST_F(Linux_Drive_Table_Test, RecordsAutomaticLettersOnceAndKeepsThem) {
     EXPECT_EQ(table.Directory_Of('F'), nullptr) << "a bind mount of / has no letter";
     EXPECT_EQ(*table.Directory_Of('Q'), root + "/pinned/plain");
   }
-  EXPECT_EQ(test::Read_File(ini), "[drives]\r\nq=" + root + "/pinned/plain/\r\nbad line\r\nC=/\r\nD=" +
-                                      root + "/ram\r\nE=" + root + "/gone\r\n");
+  EXPECT_EQ(test::Read_File(ini), "[drives]\r\nq=" + root +
+                                      "/pinned/plain/\r\nbad line\r\nC=/\r\nD=" + root +
+                                      "/ram\r\nE=" + root + "/gone\r\n");
   const std::string recorded = test::Read_File(ini);
   Linux_Drive_Table again = Table();
   EXPECT_EQ(test::Read_File(ini), recorded) << "nothing new to record";
@@ -89,17 +97,27 @@ TEST_F(Linux_Drive_Table_Test, MountPointsWithBlanksTabsAndLineBreaks) {
   auto escape = [](std::string p) {
     std::string out;
     for (char c : p) {
-      if (c == ' ') out += "\\040";
-      else if (c == '\t') out += "\\011";
-      else if (c == '\n') out += "\\012";
-      else out += c;
+      if (c == ' ')
+        out += "\\040";
+      else if (c == '\t')
+        out += "\\011";
+      else if (c == '\n')
+        out += "\\012";
+      else
+        out += c;
     }
     return out;
   };
-  test::Write_File(mountinfo, "1 0 254:0 / / rw - ext4 /dev/vda rw\n"
-                              "3 1 0:40 / " + escape(odd) + " rw - tmpfs tmpfs rw\n"
-                              "4 1 0:41 / " + escape(broken) + " rw - tmpfs tmpfs rw\n"
-                              "5 1 0:42 / " + escape(edged) + " rw - tmpfs tmpfs rw\n");
+  test::Write_File(mountinfo,
+                   "1 0 254:0 / / rw - ext4 /dev/vda rw\n"
+                   "3 1 0:40 / " +
+                       escape(odd) +
+                       " rw - tmpfs tmpfs rw\n"
+                       "4 1 0:41 / " +
+                       escape(broken) +
+                       " rw - tmpfs tmpfs rw\n"
+                       "5 1 0:42 / " +
+                       escape(edged) + " rw - tmpfs tmpfs rw\n");
   {
     Linux_Drive_Table table = Table();
     EXPECT_EQ(*table.Directory_Of('D'), odd);

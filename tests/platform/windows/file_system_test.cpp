@@ -4,11 +4,11 @@
 
 #include <filesystem>
 
+#include <windows.h>
 #include "platform/file_system.h"
 #include "platform/module_path.h"
 #include "platform/windows/win32_launcher.h"
 #include "tests/fakes/temp_folder.h"
-#include <windows.h>
 
 namespace keldra::platform {
 namespace {
@@ -38,7 +38,8 @@ TEST(Win32_File_System, AReplacementIsWholeAndARefusalLeavesTheFile) {
   EXPECT_FALSE(Write_Text_File_Atomically(dir / "gone/keldra.ini", "x"));
   EXPECT_FALSE(Write_Text_File_Atomically(dir.Path(), "x")) << "a folder is not replaced";
   int files = 0;
-  for (const auto& e : std::filesystem::directory_iterator(dir.Path())) files += e.is_regular_file();
+  for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+    files += e.is_regular_file();
   EXPECT_EQ(files, 1) << "no temporary file is left behind";
   EXPECT_TRUE(Is_Directory(dir.Path()));
   EXPECT_FALSE(Is_Directory(path));
@@ -79,7 +80,8 @@ std::string Run_Startup_State(const STARTUPINFOA* requested) {
   if (started) {
     char buffer[64];
     DWORD got = 0;
-    while (ReadFile(read_end, buffer, sizeof buffer, &got, nullptr) && got > 0) out.append(buffer, got);
+    while (ReadFile(read_end, buffer, sizeof buffer, &got, nullptr) && got > 0)
+      out.append(buffer, got);
     WaitForSingleObject(pi.hProcess, 10000);
     CloseHandle(pi.hProcess);
     CloseHandle(pi.hThread);

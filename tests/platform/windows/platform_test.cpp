@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
-#include <cctype>
 #include <thread>
 #include <vector>
 
@@ -17,12 +17,13 @@
 #include "platform/windows/win32_disk_space.h"
 #include "platform/windows/win32_drive_table.h"
 #include "platform/windows/win32_launcher.h"
+#include "platform/windows/win32_system_function.h"
 #include "tests/fakes/temp_folder.h"
+
 #include <windows.h>
+// shellapi.h and winnetwk.h need what windows.h declares.
 #include <shellapi.h>
 #include <winnetwk.h>
-
-#include "platform/windows/win32_system_function.h"
 
 namespace keldra::platform::win32_impl {
 namespace {
@@ -217,7 +218,8 @@ TEST(Win32_Launcher, NotepadIsLookedForInTheWindowsFolder) {
   Win32_Launcher launcher;
   const std::string viewer = launcher.Document_Viewer();
   const DWORD attributes = GetFileAttributesA((windows + "\\Notepad.EXE").c_str());
-  const bool present = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+  const bool present =
+      attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
   EXPECT_EQ(viewer, present ? windows + "\\Notepad.EXE" : "");
 }
 

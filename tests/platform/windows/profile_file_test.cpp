@@ -4,13 +4,13 @@
 
 #include <filesystem>
 
+#include <windows.h>
 #include "platform/keldra_error.h"
 #include "settings/load_save.h"
+#include "settings/memory_settings_holder.h"
 #include "settings/profile_file.h"
 #include "tests/fakes/factory_settings.h"
-#include "settings/memory_settings_holder.h"
 #include "tests/fakes/temp_folder.h"
-#include <windows.h>
 
 namespace keldra::settings {
 namespace {
@@ -57,7 +57,8 @@ TEST_F(Win32_Profile_File, AMissingFileLoadsTheDefaults) {
 }
 
 TEST_F(Win32_Profile_File, ASaveKeepsEveryOtherLineOfTheFile) {
-  test::Write_File(ini, "; kept\r\n[other]\r\nx=1\r\n[KELDRA]\r\nwindow_top_posn=7\r\nmine=yes\r\n");
+  test::Write_File(ini,
+                   "; kept\r\n[other]\r\nx=1\r\n[KELDRA]\r\nwindow_top_posn=7\r\nmine=yes\r\n");
   settings::Memory_Settings_Holder h;
   Save_Settings(h, ini);
   const std::string text = test::Read_File(ini);
