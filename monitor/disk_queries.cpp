@@ -23,11 +23,15 @@ Disk_Queries::Disk_Queries(platform::Disk_Space& disk, platform::Error_Mode& err
     : disk_(disk), error_mode_(error_mode), separator_(std::move(decimal_separator)) {}
 
 std::int64_t Disk_Queries::Get_Disk_Free_Bytes(std::uint8_t number) {
-  return As_Signed(disk_.Get_Disk_Free_Space_Ex(Root_Path(number)).total_free_bytes);
+  const platform::Disk_Space_Figures f = disk_.Get_Disk_Free_Space_Ex(Root_Path(number));
+  last_answered_ = f.answered;
+  return As_Signed(f.total_free_bytes);
 }
 
 std::int64_t Disk_Queries::Get_Disk_Total_Bytes(std::uint8_t number) {
-  return As_Signed(disk_.Get_Disk_Free_Space_Ex(Root_Path(number)).total_bytes);
+  const platform::Disk_Space_Figures f = disk_.Get_Disk_Free_Space_Ex(Root_Path(number));
+  last_answered_ = f.answered;
+  return As_Signed(f.total_bytes);
 }
 
 std::int32_t Disk_Queries::Get_Drive_Pct_Free(std::uint8_t number) {
@@ -47,11 +51,13 @@ std::int32_t Disk_Queries::Get_Drive_Pct_Free(std::uint8_t number) {
 std::string Disk_Queries::Get_Drive_Size_Text(std::uint8_t number) {
   std::int64_t free_kb = 0;
   std::int64_t capacity_kb = 0;
+  bool queried = true;
   if (number == Total_Drive_Number) {
     free_kb = totals_.Total_Free_KB;
   } else {
     platform::Error_Mode_Guard guard(error_mode_);
     free_kb = Bytes_To_Kilobytes(Get_Disk_Free_Bytes(number));
+    queried = last_answered_;
     totals_.Total_Free_KB += free_kb;
   }
   if (number == Total_Drive_Number) {
@@ -59,8 +65,10 @@ std::string Disk_Queries::Get_Drive_Size_Text(std::uint8_t number) {
   } else {
     platform::Error_Mode_Guard guard(error_mode_);
     capacity_kb = Bytes_To_Kilobytes(Get_Disk_Total_Bytes(number));
+    queried = queried && last_answered_;
     totals_.Total_Capacity_KB += capacity_kb;
   }
+  last_size_ = {free_kb, capacity_kb, queried};
   return Size_Caption(free_kb, capacity_kb, separator_);
 }
 

@@ -14,6 +14,14 @@ struct Pass_Totals {
   std::int64_t Total_Capacity_KB = 0;
 };
 
+// What the last size text was made from: its kilobyte counts, and whether the
+// drive answered both of its queries (the TotalRow's always counts as answered).
+struct Size_Figures {
+  std::int64_t free_kb = 0;
+  std::int64_t capacity_kb = 0;
+  bool queried = true;
+};
+
 class Disk_Queries {
  public:
   // decimal_separator is the user's, taken once at start-up.
@@ -32,6 +40,8 @@ class Disk_Queries {
   // are added to the pass totals; 99 reads them.
   std::string Get_Drive_Size_Text(std::uint8_t number);
 
+  const Size_Figures& Last_Size_Figures() const { return last_size_; }
+
   Pass_Totals& Totals() { return totals_; }
   const std::string& Decimal_Separator() const { return separator_; }
 
@@ -40,6 +50,8 @@ class Disk_Queries {
   platform::Error_Mode& error_mode_;
   std::string separator_;
   Pass_Totals totals_;
+  Size_Figures last_size_;
+  bool last_answered_ = false;  // by the last free or total query
 };
 
 }  // namespace keldra::monitor

@@ -10,6 +10,9 @@ struct Disk_Space_Figures {
   std::uint64_t free_bytes_to_caller = 0;
   std::uint64_t total_bytes = 0;
   std::uint64_t total_free_bytes = 0;
+  // The drive answered. False when it has no volume, the call failed or it did not
+  // answer in time: then every figure is 0, as for a volume that is truly empty.
+  bool answered = false;
 };
 
 class Disk_Space {

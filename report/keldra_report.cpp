@@ -1,6 +1,6 @@
 // keldra-report: the window's view without the window. One refresh pass over the
-// drives keldra.ini names, one line per row the window would show; or, with
-// --drives, the drive table.
+// drives keldra.ini names, one line per row the window would show, or with --json
+// one JSON document of them; or, with --drives, the drive table.
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -13,6 +13,7 @@
 #include "platform/module_path.h"
 #include "platform/platform_services.h"
 #include "platform/regional.h"
+#include "report/report_json.h"
 #include "report/report_rows.h"
 #include "settings/load_save.h"
 #include "settings/memory_settings_holder.h"
@@ -36,8 +37,9 @@ int Print_Drives(const platform::Drive_Table& table) {
 
 int Run(int argc, char** argv) {
   const bool drives_only = argc == 2 && std::strcmp(argv[1], "--drives") == 0;
-  if (argc > 1 && !drives_only) {
-    std::fprintf(stderr, "usage: keldra-report [--drives]\n");
+  const bool json = argc == 2 && std::strcmp(argv[1], "--json") == 0;
+  if (argc > 1 && !drives_only && !json) {
+    std::fprintf(stderr, "usage: keldra-report [--json | --drives]\n");
     return 2;
   }
   const std::string exe = platform::Module_File_Name();
@@ -48,18 +50,20 @@ int Run(int argc, char** argv) {
   // The settings as the window loads them, so that the report shows its rows.
   settings::Memory_Settings_Holder loaded;
   settings::Load_Settings(loaded, settings::Settings_File_Path(exe));
-  report::Report_Rows rows(loaded.letters, loaded.total);
   monitor::Disk_Queries queries(*os.disk, *os.error_mode,
                                 platform::Decimal_Separator_From_Environment());
+  report::Report_Rows rows(loaded.letters, loaded.total, &queries);
+  // A failed pass still prints the rows done so far, then says why.
+  auto print_rows = [&] { Print(json ? report::Rows_As_Json(rows.Shown()) : rows.Shown_Rows()); };
   try {
     monitor::Refresh_All_Drives(rows, rows, queries);
   } catch (const Keldra_Error& e) {
-    Print(rows.Shown_Rows());
+    print_rows();
     std::fflush(stdout);
     std::fprintf(stderr, "%s\n", Standard_Error_Text(e.what()).c_str());
     return 1;
   }
-  Print(rows.Shown_Rows());
+  print_rows();
   return 0;
 }
 

@@ -6,8 +6,8 @@ namespace keldra::report {
 
 using monitor::Row_Control;
 
-Report_Rows::Report_Rows(std::string letters, bool show_total)
-    : letters_(std::move(letters)), show_total_(show_total) {}
+Report_Rows::Report_Rows(std::string letters, bool show_total, const monitor::Disk_Queries* queries)
+    : queries_(queries), letters_(std::move(letters)), show_total_(show_total) {}
 
 void Report_Rows::Set_Visible(int row, Row_Control control, bool visible) {
   Row& r = At(row);
@@ -18,6 +18,10 @@ void Report_Rows::Set_Visible(int row, Row_Control control, bool visible) {
 
 void Report_Rows::Set_Caption(int row, Row_Control control, std::string_view caption) {
   (control == Row_Control::Label ? At(row).label : At(row).free) = std::string(caption);
+  // The pass sets the size text straight after making it.
+  if (control == Row_Control::Free && queries_ != nullptr) {
+    figures_.at(static_cast<std::size_t>(row - 1)) = queries_->Last_Size_Figures();
+  }
 }
 
 int Report_Rows::Set_Gauge_Progress(int row, int value) {
@@ -30,12 +34,20 @@ void Report_Rows::Set_Bar_Color(int row, monitor::Bar_Color color) { At(row).col
 int Report_Rows::Gauge_Top(int row) const { return 8 + 20 * (row - 1); }
 int Report_Rows::Gauge_Height(int) const { return 17; }
 
+std::vector<Shown_Row> Report_Rows::Shown() const {
+  std::vector<Shown_Row> shown;
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    const Row& r = rows_[i];
+    if (r.label_visible) shown.push_back({r.label, r.gauge, r.color, r.free, figures_[i]});
+  }
+  return shown;
+}
+
 std::string Report_Rows::Shown_Rows() const {
   std::string out;
-  for (const Row& r : rows_) {
-    if (!r.label_visible) continue;
+  for (const Shown_Row& r : Shown()) {
     out += r.label + '\t' + std::to_string(r.gauge) + '\t' + monitor::Bar_Color_Name(r.color) +
-           '\t' + r.free + '\n';
+           '\t' + r.text + '\n';
   }
   return out;
 }

@@ -3,14 +3,26 @@
 // without the window.
 #include <array>
 #include <string>
+#include <vector>
 
+#include "monitor/disk_queries.h"
 #include "monitor/drive_rows.h"
 
 namespace keldra::report {
 
+// One row as the window would show it, with the counts its size text is made of.
+struct Shown_Row {
+  std::string label;
+  int gauge = 0;
+  monitor::Bar_Color color = monitor::Bar_Color::Lime;
+  std::string text;
+  monitor::Size_Figures figures;
+};
+
 class Report_Rows final : public monitor::Drive_Rows, public monitor::Refresh_Inputs {
  public:
-  Report_Rows(std::string letters, bool show_total);
+  // With queries, each row keeps the counts its size text was made from.
+  Report_Rows(std::string letters, bool show_total, const monitor::Disk_Queries* queries = nullptr);
 
   void Set_Visible(int row, monitor::Row_Control control, bool visible) override;
   void Set_Caption(int row, monitor::Row_Control control, std::string_view caption) override;
@@ -25,6 +37,9 @@ class Report_Rows final : public monitor::Drive_Rows, public monitor::Refresh_In
   int Drive_Limit() const override { return platform::Drive_Letter_Count; }
   bool Show_Total() const override { return show_total_; }
 
+  // The shown rows, in slot order.
+  std::vector<Shown_Row> Shown() const;
+
   // One line per shown row, in slot order: letter label, gauge value, bar colour and
   // size text, separated by tabs.
   std::string Shown_Rows() const;
@@ -34,6 +49,8 @@ class Report_Rows final : public monitor::Drive_Rows, public monitor::Refresh_In
   Row& At(int row) { return rows_.at(static_cast<std::size_t>(row - 1)); }
 
   std::array<Row, monitor::Drive_Row_Count> rows_;
+  std::array<monitor::Size_Figures, monitor::Drive_Row_Count> figures_;
+  const monitor::Disk_Queries* queries_;
   std::string letters_;
   bool show_total_;
   int client_height_ = 0;

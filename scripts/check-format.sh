@@ -14,7 +14,8 @@ if [ "${1:-}" = "--fix" ]; then
   exit 0
 fi
 if ! clang-format --dry-run --Werror "${files[@]}" 2>"${TMPDIR:-/tmp}/keldra-format.$$"; then
-  grep -o '^[^:]*:[0-9]*' "${TMPDIR:-/tmp}/keldra-format.$$" | cut -d: -f1 | sort -u |
+  grep -E '^[^ ].*:[0-9]+:[0-9]+: (error|warning):' "${TMPDIR:-/tmp}/keldra-format.$$" |
+    cut -d: -f1 | sort -u |
     sed 's/^/not formatted: /'
   rm -f "${TMPDIR:-/tmp}/keldra-format.$$"
   echo "run: bash scripts/check-format.sh --fix"

@@ -18,6 +18,8 @@ packages=(
   clang libclang-rt-14-dev
   # the real-display smoke test: an X server, a small window manager, X tools
   xvfb openbox x11-utils xdotool imagemagick
+  # a Wayland session with XWayland, headless, for the display platform's test
+  weston xwayland qt6-wayland
   # a real desktop launcher for the autostart entries' test
   libglib2.0-bin
   # a FUSE volume that never answers, for the hung-volume tests

@@ -14,6 +14,7 @@
 #include "platform/module_path.h"
 #include "platform/platform_services.h"
 #include "platform/regional.h"
+#include "ui/display_platform.h"
 #include "ui/keldra_windows.h"
 #include "ui/qt_message_boxes.h"
 
@@ -62,7 +63,16 @@ int main(int argc, char** argv) {
   // The client area is a native window of its own (so that it can be measured from
   // outside); its siblings, the menu bar among them, need not be.
   QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+#ifndef _WIN32
+  // Asked for through the environment, which the toolkit reads as it starts; taken
+  // out again at once, so that programs Keldra opens choose for themselves.
+  const std::string platform = ui::Preferred_Display_Platform(std::getenv, argc, argv);
+  if (!platform.empty()) setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
+#endif
   QApplication app(argc, argv);
+#ifndef _WIN32
+  if (!platform.empty()) unsetenv("QT_QPA_PLATFORM");
+#endif
 
   platform::Platform_Services os = platform::Make_Platform_Services(folder);
   monitor::Disk_Queries queries(*os.disk, *os.error_mode, separator);

@@ -21,6 +21,7 @@ Disk_Space_Figures Linux_Disk_Space::Get_Disk_Free_Space_Ex(std::string_view roo
   figures.total_bytes = static_cast<std::uint64_t>(st.f_blocks) * unit;
   figures.total_free_bytes = static_cast<std::uint64_t>(st.f_bfree) * unit;
   figures.free_bytes_to_caller = static_cast<std::uint64_t>(st.f_bavail) * unit;
+  figures.answered = true;
   return figures;
 }
 

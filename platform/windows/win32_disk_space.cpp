@@ -14,6 +14,7 @@ Disk_Space_Figures Query_Disk_Free_Space(const std::string& root_path) {
     f.free_bytes_to_caller = caller.QuadPart;
     f.total_bytes = total.QuadPart;
     f.total_free_bytes = free.QuadPart;
+    f.answered = true;
   }
   return f;
 }

@@ -1,0 +1,45 @@
+#include "report/report_json.h"
+
+#include <cstdio>
+
+namespace keldra::report {
+
+std::string Json_String(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
+          out += escaped;
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out + '"';
+}
+
+std::string Rows_As_Json(const std::vector<Shown_Row>& rows) {
+  std::string out = "{\"rows\": [";
+  const char* separator = "\n  ";
+  for (const Shown_Row& r : rows) {
+    out += separator;
+    separator = ",\n  ";
+    out += "{\"label\": " + Json_String(r.label) + ", \"used\": " + std::to_string(r.gauge) +
+           ", \"colour\": " + Json_String(monitor::Bar_Color_Name(r.color)) +
+           ", \"free_kb\": " + std::to_string(r.figures.free_kb) +
+           ", \"total_kb\": " + std::to_string(r.figures.capacity_kb) +
+           ", \"text\": " + Json_String(r.text) +
+           ", \"queried\": " + (r.figures.queried ? "true" : "false") + "}";
+  }
+  return out + (rows.empty() ? "]}\n" : "\n]}\n");
+}
+
+}  // namespace keldra::report

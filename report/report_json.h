@@ -1,0 +1,19 @@
+#pragma once
+// keldra-report's rows as one JSON document, for status bars and scripts.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "report/report_rows.h"
+
+namespace keldra::report {
+
+// A JSON string literal: quotes, backslashes and control characters escaped; other
+// bytes (UTF-8 text) as they are.
+std::string Json_String(std::string_view text);
+
+// {"rows": [...]}: one object a row, in slot order, with its label, gauge value
+// ("used"), colour, kilobyte counts, size text and whether the drive answered.
+std::string Rows_As_Json(const std::vector<Shown_Row>& rows);
+
+}  // namespace keldra::report
