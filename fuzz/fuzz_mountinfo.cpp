@@ -11,17 +11,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text(reinterpret_cast<const char*>(data), size);
   const std::size_t split = text.find("\n\n");
   const auto mounts = Parse_Mountinfo(text.substr(0, split));
-  const auto pins = Parse_Drive_Pins(split == std::string::npos ? "" : text.substr(split + 2));
+  const std::string ini = split == std::string::npos ? "" : text.substr(split + 2);
+  const auto pins = Parse_Drive_Pins(ini);
+  const auto lines = Letters_With_Lines(ini);
   for (const Mount_Entry& m : mounts) {
     (void)Is_Drive_Volume(m);
     (void)Volume_Type(m, [](unsigned, unsigned) { return false; });
     (void)Volume_May_Stall(&m);
     (void)Mount_Holding(mounts, m.mount_point);
   }
-  const Letter_Assignment a = Assign_Drive_Letters(pins, mounts);
+  const Letter_Assignment a = Assign_Drive_Letters(pins, mounts, lines);
   for (const auto& [letter, dir] : a.added) {
-    // New letters never take a pinned one, and A and B are never given out.
-    if (letter < 'C' || letter > 'Z' || !pins[static_cast<std::size_t>(letter - 'A')].empty()) {
+    // New letters never take a pinned one or one with a line of its own, and A and
+    // B are never given out.
+    if (letter < 'C' || letter > 'Z' || !pins[static_cast<std::size_t>(letter - 'A')].empty() ||
+        lines[static_cast<std::size_t>(letter - 'A')]) {
       __builtin_trap();
     }
     if (a.letters[static_cast<std::size_t>(letter - 'A')] != dir) __builtin_trap();

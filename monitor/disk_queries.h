@@ -3,6 +3,7 @@
 // space, the size caption and the pass totals that feed the TotalRow.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/disk_space.h"
 #include "platform/error_mode.h"
@@ -27,6 +28,9 @@ class Disk_Queries {
   // decimal_separator is the user's, taken once at start-up.
   Disk_Queries(platform::Disk_Space& disk, platform::Error_Mode& error_mode,
                std::string decimal_separator);
+
+  // A pass is about to ask for these letters' figures (see Disk_Space::Ask_Drives).
+  void Begin_Pass(std::string_view letters) { disk_.Ask_Drives(letters); }
 
   // Drive numbers 1..26. One query each; 0 when the query fails.
   std::int64_t Get_Disk_Free_Bytes(std::uint8_t number);

@@ -71,6 +71,7 @@ void Refresh_All_Drives(Drive_Rows& rows, const Refresh_Inputs& inputs, Disk_Que
 
   const std::string letters = inputs.Monitored_Drive_Letters();
   const int limit = std::min(inputs.Drive_Limit(), Drive_Row_Count);
+  if (limit > 0) queries.Begin_Pass(std::string_view(letters).substr(0, limit));
   int slot = 1;
   for (; slot <= limit; ++slot) {
     std::string letter_text;

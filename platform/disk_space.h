@@ -21,6 +21,10 @@ class Disk_Space {
   // root_path is "X:\" for drive X. A drive that cannot be queried leaves every
   // figure at 0; the query never reports an error of its own.
   virtual Disk_Space_Figures Get_Disk_Free_Space_Ex(std::string_view root_path) = 0;
+  // Called as a refresh pass begins, with the letters it will ask about: a system
+  // whose volumes may not answer asks them all at once here, within one bounded
+  // wait, and answers the pass's queries from what it learned until the next call.
+  virtual void Ask_Drives(std::string_view letters) { (void)letters; }
 };
 
 }  // namespace keldra::platform

@@ -11,19 +11,21 @@ struct Line {
   std::size_t full = 0;     // length with its line ending
 };
 
+// Lines end with LF, CR LF or, as the system's profile calls also take it, a CR
+// alone.
 std::vector<Line> Split_Lines(std::string_view text) {
   std::vector<Line> lines;
   std::size_t pos = 0;
   while (pos < text.size()) {
-    std::size_t eol = text.find('\n', pos);
+    const std::size_t eol = text.find_first_of("\r\n", pos);
     Line l;
     l.start = pos;
     if (eol == std::string_view::npos) {
       l.content = l.full = text.size() - pos;
     } else {
-      l.full = eol + 1 - pos;
       l.content = eol - pos;
-      if (l.content > 0 && text[eol - 1] == '\r') --l.content;
+      const bool crlf = text[eol] == '\r' && eol + 1 < text.size() && text[eol + 1] == '\n';
+      l.full = l.content + (crlf ? 2 : 1);
     }
     lines.push_back(l);
     pos += l.full;
@@ -88,7 +90,7 @@ bool Storable(std::string_view s) {
 void End_Last_Line(std::string& text, std::string_view eol) {
   if (text.empty() || text.back() == '\n') return;
   if (text.back() == '\r') {
-    text.push_back('\n');
+    if (eol != "\r") text.push_back('\n');
   } else {
     text.append(eol);
   }
@@ -113,6 +115,8 @@ std::optional<std::string> Ini_Find_Value(std::string_view text, std::string_vie
       if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) {
         v = v.substr(1, v.size() - 2);
       }
+      // The system's reader hands values on as C strings: a NUL ends one.
+      v = v.substr(0, v.find('\0'));
       if (v.size() > Max_Profile_Value) v = v.substr(0, Max_Profile_Value);
       return std::string(v);
     }
@@ -139,10 +143,14 @@ std::optional<std::string> Ini_Set_Value(std::string_view text, std::string_view
   // New lines take the ending the file already uses (its first line's); a file
   // without any yet gets the system profile calls' own CR LF, so that the same
   // settings give the same bytes wherever they were written.
-  const std::size_t first_lf = text.find('\n');
-  const std::string_view eol =
-      (first_lf == std::string_view::npos || (first_lf > 0 && text[first_lf - 1] == '\r')) ? "\r\n"
-                                                                                           : "\n";
+  const std::size_t first_end = text.find_first_of("\r\n");
+  std::string_view eol = "\r\n";
+  if (first_end != std::string_view::npos && text[first_end] == '\n') {
+    eol = "\n";
+  } else if (first_end != std::string_view::npos && first_end + 1 < text.size() &&
+             text[first_end + 1] != '\n') {
+    eol = "\r";
+  }
   const std::vector<Line> lines = Split_Lines(text);
 
   bool in_section = false;

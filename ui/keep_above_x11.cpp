@@ -45,8 +45,11 @@ void Send_Net_Wm_State(xcb_connection_t* c, xcb_window_t window, bool above) {
 }  // namespace
 
 void Request_Keep_Above(QWindow& window, bool above) {
-  // Only an X server has a window manager to ask; elsewhere Qt's flag is all.
-  if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+  // Only an X server has a window manager to ask; elsewhere Qt's flag is all. Some
+  // other platforms (offscreen) answer for X11 too, but without a connection.
+  if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (x11 != nullptr && x11->connection() != nullptr) {
     Send_Net_Wm_State(x11->connection(), static_cast<xcb_window_t>(window.winId()), above);
   }
 }

@@ -29,8 +29,18 @@ Letter_Directories Parse_Drive_Pins(std::string_view text) {
   return pins;
 }
 
+Letter_Lines Letters_With_Lines(std::string_view text) {
+  Letter_Lines lines{};
+  for (int i = 0; i < Drive_Letter_Count; ++i) {
+    const std::string key(1, static_cast<char>('A' + i));
+    lines[static_cast<std::size_t>(i)] = settings::Ini_Find_Value(text, "drives", key).has_value();
+  }
+  return lines;
+}
+
 Letter_Assignment Assign_Drive_Letters(const Letter_Directories& pins,
-                                       const std::vector<Mount_Entry>& mounts) {
+                                       const std::vector<Mount_Entry>& mounts,
+                                       const Letter_Lines& reserved) {
   Letter_Assignment result;
   result.letters = pins;
 
@@ -75,12 +85,12 @@ Letter_Assignment Assign_Drive_Letters(const Letter_Directories& pins,
   for (const Mount_Entry* m : ordered) {
     if (lettered.count({m->major, m->minor}) != 0) continue;
     bool done = false;
-    if (m->mount_point == "/" && result.letters[2].empty()) {
+    if (m->mount_point == "/" && result.letters[2].empty() && !reserved[2]) {
       take(2, "/");
       done = true;
     }
     for (std::size_t i = 3; i < static_cast<std::size_t>(Drive_Letter_Count) && !done; ++i) {
-      if (result.letters[i].empty()) {
+      if (result.letters[i].empty() && !reserved[i]) {
         take(i, m->mount_point);
         done = true;
       }

@@ -19,16 +19,23 @@ using Letter_Directories = std::array<std::string, Drive_Letter_Count>;
 // trailing "/" is dropped). Any other line is ignored.
 Letter_Directories Parse_Drive_Pins(std::string_view drives_ini_text);
 
+// Index 0 is A: the letters that have a line of their own in section "drives",
+// usable or not. Those are the user's: never given out automatically.
+using Letter_Lines = std::array<bool, Drive_Letter_Count>;
+Letter_Lines Letters_With_Lines(std::string_view drives_ini_text);
+
 struct Letter_Assignment {
   Letter_Directories letters;
   std::vector<std::pair<char, std::string>> added;  // new automatic letters, in order
 };
 
-// "/" gets C unless C is pinned; every other drive volume without a letter gets the
-// lowest free letter from D upward, in mount-table order. A volume already has a
+// "/" gets C unless C is pinned or has a line; every other drive volume without a
+// letter gets the lowest letter from D upward that is neither pinned nor has a line
+// (reserved), in mount-table order. A volume already has a
 // letter when a pinned directory is one of its mount points; bind mounts and second
 // mounts of a device share its letter; a mount hidden under a later one is skipped.
 Letter_Assignment Assign_Drive_Letters(const Letter_Directories& pins,
-                                       const std::vector<Mount_Entry>& mounts);
+                                       const std::vector<Mount_Entry>& mounts,
+                                       const Letter_Lines& reserved = {});
 
 }  // namespace keldra::platform::linux_impl

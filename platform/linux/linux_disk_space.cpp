@@ -1,28 +1,74 @@
 #include "platform/linux/linux_disk_space.h"
 
-#include <sys/statvfs.h>
+#include <sys/statfs.h>
+
+#include <vector>
 
 namespace keldra::platform::linux_impl {
+namespace {
+
+int Letter_Index(char letter) {
+  if (letter >= 'a' && letter <= 'z') return letter - 'a';
+  if (letter >= 'A' && letter <= 'Z') return letter - 'A';
+  return -1;
+}
+
+}  // namespace
+
+Disk_Space_Figures Figures_Of(const Volume_Space& s) {
+  Disk_Space_Figures f;
+  // A volume reporting more available than free blocks (some network filesystems
+  // do) is taken at its word for the free space, and the capacity stays its size.
+  const std::uint64_t used = s.blocks > s.blocks_free ? s.blocks - s.blocks_free : 0;
+  f.free_bytes_to_caller = s.blocks_available * s.unit;
+  f.total_free_bytes = f.free_bytes_to_caller;
+  f.total_bytes = (used + s.blocks_available) * s.unit;
+  f.answered = true;
+  return f;
+}
+
+void Linux_Disk_Space::Ask_Drives(std::string_view letters) {
+  answers_.fill(std::nullopt);
+  Ask(letters);
+}
+
+void Linux_Disk_Space::Ask(std::string_view letters) {
+  std::vector<Volume_Question> questions;
+  std::vector<std::pair<int, std::string>> asked;  // letter index, path
+  for (const char letter : letters) {
+    const int i = Letter_Index(letter);
+    if (i < 0 || answers_[static_cast<std::size_t>(i)]) continue;
+    Disk_Space_Figures& figures = answers_[static_cast<std::size_t>(i)].emplace();
+    const Walked_Path walked = table_.Walk(letter);
+    if (walked.outcome == Walked_Path::Local) {
+      struct statfs st;
+      if (statfs(walked.path.c_str(), &st) == 0) {
+        figures = Figures_Of({static_cast<std::uint64_t>(st.f_frsize ? st.f_frsize : st.f_bsize),
+                              st.f_blocks, st.f_bfree, st.f_bavail});
+      }
+    } else if (walked.outcome == Walked_Path::May_Stall) {
+      const Mount_Entry* v = walked.volume;
+      questions.push_back(
+          {v ? std::to_string(v->mount_id) + ' ' + v->mount_point : std::string("/"), walked.path});
+      asked.emplace_back(i, walked.path);
+    }
+  }
+  if (questions.empty()) return;
+  const auto answered = askers_.Ask(questions);
+  for (const auto& [i, path] : asked) {
+    const auto it = answered.find(path);
+    if (it != answered.end() && it->second) {
+      answers_[static_cast<std::size_t>(i)] = Figures_Of(*it->second);
+    }
+  }
+}
 
 Disk_Space_Figures Linux_Disk_Space::Get_Disk_Free_Space_Ex(std::string_view root_path) {
-  Disk_Space_Figures figures;
-  if (root_path.size() < 2 || root_path[1] != ':') return figures;
-  const std::string* dir = table_.Directory_Of(root_path[0]);
-  if (dir == nullptr) return figures;
-  struct statvfs st;
-  if (table_.Query_May_Stall(root_path[0])) {
-    const std::optional<struct statvfs> answer = bounded_.Query(*dir);
-    if (!answer) return figures;
-    st = *answer;
-  } else if (statvfs(dir->c_str(), &st) != 0) {
-    return figures;
-  }
-  const std::uint64_t unit = st.f_frsize;
-  figures.total_bytes = static_cast<std::uint64_t>(st.f_blocks) * unit;
-  figures.total_free_bytes = static_cast<std::uint64_t>(st.f_bfree) * unit;
-  figures.free_bytes_to_caller = static_cast<std::uint64_t>(st.f_bavail) * unit;
-  figures.answered = true;
-  return figures;
+  if (root_path.size() < 2 || root_path[1] != ':') return {};
+  const int i = Letter_Index(root_path[0]);
+  if (i < 0) return {};
+  if (!answers_[static_cast<std::size_t>(i)]) Ask(root_path.substr(0, 1));
+  return answers_[static_cast<std::size_t>(i)].value_or(Disk_Space_Figures{});
 }
 
 }  // namespace keldra::platform::linux_impl

@@ -20,18 +20,6 @@ int Letter_Index(char letter) {
   return -1;
 }
 
-bool Is_Mount_Point(const std::vector<Mount_Entry>& mounts, const std::string& dir) {
-  for (const Mount_Entry& m : mounts) {
-    if (m.mount_point == dir) return true;
-  }
-  return false;
-}
-
-std::string Real_Path_Or_Same(const std::string& path) {
-  char buf[PATH_MAX];
-  return realpath(path.c_str(), buf) ? std::string(buf) : path;
-}
-
 }  // namespace
 
 std::string Drive_Ini_Value(const std::string& dir) {
@@ -57,7 +45,6 @@ Linux_Drive_Table::Linux_Drive_Table(Linux_Drive_Table&& o) noexcept
       devices_(std::move(o.devices_)),
       mounts_(std::move(o.mounts_)),
       letters_(std::move(o.letters_)),
-      may_stall_(o.may_stall_),
       watch_fd_(o.watch_fd_),
       last_watch_(o.last_watch_) {
   o.watch_fd_ = -1;
@@ -67,28 +54,29 @@ Linux_Drive_Table::~Linux_Drive_Table() {
   if (watch_fd_ >= 0) close(watch_fd_);
 }
 
-void Linux_Drive_Table::Classify() {
-  for (std::size_t i = 0; i < letters_.size(); ++i) {
-    may_stall_[i] = !letters_[i].empty() && Volume_May_Stall(Mount_Holding(mounts_, letters_[i]));
+void Linux_Drive_Table::Look_For_Mount_Changes() {
+  const auto now = std::chrono::steady_clock::now();
+  if (watch_fd_ < 0 || now - last_watch_ <= std::chrono::milliseconds(250)) return;
+  last_watch_ = now;
+  pollfd p{watch_fd_, POLLPRI, 0};
+  if (poll(&p, 1, 0) > 0 && (p.revents & (POLLPRI | POLLERR)) != 0) {
+    // Reading the table again is what clears the kernel's change mark.
+    char buf[4096];
+    lseek(watch_fd_, 0, SEEK_SET);
+    while (read(watch_fd_, buf, sizeof buf) > 0) {}
+    Scan();
   }
 }
 
-bool Linux_Drive_Table::Query_May_Stall(char letter) {
+Walked_Path Linux_Drive_Table::Walk(char letter) {
   const int i = Letter_Index(letter);
-  if (i < 0) return true;
-  const auto now = std::chrono::steady_clock::now();
-  if (watch_fd_ >= 0 && now - last_watch_ > std::chrono::milliseconds(250)) {
-    last_watch_ = now;
-    pollfd p{watch_fd_, POLLPRI, 0};
-    if (poll(&p, 1, 0) > 0 && (p.revents & (POLLPRI | POLLERR)) != 0) {
-      // Reading the table again is what clears the kernel's change mark.
-      char buf[4096];
-      lseek(watch_fd_, 0, SEEK_SET);
-      while (read(watch_fd_, buf, sizeof buf) > 0) {}
-      Scan();
-    }
-  }
-  return may_stall_[static_cast<std::size_t>(i)];
+  if (i < 0 || letters_[static_cast<std::size_t>(i)].empty()) return {};
+  Look_For_Mount_Changes();
+  return Walk_Path(letters_[static_cast<std::size_t>(i)], mounts_);
+}
+
+bool Linux_Drive_Table::Query_May_Stall(char letter) {
+  return Walk(letter).outcome == Walked_Path::May_Stall;
 }
 
 void Linux_Drive_Table::Scan() {
@@ -96,9 +84,11 @@ void Linux_Drive_Table::Scan() {
   mounts_ = mountinfo.status == Read_Status::Ok ? Parse_Mountinfo(mountinfo.text)
                                                 : std::vector<Mount_Entry>{};
   File_Text ini = Read_Text_File(drives_ini_path_);
-  const Letter_Directories pins =
-      Parse_Drive_Pins(ini.status == Read_Status::Ok ? ini.text : std::string());
-  Letter_Assignment assignment = Assign_Drive_Letters(pins, mounts_);
+  const std::string text = ini.status == Read_Status::Ok ? ini.text : std::string();
+  // A letter with a line of the user's is never given out, even where that line
+  // cannot be used: the new letter would overwrite it.
+  Letter_Assignment assignment =
+      Assign_Drive_Letters(Parse_Drive_Pins(text), mounts_, Letters_With_Lines(text));
   letters_ = assignment.letters;
   for (const auto& [letter, dir] : assignment.added) {
     // A directory that drives.ini cannot hold (a line break in its name) keeps its
@@ -106,7 +96,6 @@ void Linux_Drive_Table::Scan() {
     settings::Write_Private_Profile_String("drives", std::string(1, letter), Drive_Ini_Value(dir),
                                            drives_ini_path_);
   }
-  Classify();
 }
 
 const std::string* Linux_Drive_Table::Directory_Of(char letter) const {
@@ -122,11 +111,11 @@ std::vector<Drive_Entry> Linux_Drive_Table::Drives() const {
     Drive_Entry d;
     d.letter = static_cast<char>('A' + i);
     d.directory = letters_[i];
-    // A mount point is known to exist from the mount table alone; a pinned plain
-    // directory is looked at only where looking cannot hang.
-    const Mount_Entry* holder = Mount_Holding(mounts_, d.directory);
-    const bool present = Is_Mount_Point(mounts_, d.directory) ||
-                         (Volume_May_Stall(holder) ? true : Is_Directory(d.directory));
+    // Walked without asking any volume that may not answer: a directory below such
+    // a volume's mount point is taken to be there.
+    const Walked_Path walked = Walk_Path(d.directory, mounts_);
+    const bool present = walked.outcome != Walked_Path::Missing;
+    const Mount_Entry* holder = walked.volume;
     if (present && holder) {
       d.type = Volume_Type(
           *holder, [this](unsigned maj, unsigned min) { return devices_.Is_Removable(maj, min); });
@@ -142,16 +131,17 @@ std::vector<Drive_Entry> Linux_Drive_Table::Drives() const {
 }
 
 std::optional<std::string> Linux_Drive_Table::Drive_Form(const std::string& path) const {
-  // Links are resolved only on volumes that cannot hang; elsewhere the path is
-  // taken as written.
-  const std::string real =
-      Volume_May_Stall(Mount_Holding(mounts_, path)) ? path : Real_Path_Or_Same(path);
-  if (real.empty() || real.front() != '/') return std::nullopt;
+  // Links are resolved only on volumes that answer; below the mount point of one
+  // that may not, the path is taken as written.
+  const Walked_Path walked = Walk_Path(path, mounts_);
+  if (walked.outcome == Walked_Path::Missing) return std::nullopt;
+  const std::string& real = walked.path;
   int best = -1;
   std::size_t best_length = 0;
   for (std::size_t i = 0; i < letters_.size(); ++i) {
     if (letters_[i].empty()) continue;
-    const std::string dir = may_stall_[i] ? letters_[i] : Real_Path_Or_Same(letters_[i]);
+    const Walked_Path letter = Walk_Path(letters_[i], mounts_);
+    const std::string& dir = letter.outcome == Walked_Path::Missing ? letters_[i] : letter.path;
     if (Is_Path_Prefix(dir, real) && (best < 0 || dir.size() > best_length)) {
       best = static_cast<int>(i);
       best_length = dir.size();

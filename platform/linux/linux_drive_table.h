@@ -9,6 +9,7 @@
 #include "platform/linux/block_devices.h"
 #include "platform/linux/drive_letters.h"
 #include "platform/linux/mountinfo.h"
+#include "platform/linux/path_walk.h"
 
 namespace keldra::platform::linux_impl {
 
@@ -28,8 +29,11 @@ class Linux_Drive_Table final : public Drive_Table {
   Linux_Drive_Table(Linux_Drive_Table&& other) noexcept;
 
   const std::string* Directory_Of(char letter) const override;
-  // Looks again at the mount table (at most every quarter second) when the kernel
-  // says it changed, so a volume mounted since still gets the right treatment.
+  // Where asking the letter's directory leads, found without waiting on a volume
+  // (a letter with no directory is Missing). Looks again at the mount table (at
+  // most every quarter second) when the kernel says it changed, so a volume
+  // mounted since still gets the right treatment.
+  Walked_Path Walk(char letter);
   bool Query_May_Stall(char letter) override;
   std::vector<Drive_Entry> Drives() const override;
   std::optional<std::string> Drive_Form(const std::string& path) const override;
@@ -40,10 +44,9 @@ class Linux_Drive_Table final : public Drive_Table {
   std::string drives_ini_path_;
   std::string mountinfo_path_;
   Block_Devices devices_;
-  void Classify();
+  void Look_For_Mount_Changes();
   std::vector<Mount_Entry> mounts_;
   Letter_Directories letters_;
-  std::array<bool, Drive_Letter_Count> may_stall_{};
   int watch_fd_ = -1;  // the mount table, polled for changes
   std::chrono::steady_clock::time_point last_watch_{};
 };

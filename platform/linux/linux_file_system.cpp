@@ -72,7 +72,9 @@ void Remove_Abandoned_Temporaries(const std::string& folder, const std::string& 
 
 File_Text Read_Text_File(const std::string& path) {
   File_Text result;
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without waiting for a writer: a FIFO or a device in the file's place is not a
+  // file to read, and says so at once.
+  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) {
     result.status =
         (errno == ENOENT || errno == ENOTDIR) ? Read_Status::Missing : Read_Status::Failed;

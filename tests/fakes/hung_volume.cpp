@@ -20,7 +20,8 @@ bool In_Mount_Table(const std::string& point) {
 
 }  // namespace
 
-Hung_Volume::Hung_Volume(const std::string& mount_point) : mount_point_(mount_point) {
+Hung_Volume::Hung_Volume(const std::string& mount_point, const std::string& mode)
+    : mount_point_(mount_point) {
 #ifndef KELDRA_HUNG_FS_PATH
   why_not_ = "the hung_fs helper was not built (libfuse3-dev missing)";
   return;
@@ -32,11 +33,12 @@ Hung_Volume::Hung_Volume(const std::string& mount_point) : mount_point_(mount_po
   mkdir(mount_point_.c_str(), 0755);
   daemon_ = fork();
   if (daemon_ == 0) {
-    execl(KELDRA_HUNG_FS_PATH, KELDRA_HUNG_FS_PATH, mount_point_.c_str(),
+    execl(KELDRA_HUNG_FS_PATH, KELDRA_HUNG_FS_PATH, mount_point_.c_str(), mode.c_str(),
           static_cast<char*>(nullptr));
     _exit(127);
   }
-  for (int i = 0; i < 100 && !mounted_; ++i) {
+  // A busy machine may take a while to start the daemon: a minute at most.
+  for (int i = 0; i < 1200 && !mounted_; ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     mounted_ = In_Mount_Table(mount_point_);
     int status = 0;

@@ -1,7 +1,8 @@
 #pragma once
-// A mounted FUSE volume whose statfs never answers, unmounted again however the
-// test ends. Needs root, /dev/fuse and the hung_fs helper; Mounted() says whether
-// it came up, Why_Not() why not.
+// A mounted FUSE volume whose statfs never answers (or answers as the mode says:
+// "delay=N", "gate=PATH", "alternate=N"; see hung_fs.c), unmounted again however
+// the test ends. Needs root, /dev/fuse and the hung_fs helper; Mounted() says
+// whether it came up, Why_Not() why not. An answer reads "2.0 MB / 3.5 MB".
 #include <sys/types.h>
 
 #include <string>
@@ -10,7 +11,7 @@ namespace keldra::test {
 
 class Hung_Volume {
  public:
-  explicit Hung_Volume(const std::string& mount_point);
+  explicit Hung_Volume(const std::string& mount_point, const std::string& mode = "never");
   ~Hung_Volume();
   Hung_Volume(const Hung_Volume&) = delete;
   Hung_Volume& operator=(const Hung_Volume&) = delete;

@@ -47,6 +47,14 @@ TEST(Ini_Find_Value, WindowsLookupRules) {
   }
 }
 
+TEST(Ini_Find_Value, CrAloneEndsALineAndANulEndsAValue) {
+  using namespace std::string_literals;
+  const std::string text = "[keldra]\rtimer_interval=4000\rletters=CD\0E\r\nq=\"x\0y\"\n"s;
+  EXPECT_EQ(Ini_Find_Value(text, "keldra", "timer_interval"), "4000");
+  EXPECT_EQ(Ini_Find_Value(text, "keldra", "letters"), "CD");
+  EXPECT_EQ(Ini_Find_Value(text, "keldra", "q"), "x");
+}
+
 TEST(Ini_Find_Value, ReadsAtMost2047Characters) {
   const std::string value(100000, 'x');
   auto got = Ini_Find_Value("[s]\nk=" + value + "\n", "s", "k");
@@ -74,6 +82,9 @@ TEST(Ini_Set_Value, AppendsAtTheEndOfItsSectionWithTheFilesLineEnding) {
   EXPECT_EQ(*Ini_Set_Value("[keldra]\r\na=1\r", "keldra", "b", "2"), "[keldra]\r\na=1\r\nb=2\r\n");
   EXPECT_EQ(*Ini_Set_Value("[other]\r", "keldra", "b", "2"), "[other]\r\n[keldra]\r\nb=2\r\n");
   EXPECT_EQ(*Ini_Set_Value("[keldra]\n", "keldra", "b", "2"), "[keldra]\nb=2\n");
+  // Lines ended by CR alone: the key found and replaced in place, new ones alike.
+  EXPECT_EQ(*Ini_Set_Value("[keldra]\ra=1\rc=3\r", "keldra", "a", "9"), "[keldra]\ra=9\rc=3\r");
+  EXPECT_EQ(*Ini_Set_Value("[keldra]\ra=1\r", "keldra", "b", "2"), "[keldra]\ra=1\rb=2\r");
 }
 
 TEST(Ini_Set_Value, WhatIsWrittenReadsBack) {

@@ -1,13 +1,25 @@
-/* A FUSE filesystem whose statfs never answers: it stands for a dead NFS server,
- * a stalled share or a FUSE daemon that has stopped responding. Everything else
- * (the root folder's attributes) answers at once, so the mount itself comes up.
- *   hung_fs <mount point>        runs in the foreground until unmounted or killed */
+/* A FUSE filesystem whose statfs stands for a server in trouble: a dead NFS
+ * server, a stalled share, a slow link or a FUSE daemon that has stopped
+ * responding. Everything else (the root folder's attributes) answers at once, so
+ * the mount itself comes up.
+ *   hung_fs <mount point> [mode]    runs in the foreground until unmounted or killed
+ * Modes, for statfs:
+ *   never           never answers (the default)
+ *   delay=N         answers after N seconds
+ *   gate=PATH       waits while PATH exists, then answers
+ *   alternate=N     answers at once and after N seconds, turn about
+ * An answer reports 1000 blocks of 4096 bytes, 600 free, 500 of them available. */
 #define FUSE_USE_VERSION 31
 #include <errno.h>
 #include <fuse.h>
+#include <stdatomic.h>
+#include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+static const char* mode = "never";
+static atomic_int calls;
 
 static int hung_getattr(const char* path, struct stat* st, struct fuse_file_info* fi) {
   (void)fi;
@@ -20,8 +32,22 @@ static int hung_getattr(const char* path, struct stat* st, struct fuse_file_info
 
 static int hung_statfs(const char* path, struct statvfs* st) {
   (void)path;
-  (void)st;
-  for (;;) pause(); /* never answers */
+  const int call = atomic_fetch_add(&calls, 1);
+  if (strncmp(mode, "delay=", 6) == 0) {
+    sleep((unsigned)atoi(mode + 6));
+  } else if (strncmp(mode, "gate=", 5) == 0) {
+    while (access(mode + 5, F_OK) == 0) usleep(20000);
+  } else if (strncmp(mode, "alternate=", 10) == 0) {
+    if (call % 2 == 1) sleep((unsigned)atoi(mode + 10));
+  } else {
+    for (;;) pause(); /* never answers */
+  }
+  memset(st, 0, sizeof *st);
+  st->f_bsize = st->f_frsize = 4096;
+  st->f_blocks = 1000;
+  st->f_bfree = 600;
+  st->f_bavail = 500;
+  st->f_namemax = 255;
   return 0;
 }
 
@@ -31,7 +57,8 @@ static const struct fuse_operations hung_operations = {
 };
 
 int main(int argc, char* argv[]) {
-  if (argc != 2) return 2;
+  if (argc != 2 && argc != 3) return 2;
+  if (argc == 3) mode = argv[2];
   char* args[] = {argv[0], "-f", "-o", "fsname=keldra-hung", argv[1], NULL};
   return fuse_main(5, args, &hung_operations, NULL);
 }

@@ -1,10 +1,13 @@
 #include "tests/system/report_runner.h"
 
 #include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <stdexcept>
 
@@ -40,6 +43,71 @@ Run_Result Run_Program(const std::vector<std::string>& argv) {
   r.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   r.out = Read_File(out_path);
   r.err = Read_File(err_path);
+  return r;
+}
+
+Piped_Result Run_Piped(const std::vector<std::string>& argv, double deadline_seconds,
+                       const std::vector<std::string>& environment) {
+  int out[2], err[2];
+  if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
+  const auto start = std::chrono::steady_clock::now();
+  const pid_t pid = fork();
+  if (pid < 0) throw std::runtime_error("fork failed");
+  if (pid == 0) {
+    dup2(out[1], 1);
+    dup2(err[1], 2);
+    for (const std::string& e : environment) putenv(const_cast<char*>(e.c_str()));
+    std::vector<char*> args;
+    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    execv(args[0], args.data());
+    _exit(127);
+  }
+  close(out[1]);
+  close(err[1]);
+  Piped_Result r;
+  pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
+  std::string* texts[2] = {&r.result.out, &r.result.err};
+  const auto deadline = start + std::chrono::duration<double>(deadline_seconds);
+  int open_pipes = 2;
+  while (open_pipes > 0) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) break;
+    if (poll(fds, 2, static_cast<int>(left.count())) <= 0) continue;
+    for (int i = 0; i < 2; ++i) {
+      if (fds[i].fd < 0 || fds[i].revents == 0) continue;
+      char buf[4096];
+      const ssize_t n = read(fds[i].fd, buf, sizeof buf);
+      if (n > 0) {
+        texts[i]->append(buf, static_cast<std::size_t>(n));
+      } else {
+        close(fds[i].fd);
+        fds[i].fd = -1;
+        --open_pipes;
+      }
+    }
+  }
+  r.ended = open_pipes == 0;
+  if (r.ended) {
+    r.seconds_to_end =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  }
+  for (pollfd& f : fds) {
+    if (f.fd >= 0) close(f.fd);
+  }
+  int status = 0;
+  while (waitpid(pid, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() >= deadline) {
+      // One stuck in a volume that never answers cannot even be killed: the
+      // volume's own cleanup releases it later.
+      kill(pid, SIGKILL);
+      for (int i = 0; i < 100 && waitpid(pid, &status, WNOHANG) == 0; ++i) usleep(50000);
+      break;
+    }
+    usleep(10000);
+  }
+  r.result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return r;
 }
 

@@ -17,6 +17,17 @@ std::string Install_Report(const std::string& folder, const std::string& name = 
 
 Run_Result Run_Program(const std::vector<std::string>& argv);
 
+// Runs the program with its output read through pipes, as a script reads it, until
+// both pipes reach their end or the deadline passes; the program is then killed if
+// it is still there.
+struct Piped_Result {
+  Run_Result result;
+  bool ended = false;          // both pipes reached their end before the deadline
+  double seconds_to_end = -1;  // from the start to the end of both pipes
+};
+Piped_Result Run_Piped(const std::vector<std::string>& argv, double deadline_seconds,
+                       const std::vector<std::string>& environment = {});
+
 // Mounts a tmpfs of the given size at dir; false where mounting is not allowed.
 bool Mount_Tmpfs(const std::string& dir, const std::string& size);
 void Unmount(const std::string& dir);

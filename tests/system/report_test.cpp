@@ -1,7 +1,11 @@
 // keldra-report as a user runs it: a copy in a folder with its own keldra.ini and
 // drives.ini, against real filesystems.
+#include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -18,8 +22,10 @@ namespace {
 std::string Expected_Row(const std::string& label, const std::string& dir) {
   struct statvfs st;
   if (statvfs(dir.c_str(), &st) != 0) return label + "\t100\tred\t0";
-  const auto total = static_cast<std::int64_t>(st.f_blocks * st.f_frsize);
-  const auto free = static_cast<std::int64_t>(st.f_bfree * st.f_frsize);
+  // What the user can write, and the capacity as the user sees it (df's sums).
+  const auto total =
+      static_cast<std::int64_t>((st.f_blocks - st.f_bfree + st.f_bavail) * st.f_frsize);
+  const auto free = static_cast<std::int64_t>(st.f_bavail * st.f_frsize);
   const int used = 100 - monitor::Percent_Free(free, total);
   const char* color = used > 95 ? "red" : used >= 85 ? "yellow" : "lime";
   return label + "\t" + std::to_string(used) + "\t" + color + "\t" +
@@ -164,12 +170,61 @@ TEST_F(Report_Test, TmpfsVolumesOfChosenSizesShowExactlyWhatStatvfsSays) {
   for (const std::string& d : {small, big, full}) {
     struct statvfs st;
     ASSERT_EQ(statvfs(d.c_str(), &st), 0);
-    free_kb += monitor::Bytes_To_Kilobytes(static_cast<std::int64_t>(st.f_bfree * st.f_frsize));
-    total_kb += monitor::Bytes_To_Kilobytes(static_cast<std::int64_t>(st.f_blocks * st.f_frsize));
+    free_kb += monitor::Bytes_To_Kilobytes(static_cast<std::int64_t>(st.f_bavail * st.f_frsize));
+    total_kb += monitor::Bytes_To_Kilobytes(
+        static_cast<std::int64_t>((st.f_blocks - st.f_bfree + st.f_bavail) * st.f_frsize));
   }
   const int used = 100 - monitor::Percent_Free(free_kb, total_kb);
   EXPECT_EQ(lines[3], "Tot:\t" + std::to_string(used) + "\tlime\t" +
                           monitor::Size_Caption(free_kb, total_kb, "."));
+}
+
+// ext4 keeps blocks that only root may use (here 10 %): they are neither free nor
+// part of the capacity, so the gauge reads what df says.
+TEST_F(Report_Test, ALoopMountedExt4WithARootReserveReadsAsDfDoes) {
+  const std::string image = dir / "ext4.img", point = dir / "ext4";
+  const std::string make = "truncate -s 64M '" + image + "' && mkfs.ext4 -q -F -m 10 '" + image +
+                           "' >/dev/null 2>&1 && mkdir -p '" + point + "' && mount -o loop '" +
+                           image + "' '" + point + "' 2>/dev/null";
+  if (geteuid() != 0 || std::system(make.c_str()) != 0) {
+    GTEST_SKIP() << "cannot loop-mount an ext4 image here (needs root, mkfs.ext4, a loop device)";
+  }
+  struct Unmount_Later {
+    std::string point;
+    ~Unmount_Later() { Unmount(point); }
+  } later{point};
+  Write_File(point + "/fill", std::string(30u << 20, 'x'));
+  Write_File(dir / "drives.ini", "[drives]\nE=" + point + "\n");
+  Write_File(dir / "keldra.ini", "[keldra]\ndrive_being_monitored_letters=E\n");
+  const Run_Result r = Run({"--json"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  const Run_Result plain = Run();
+  const auto fields = Split_Tabs(Split_Lines(plain.out).at(0));
+
+  FILE* df = popen(("df --output=pcent,avail '" + point + "' | tail -n 1").c_str(), "r");
+  ASSERT_NE(df, nullptr);
+  int df_percent = -1;
+  long long df_avail_kb = -1;
+  ASSERT_EQ(std::fscanf(df, " %d%% %lld", &df_percent, &df_avail_kb), 2);
+  pclose(df);
+  EXPECT_GT(df_percent, 55) << "30 MB of the 54 MB a user may fill";
+  EXPECT_EQ(fields.at(1), std::to_string(df_percent)) << plain.out;
+  EXPECT_NE(r.out.find("\"free_kb\": " + std::to_string(df_avail_kb) + ","), std::string::npos)
+      << "free is what the user can still write (df's Avail): " << r.out;
+  EXPECT_EQ(plain.out, Expected_Row("E:", point) + "\n");
+}
+
+TEST_F(Report_Test, AFifoInPlaceOfASettingsFileReadsAsUnreadableAtOnce) {
+  for (const char* name : {"keldra.ini", "drives.ini"}) {
+    Temp_Folder here;
+    const std::string report = Install_Report(here.Path());
+    ASSERT_EQ(mkfifo((here / name).c_str(), 0644), 0);
+    // Nothing ever writes to it: a reader that waited for a writer would wait for ever.
+    const Piped_Result r = Run_Piped({report}, 60);
+    ASSERT_TRUE(r.ended) << name << " as a FIFO blocked the report";
+    EXPECT_EQ(r.result.exit_code, 0) << name << ": " << r.result.err;
+    EXPECT_EQ(Split_Tabs(Split_Lines(r.result.out).at(0)).at(0), "C:") << name;
+  }
 }
 
 }  // namespace

@@ -65,5 +65,6 @@ native=$!
 pids+=("$native")
 wait_until 90 wayland_titled wayland || fail "with QT_QPA_PLATFORM=wayland no Wayland window was titled: $(grep -v '^\[' "$work/keldra-wayland.log" | tail -5)"
 x_window && fail "with QT_QPA_PLATFORM=wayland the window still appeared on XWayland"
+kill -0 "$native" 2>/dev/null || fail "keldra did not survive showing its window on Wayland: $(grep -v '^\[' "$work/keldra-wayland.log" | tail -5)"
 kill "$native"
 echo "PASSED: XWayland unless the user chose a platform"

@@ -69,6 +69,23 @@ TEST_F(Linux_Drive_Table_Test, RecordsAutomaticLettersOnceAndKeepsThem) {
   EXPECT_EQ(*again.Directory_Of('E'), root + "/gone");
 }
 
+TEST_F(Linux_Drive_Table_Test, TheUsersLinesKeepEveryByteAndTheirLettersAreNeverGivenOut) {
+  // A comment, a pin Keldra cannot use, one with blanks around "=", and C taken by a
+  // line that is not a directory: new letters go after them, on letters of their own.
+  const std::string users =
+      "[drives]\n; my pins\nE=relative/path\n  d =  " + root + "/pinned/plain  \nC=\n";
+  test::Write_File(ini, users);
+  {
+    Linux_Drive_Table table = Table();
+    EXPECT_EQ(*table.Directory_Of('D'), root + "/pinned/plain");
+    EXPECT_EQ(table.Directory_Of('C'), nullptr);
+    EXPECT_EQ(table.Directory_Of('E'), nullptr) << "an unusable line still holds its letter";
+    EXPECT_EQ(*table.Directory_Of('F'), "/");
+    EXPECT_EQ(*table.Directory_Of('G'), root + "/ram");
+  }
+  EXPECT_EQ(test::Read_File(ini), users + "F=/\nG=" + root + "/ram\nH=" + root + "/gone\n");
+}
+
 TEST_F(Linux_Drive_Table_Test, TypesPresenceLabelsAndRemoteNames) {
   test::Write_File(ini, "[drives]\nM=" + root + "/missing\nP=" + root + "/pinned/plain\n");
   Linux_Drive_Table table = Table();
@@ -148,13 +165,16 @@ TEST_F(Linux_Drive_Table_Test, DriveFormUsesTheLongestLetteredPrefix) {
   EXPECT_EQ(table.Drive_Form("relative"), std::nullopt);
 }
 
-TEST_F(Linux_Drive_Table_Test, DiskSpaceIsStatvfsOfTheLettersDirectory) {
+TEST_F(Linux_Drive_Table_Test, DiskSpaceIsWhatStatvfsOfTheLettersDirectoryLeavesTheUser) {
   Linux_Drive_Table table = Table();
   Linux_Disk_Space disk(table);
   const Disk_Space_Figures c = disk.Get_Disk_Free_Space_Ex("C:\\");
   struct statvfs st;
   ASSERT_EQ(statvfs("/", &st), 0);
-  EXPECT_EQ(c.total_bytes, st.f_blocks * st.f_frsize);
+  // As the user sees it: space only root may use is neither free nor capacity.
+  EXPECT_EQ(c.total_bytes, (st.f_blocks - st.f_bfree + st.f_bavail) * st.f_frsize);
+  EXPECT_EQ(c.total_free_bytes, st.f_bavail * st.f_frsize);
+  EXPECT_TRUE(c.answered);
   const Disk_Space_Figures none = disk.Get_Disk_Free_Space_Ex("K:\\");
   EXPECT_EQ(none.total_bytes, 0u);
   EXPECT_EQ(none.total_free_bytes, 0u);
