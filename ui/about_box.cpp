@@ -254,6 +254,24 @@ void TAboutBox::showEvent(QShowEvent* event) {
   FormActivate();
 }
 
+// However the box goes (OK, Escape, its close button, Alt+F4), nothing of it runs on
+// while it is hidden.
+void TAboutBox::hideEvent(QHideEvent* event) {
+  Quote_Change_Timer->stop();
+  Free_Resources_Timer->stop();
+  Vantrel_Logo_GIFImage->Set_Animate(false);
+  QDialog::hideEvent(event);
+}
+
+// Every time the box becomes the active window, the activation steps run again.
+// The showing runs them too, for a window manager that does not activate it.
+void TAboutBox::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) {
+    FormActivate();
+  }
+}
+
 void TAboutBox::FormActivate() {
   random_.seed(static_cast<std::mt19937::result_type>(
       std::chrono::steady_clock::now().time_since_epoch().count()));

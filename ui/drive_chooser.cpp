@@ -1,6 +1,7 @@
 #include "ui/drive_chooser.h"
 
 #include <QAbstractItemView>
+#include <QIcon>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <algorithm>
@@ -75,8 +76,11 @@ void Drive_Chooser::Ensure_Filled() {
   if (filled_) return;
   filled_ = true;
   entries_ = monitor::Chooser_Entries(table_.Drives());
+  // The closed box shows the current drive's picture beside its text, as the list
+  // does: the combo box paints an item's icon there.
+  setIconSize(Drive_Picture(platform::Drive_Type::Removable).size());
   for (const monitor::Chooser_Entry& e : entries_) {
-    addItem(QString::fromStdString(e.text));
+    addItem(QIcon(Drive_Picture(e.type)), QString::fromStdString(e.text));
     setItemData(count() - 1, static_cast<int>(e.type), kTypeRole);
   }
   // Starts at the current directory's drive, if that drive is listed.

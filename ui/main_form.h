@@ -147,9 +147,11 @@ class TMainForm1 : public QMainWindow,
   void moveEvent(QMoveEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
  private:
+  bool Take_As_Copy(QDropEvent* event);
   void Create_Rows();
   void Create_Menu();
   int Menu_Height() const;

@@ -84,13 +84,25 @@ void TMainForm1::Files_Dropped(const std::vector<std::string>& paths) {
   Refresh_All_Drives();
 }
 
-void TMainForm1::dragEnterEvent(QDragEnterEvent* event) {
-  if (!Local_Paths(event->mimeData()).empty()) event->acceptProposedAction();
+// A drop takes nothing away from where it came: always a copy, whatever the drag
+// source proposes. Accepting its move would have it delete the files it dropped.
+bool TMainForm1::Take_As_Copy(QDropEvent* event) {
+  if (!(event->possibleActions() & Qt::CopyAction) || Local_Paths(event->mimeData()).empty()) {
+    event->ignore();
+    return false;
+  }
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+  return true;
 }
 
+void TMainForm1::dragEnterEvent(QDragEnterEvent* event) { Take_As_Copy(event); }
+
+void TMainForm1::dragMoveEvent(QDragMoveEvent* event) { Take_As_Copy(event); }
+
 void TMainForm1::dropEvent(QDropEvent* event) {
+  if (!Take_As_Copy(event)) return;
   const std::vector<std::string> paths = Local_Paths(event->mimeData());
-  event->acceptProposedAction();
   Guarded([&] { Files_Dropped(paths); });
 }
 

@@ -28,10 +28,14 @@ void Percent_Gauge::Set_Bar_Color(QColor color) {
 }
 
 QImage Percent_Gauge::Compose(QSize size, int percent, QColor bar, QColor background,
-                              const QFont& font) {
+                              const QFont& font, qreal pixel_ratio) {
   const int w = size.width();
   const int h = size.height();
-  QImage image(size, QImage::Format_RGB32);
+  // On a scaled screen the picture has as many pixels as the screen shows, so the
+  // text stays as sharp as the labels beside it; every step below is in the
+  // widget's own units.
+  QImage image(size * pixel_ratio, QImage::Format_RGB32);
+  image.setDevicePixelRatio(pixel_ratio);
   image.fill(Qt::black);  // the 1-pixel edge stays black: the border
   if (w < 2 || h < 2) return image;
   QPainter p(&image);
@@ -62,7 +66,7 @@ QImage Percent_Gauge::Compose(QSize size, int percent, QColor bar, QColor backgr
 void Percent_Gauge::paintEvent(QPaintEvent*) {
   ++paints_;
   // Composed off-screen, copied in one step: no flicker between the layers.
-  const QImage picture = Compose(size(), progress_, bar_, Qt::white, font());
+  const QImage picture = Compose(size(), progress_, bar_, Qt::white, font(), devicePixelRatioF());
   QPainter(this).drawImage(0, 0, picture);
 }
 

@@ -22,7 +22,8 @@ class Percent_Gauge : public QWidget {
   QColor Bar_Color() const { return bar_; }
 
   // The picture of a gauge of the given size, value, colours and font.
-  static QImage Compose(QSize size, int percent, QColor bar, QColor background, const QFont& font);
+  static QImage Compose(QSize size, int percent, QColor bar, QColor background, const QFont& font,
+                        qreal pixel_ratio = 1);
 
   int Paint_Count() const { return paints_; }
 

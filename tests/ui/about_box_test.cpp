@@ -109,6 +109,28 @@ TEST_F(About_Test, EnterPressesOkAndASecondOpeningRepeatsTheActivation) {
   EXPECT_FALSE(about->Vantrel_Logo_GIFImage->Animate());
 }
 
+TEST_F(About_Test, ClosedByTheWindowManagerItStopsLikeOkAndEachActivationRunsItsSteps) {
+  form->show();
+  bool checked = false;
+  Open([&] {
+    // Activated again (the user clicked back into it): the steps run at once,
+    // starting the stopped timer and reading the memory again.
+    about->Free_Resources_Timer->stop();
+    memory = "42%";
+    QApplication::setActiveWindow(form);
+    QApplication::setActiveWindow(about);
+    EXPECT_EQ(about->Free_Resources_Label->text(), "42%");
+    EXPECT_TRUE(about->Free_Resources_Timer->isActive());
+    checked = true;
+    about->close();  // the window manager's close button, Alt+F4
+  });
+  EXPECT_TRUE(checked);
+  EXPECT_FALSE(about->isVisible());
+  EXPECT_FALSE(about->Quote_Change_Timer->isActive());
+  EXPECT_FALSE(about->Free_Resources_Timer->isActive());
+  EXPECT_FALSE(about->Vantrel_Logo_GIFImage->Animate());
+}
+
 TEST_F(About_Test, TheLinksHandTheirAddressesToTheUrlHandler) {
   form->show();
   about->Email_ButtonClick();

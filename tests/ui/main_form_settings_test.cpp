@@ -28,7 +28,10 @@ class Form_Settings_Test : public ::testing::Test, public Form_Fixture {
     QApplication::sendEvent(form, &event);
     return event.isAccepted();
   }
-  void Drop(const std::vector<std::string>& paths) {
+  // Returns the action the window took the drop with.
+  Qt::DropAction Drop(const std::vector<std::string>& paths,
+                      Qt::DropActions offered = Qt::CopyAction,
+                      Qt::DropAction proposed = Qt::CopyAction) {
     QMimeData data;
     QList<QUrl> urls;
     for (const std::string& p : paths) {
@@ -37,10 +40,13 @@ class Form_Settings_Test : public ::testing::Test, public Form_Fixture {
     }
     data.setUrls(urls);
     // As a real drag does: the window is entered first, which makes it the target.
-    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(QPoint(20, 20), offered, &data, Qt::LeftButton, Qt::NoModifier);
+    enter.setDropAction(proposed);
     QApplication::sendEvent(form, &enter);
-    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(20, 20), offered, &data, Qt::LeftButton, Qt::NoModifier);
+    drop.setDropAction(proposed);
     QApplication::sendEvent(form, &drop);
+    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
   }
 };
 
@@ -125,6 +131,18 @@ TEST_F(Form_Settings_Test, DroppedFilesAddTheirDrivesSortedWithOnePass) {
   EXPECT_EQ(Passes(), before + 3 * 4) << "one pass at the end";
   EXPECT_EQ(form->Timer1->Interval(), 45000u) << "whole seconds after an added drive";
   EXPECT_EQ(form->findChild<QLabel*>("Drive_Label_1")->text(), "C:");
+}
+
+TEST_F(Form_Settings_Test, DropsAreTakenAsCopiesWhateverTheSourceProposes) {
+  table.forms = {{"/mnt/d", 'D'}, {"/mnt/e", 'E'}};
+  Show("[keldra]\ndrive_being_monitored_letters=C\n");
+  // A move would have the drag source delete the files it dropped on Keldra.
+  EXPECT_EQ(Drop({"/mnt/d/a"}, Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::MoveAction),
+            Qt::CopyAction);
+  EXPECT_EQ(form->Monitored_Drive_Letters(), "CD");
+  // A source that cannot copy is turned away, and nothing is added.
+  EXPECT_EQ(Drop({"/mnt/e/a"}, Qt::MoveAction, Qt::MoveAction), Qt::IgnoreAction);
+  EXPECT_EQ(form->Monitored_Drive_Letters(), "CD");
 }
 
 TEST_F(Form_Settings_Test, AnUnletteredPathIsSkipped) {

@@ -102,6 +102,15 @@ TEST_F(Options_Test, TheChooserListsPresentDrivesWithTheReportsTextsReadOnce) {
     }
     EXPECT_EQ(options->DriveComboBox1->Current_Drive(), 'd') << "the current directory's drive";
     EXPECT_GE(options->DriveComboBox1->Item_Height(), 16);
+    // The closed box shows the current drive's picture beside its text.
+    const int current = chooser->currentIndex();
+    ASSERT_GE(current, 0);
+    EXPECT_FALSE(chooser->itemIcon(current).isNull());
+    const QImage with_picture = chooser->grab().toImage();
+    const QIcon picture = chooser->itemIcon(current);
+    chooser->setItemIcon(current, QIcon());
+    EXPECT_NE(chooser->grab().toImage(), with_picture) << "the picture was not painted";
+    chooser->setItemIcon(current, picture);
   });
   table.drives.push_back({'Z', "/z", Drive_Type::Fixed, "Z", ""});
   Settings([&] { EXPECT_EQ(options->DriveComboBox1->count(), 6) << "read once per run"; });

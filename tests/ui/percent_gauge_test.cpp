@@ -37,6 +37,20 @@ TEST(Percent_Gauge, ABlackBorderAroundTheInside) {
   }
 }
 
+TEST(Percent_Gauge, OnAScaledScreenItIsDrawnAtTheScreensPixelsNotEnlarged) {
+  const QImage one = Gauge(57, kLime);
+  const QImage two =
+      Percent_Gauge::Compose(QSize(55, 17), 57, kLime, Qt::white, System_Font(13), 2);
+  ASSERT_EQ(two.size(), QSize(110, 34));
+  EXPECT_EQ(two.devicePixelRatio(), 2);
+  // The same picture, with the same XOR colours and border, but finer than the
+  // one-to-one picture doubled: the text has detail of its own.
+  EXPECT_EQ(Colours(two, two.rect()), Colours(one, one.rect()));
+  EXPECT_EQ(two.pixelColor(1, 1), Qt::black) << "the border is one widget pixel wide";
+  EXPECT_EQ(two.pixelColor(2, 2), kLime);
+  EXPECT_NE(two, one.scaled(110, 34, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+}
+
 TEST(Percent_Gauge, BarWidthIsPTimesWMinusOneOverHundredRounded) {
   // The bottom row of the inside, below the digits of the text.
   const struct {
