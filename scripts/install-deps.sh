@@ -17,7 +17,7 @@ packages=(
   # fuzzing and sanitizers
   clang libclang-rt-14-dev
   # the real-display smoke test: an X server, a small window manager, X tools
-  xvfb openbox x11-utils xdotool imagemagick
+  xvfb openbox x11-utils xdotool wmctrl imagemagick
   # a Wayland session with XWayland, headless, for the display platform's test
   weston xwayland qt6-wayland
   # a real desktop launcher for the autostart entries' test

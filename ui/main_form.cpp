@@ -222,11 +222,14 @@ void TMainForm1::Move_Frame(QPoint requested) {
                  std::clamp(requested.y(), -32768, 32767));
   frame_target_ = p;
   // Before the first show, move() records a frame position that Qt honours when it
-  // maps the window. Once shown, the platform window places the outer frame; a plain
-  // move() would place the client area there instead.
+  // maps the window. Once shown, the window manager places what it is asked to
+  // place exactly, and window managers differ on which part a frame position
+  // means: so the client area is placed, by the frame's own margins, where it sits
+  // when the frame is at p.
   QWindow* w = windowHandle();
   if (w && isVisible()) {
-    w->setFramePosition(p);
+    const QMargins frame = w->frameMargins();
+    w->setPosition(p + QPoint(frame.left(), frame.top()));
   } else {
     move(p);
   }
