@@ -148,10 +148,12 @@ class TMainForm1 : public QMainWindow,
   bool eventFilter(QObject* watched, QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
+  void dragLeaveEvent(QDragLeaveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
  private:
   bool Take_As_Copy(QDropEvent* event);
+  std::vector<std::string> drag_paths_;  // the local files of the drag over the window
   void Create_Rows();
   void Create_Menu();
   int Menu_Height() const;

@@ -87,22 +87,34 @@ void TMainForm1::Files_Dropped(const std::vector<std::string>& paths) {
 // A drop takes nothing away from where it came: always a copy, whatever the drag
 // source proposes. Accepting its move would have it delete the files it dropped.
 bool TMainForm1::Take_As_Copy(QDropEvent* event) {
-  if (!(event->possibleActions() & Qt::CopyAction) || Local_Paths(event->mimeData()).empty()) {
+  std::vector<std::string> paths = Local_Paths(event->mimeData());
+  // The files are read while the drag passes over the window. Some sources (Qt's
+  // own among them, seen with Qt 6.4 under X11) no longer hand the data over at the
+  // drop itself; what was offered on the way in is what is dropped.
+  if (paths.empty() && event->type() == QEvent::Drop) paths = drag_paths_;
+  if (!(event->possibleActions() & Qt::CopyAction) || paths.empty()) {
     event->ignore();
     return false;
   }
+  drag_paths_ = std::move(paths);
   event->setDropAction(Qt::CopyAction);
   event->accept();
   return true;
 }
 
-void TMainForm1::dragEnterEvent(QDragEnterEvent* event) { Take_As_Copy(event); }
+void TMainForm1::dragEnterEvent(QDragEnterEvent* event) {
+  drag_paths_.clear();
+  Take_As_Copy(event);
+}
 
 void TMainForm1::dragMoveEvent(QDragMoveEvent* event) { Take_As_Copy(event); }
 
+void TMainForm1::dragLeaveEvent(QDragLeaveEvent*) { drag_paths_.clear(); }
+
 void TMainForm1::dropEvent(QDropEvent* event) {
   if (!Take_As_Copy(event)) return;
-  const std::vector<std::string> paths = Local_Paths(event->mimeData());
+  const std::vector<std::string> paths = std::move(drag_paths_);
+  drag_paths_.clear();
   Guarded([&] { Files_Dropped(paths); });
 }
 
