@@ -11,6 +11,7 @@
 
 #include "settings/load_save.h"
 #include "settings/memory_settings_holder.h"
+#include "tests/fakes/junk_text.h"
 
 namespace {
 
@@ -18,14 +19,8 @@ std::string Junk_File() {
   char pattern[] = "/tmp/keldra-bench-ini-XXXXXX";
   const int fd = mkstemp(pattern);
   if (fd >= 0) close(fd);
-  std::string junk;
-  junk.reserve(100u << 20);
-  std::uint32_t x = 12345;
-  while (junk.size() < (100u << 20)) {
-    x = x * 1103515245u + 12345u;
-    junk.push_back(static_cast<char>(x >> 24));
-  }
-  junk += "\n[keldra]\ntimer_interval=4000\n";
+  const std::string junk =
+      keldra::test::Junk_Text(100u << 20) + "\n[keldra]\ntimer_interval=4000\n";
   std::ofstream(pattern, std::ios::binary) << junk;
   return pattern;
 }

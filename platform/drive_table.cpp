@@ -14,4 +14,10 @@ const char* Drive_Type_Name(Drive_Type type) {
   return "missing";
 }
 
+int Drive_Letter_Index(char letter) {
+  if (letter >= 'a' && letter <= 'z') return letter - 'a';
+  if (letter >= 'A' && letter <= 'Z') return letter - 'A';
+  return -1;
+}
+
 }  // namespace keldra::platform

@@ -16,6 +16,9 @@ enum class Drive_Type { Missing, Removable, Fixed, Remote, Cdrom, Ramdisk };
 
 const char* Drive_Type_Name(Drive_Type type);
 
+// 0 for A (or a) to 25 for Z; -1 for anything that is not a drive letter.
+int Drive_Letter_Index(char letter);
+
 struct Drive_Entry {
   char letter = 'A';      // upper case
   std::string directory;  // absolute

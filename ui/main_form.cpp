@@ -220,7 +220,12 @@ void TMainForm1::Move_Frame(QPoint requested) {
   // overflows.
   const QPoint p(std::clamp(requested.x(), -32768, 32767),
                  std::clamp(requested.y(), -32768, 32767));
+  Request_Frame(p);
+}
+
+void TMainForm1::Request_Frame(QPoint p) {
   frame_target_ = p;
+  frame_target_until_ = std::chrono::steady_clock::now() + std::chrono::seconds(1);
   // Before the first show, move() records a frame position that Qt honours when it
   // maps the window. Once shown, the window manager places what it is asked to
   // place exactly, and window managers differ on which part a frame position
@@ -238,12 +243,16 @@ void TMainForm1::Move_Frame(QPoint requested) {
 void TMainForm1::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
   if (frame_target_ && frameGeometry().topLeft() == *frame_target_) frame_target_.reset();
-  if (event->spontaneous() && isVisible() && frame_target_ && shown_once_) {
+  // Only shortly after asking, and never once the user has maximised or minimised
+  // the window: then the window manager's place is the one meant.
+  if (event->spontaneous() && isVisible() && frame_target_ && shown_once_ &&
+      windowState() == Qt::WindowNoState &&
+      std::chrono::steady_clock::now() <= frame_target_until_) {
     // The window manager has framed the window since we asked: ask once more, now
     // that the frame's size is known.
     const QPoint target = *frame_target_;
     frame_target_.reset();
-    Move_Frame(target);
+    Request_Frame(target);
   }
 }
 

@@ -4,6 +4,7 @@
 // in its controls and routes every command to the routine that owns the work.
 #include <QMainWindow>
 #include <array>
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -72,6 +73,9 @@ class TMainForm1 : public QMainWindow,
   bool FormCloseQuery();  // saves; false refuses the close
   void SettingsOptionClick();
   void Restore_Factory_Defaults_OptionClick();
+  // Brings a minimised or maximised window back to its normal state, as the
+  // factory reset does before it places the window.
+  void Restore_Normal_State();
   void Auto_Run_at_Windows_Startup_OptionClick();
   void View_Readme_file_OptionClick();
   void View_Shareware_Catalog_OptionClick();
@@ -145,6 +149,7 @@ class TMainForm1 : public QMainWindow,
   void setVisible(bool visible) override;
   void closeEvent(QCloseEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
@@ -169,6 +174,15 @@ class TMainForm1 : public QMainWindow,
   bool shown_once_ = false;
   bool in_show_sequence_ = false;
   std::optional<QPoint> frame_target_;
+  std::chrono::steady_clock::time_point frame_target_until_{};
+  // The size last asked for, the ones asked for or replaced just before it, and
+  // until when the window system reporting one of those is taken for a late answer.
+  QSize size_target_;
+  std::vector<QSize> sizes_asked_;
+  std::chrono::steady_clock::time_point size_target_until_{};
+  int size_retries_ = 0;
+  void Resize_Window(QSize size);
+  void Request_Frame(QPoint frame_top_left);
   std::string error_on_screen_;
   bool error_box_open_ = false;
 

@@ -2,8 +2,12 @@
 // auto-run, Restore Factory Defaults, dropped files and the Help menu.
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QEventLoop>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
+#include <QWindow>
+#include <chrono>
 
 #include <QLabel>
 
@@ -35,13 +39,29 @@ std::vector<std::string> Local_Paths(const QMimeData* data) {
 
 void TMainForm1::Restore_Factory_Defaults_OptionClick() {
   settings::Restore_Factory_Defaults(services_.boxes, Settings_Path(),
-                                     {[this] {
-                                        if (isMinimized() || isMaximized()) {
-                                          services_.stacking.Show_Window(*this,
-                                                                         platform::Show_Restore);
-                                        }
-                                      },
-                                      [this] { FormShow(); }});
+                                     {[this] { Restore_Normal_State(); }, [this] { FormShow(); }});
+}
+
+void TMainForm1::Restore_Normal_State() {
+  if (!isMinimized() && !isMaximized()) return;
+  const QSize before = size();
+  const bool was_maximised = isMaximized();
+  services_.stacking.Show_Window(*this, platform::Show_Restore);
+  // The window manager leaves the maximised or minimised state in its own time, and
+  // gives the window back its borders as it does: the factory place is applied once
+  // it has, so that it is measured with a normal window's frame: three seconds at
+  // most, for a window manager on a very busy machine.
+  QWindow* w = windowHandle();
+  if (w == nullptr || !isVisible()) return;
+  QEventLoop loop;
+  QTimer poll;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+    const bool done = was_maximised ? size() != before : w->isExposed();
+    if (done || std::chrono::steady_clock::now() > deadline) loop.quit();
+  });
+  poll.start(10);
+  loop.exec();
 }
 
 void TMainForm1::Auto_Run_at_Windows_Startup_OptionClick() {

@@ -2,6 +2,7 @@
 // name prefix and Tag, and the client height.
 #include <QLabel>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <algorithm>
 
 #include "monitor/refresh_pass.h"
@@ -88,15 +89,41 @@ int TMainForm1::Gauge_Height(int row) const {
 
 int TMainForm1::Client_Height() const { return height() - Menu_Height(); }
 
-void TMainForm1::Set_Client_Height(int h) { resize(width(), Menu_Height() + h); }
+void TMainForm1::Set_Client_Height(int h) { Resize_Window({width(), Menu_Height() + h}); }
 
 void TMainForm1::Set_Client_Width(int requested) {
   // A width from a hand-edited file is kept within what a window can be: wide
   // enough for its menu, no wider than a window system allows.
   const int w = std::clamp(requested, minimumWidth(), kMaxClientWidth);
   const int client = Client_Height();
-  resize(w, height());
-  resize(w, Menu_Height() + client);  // a wrapped menu bar does not eat the rows
+  Resize_Window({w, height()});
+  Resize_Window({w, Menu_Height() + client});  // a wrapped menu bar does not eat the rows
+}
+
+void TMainForm1::Resize_Window(QSize size) {
+  const auto now = std::chrono::steady_clock::now();
+  if (now > size_target_until_) sizes_asked_.clear();
+  sizes_asked_.push_back(this->size());  // superseded: a late report of it is stale
+  sizes_asked_.push_back(size_target_ = size);
+  size_target_until_ = now + std::chrono::seconds(1);
+  size_retries_ = 0;
+  resize(size);
+}
+
+// Keldra asks for a size in steps (the width, then the rows' height), and a window
+// manager may answer an earlier step, or report the size the window had before,
+// after Keldra has asked for the next: then the last size asked for is asked for
+// again, a few times at most and only shortly after. Any other size is the user's,
+// and stands.
+void TMainForm1::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (!event->spontaneous() || !isVisible() || size() == size_target_) return;
+  // Maximised, minimised or full screen by the user: that size is meant.
+  if (windowState() != Qt::WindowNoState) return;
+  if (std::chrono::steady_clock::now() > size_target_until_ || size_retries_ >= 3) return;
+  if (std::find(sizes_asked_.begin(), sizes_asked_.end(), size()) == sizes_asked_.end()) return;
+  ++size_retries_;
+  resize(size_target_);
 }
 
 int TMainForm1::Drive_Limit() const { return options_ ? options_->Drive_Limit() : 0; }

@@ -5,16 +5,6 @@
 #include <vector>
 
 namespace keldra::platform::linux_impl {
-namespace {
-
-int Letter_Index(char letter) {
-  if (letter >= 'a' && letter <= 'z') return letter - 'a';
-  if (letter >= 'A' && letter <= 'Z') return letter - 'A';
-  return -1;
-}
-
-}  // namespace
-
 Disk_Space_Figures Figures_Of(const Volume_Space& s) {
   Disk_Space_Figures f;
   // A volume reporting more available than free blocks (some network filesystems
@@ -36,7 +26,7 @@ void Linux_Disk_Space::Ask(std::string_view letters) {
   std::vector<Volume_Question> questions;
   std::vector<std::pair<int, std::string>> asked;  // letter index, path
   for (const char letter : letters) {
-    const int i = Letter_Index(letter);
+    const int i = Drive_Letter_Index(letter);
     if (i < 0 || answers_[static_cast<std::size_t>(i)]) continue;
     Disk_Space_Figures& figures = answers_[static_cast<std::size_t>(i)].emplace();
     const Walked_Path walked = table_.Walk(letter);
@@ -65,7 +55,7 @@ void Linux_Disk_Space::Ask(std::string_view letters) {
 
 Disk_Space_Figures Linux_Disk_Space::Get_Disk_Free_Space_Ex(std::string_view root_path) {
   if (root_path.size() < 2 || root_path[1] != ':') return {};
-  const int i = Letter_Index(root_path[0]);
+  const int i = Drive_Letter_Index(root_path[0]);
   if (i < 0) return {};
   if (!answers_[static_cast<std::size_t>(i)]) Ask(root_path.substr(0, 1));
   return answers_[static_cast<std::size_t>(i)].value_or(Disk_Space_Figures{});

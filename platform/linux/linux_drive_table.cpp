@@ -12,16 +12,6 @@
 #include "settings/profile_file.h"
 
 namespace keldra::platform::linux_impl {
-namespace {
-
-int Letter_Index(char letter) {
-  if (letter >= 'a' && letter <= 'z') return letter - 'a';
-  if (letter >= 'A' && letter <= 'Z') return letter - 'A';
-  return -1;
-}
-
-}  // namespace
-
 std::string Drive_Ini_Value(const std::string& dir) {
   const bool blank_edge = !dir.empty() && (dir.front() == ' ' || dir.front() == '\t' ||
                                            dir.back() == ' ' || dir.back() == '\t');
@@ -69,7 +59,7 @@ void Linux_Drive_Table::Look_For_Mount_Changes() {
 }
 
 Walked_Path Linux_Drive_Table::Walk(char letter) {
-  const int i = Letter_Index(letter);
+  const int i = Drive_Letter_Index(letter);
   if (i < 0 || letters_[static_cast<std::size_t>(i)].empty()) return {};
   Look_For_Mount_Changes();
   return Walk_Path(letters_[static_cast<std::size_t>(i)], mounts_);
@@ -99,7 +89,7 @@ void Linux_Drive_Table::Scan() {
 }
 
 const std::string* Linux_Drive_Table::Directory_Of(char letter) const {
-  const int i = Letter_Index(letter);
+  const int i = Drive_Letter_Index(letter);
   if (i < 0 || letters_[static_cast<std::size_t>(i)].empty()) return nullptr;
   return &letters_[static_cast<std::size_t>(i)];
 }

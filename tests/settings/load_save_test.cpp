@@ -8,6 +8,7 @@
 #include "platform/keldra_error.h"
 #include "settings/memory_settings_holder.h"
 #include "tests/fakes/factory_settings.h"
+#include "tests/fakes/junk_text.h"
 #include "tests/fakes/temp_folder.h"
 
 namespace keldra::settings {
@@ -85,13 +86,7 @@ TEST(Load_Save, SavingKeepsWhatKeldraDoesNotKnowAndWritesTheIntervalAsSigned) {
 // How long this takes is a figure of bench/ (bench_load_settings); here, what it reads.
 TEST(Load_Save, AHundredMegabyteFileOfJunkLoadsItsDefaults) {
   test::Temp_Folder dir;
-  std::string junk;
-  junk.reserve(100u << 20);
-  std::uint32_t x = 12345;
-  while (junk.size() < (100u << 20)) {
-    x = x * 1103515245u + 12345u;
-    junk.push_back(static_cast<char>(x >> 24));
-  }
+  std::string junk = test::Junk_Text(100u << 20);
   junk +=
       "\n[keldra]\ntimer_interval=4000\ndrive_being_monitored_letters=" + std::string(100000, 'd') +
       "\n";

@@ -6,33 +6,12 @@
 #   wayland_smoke.sh <folder with keldra>
 set -u
 bin="$1"
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*"; exit 1; }
-for tool in weston Xwayland xdotool; do
-  command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed (scripts/install-deps.sh installs it)"
-done
+source "$(dirname "${BASH_SOURCE[0]}")/session_basics.sh"
+require_tools weston Xwayland xdotool
 qt_plugins="$(qmake6 -query QT_INSTALL_PLUGINS 2>/dev/null)"
 ls "$qt_plugins"/platforms/libqwayland-*.so >/dev/null 2>&1 ||
   skip "Qt's Wayland platform is not installed (qt6-wayland)"
 
-# Deadlines far beyond what each step takes, so that a busy machine only slows it.
-wait_until() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@" 2>/dev/null; do
-    [ "$SECONDS" -ge "$deadline" ] && return 1
-    sleep 0.1
-  done
-}
-
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
 mkdir -m 700 "$work/runtime" "$work/app"
 cp "$bin/keldra" "$bin/keldra-report" "$work/app/"
 export XDG_RUNTIME_DIR="$work/runtime"

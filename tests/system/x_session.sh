@@ -4,32 +4,8 @@
 # does and read what a user would see. Sourced by the smoke tests, which set
 # shots (a folder for screenshots) before sourcing and app (the folder the programs
 # run from) after.
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*"; exit 1; }
-for tool in Xvfb openbox xdotool xwininfo xprop import; do
-  command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed (scripts/install-deps.sh installs it)"
-done
-
-# Every wait is for a condition, each with a deadline far beyond what it takes on a
-# quiet machine, so that a busy one only makes the test slower.
-#   wait_until <seconds> <command...>: true as soon as the command succeeds.
-wait_until() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@" 2>/dev/null; do
-    [ "$SECONDS" -ge "$deadline" ] && return 1
-    sleep 0.1
-  done
-}
-
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/session_basics.sh"
+require_tools Xvfb openbox xdotool xwininfo xprop import
 
 # A display of our own.
 exec 3>"$work/display"
