@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every performance figure side by side in one run and prints a table of
-# ratios with their medians. Needs a built tree (scripts/build.sh) and, for the
-# window figures, Xvfb.
+# ratios with their medians. KELDRA_BENCH_BEFORE names an earlier keldra whose
+# start-up is measured in the same run. Needs a built tree (scripts/build.sh) and,
+# for the window figures, Xvfb.
 #   bench/run.sh [build folder]
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -82,6 +83,12 @@ if command -v Xvfb >/dev/null 2>&1; then
   read -r floor_ms _ <<<"$("$bin/measure_process" 21 "$bin/qt_floor")"
   r="$(ratio "$start_ms" "$floor_ms")"
   row "start to first pass on screen, median ms" "$start_ms" "$floor_ms" "$r" "<=1.3 $(verdict "$r" 1.3)"
+  # KELDRA_BENCH_BEFORE=<an earlier keldra>: the same figure for it, in the same run.
+  if [ -n "${KELDRA_BENCH_BEFORE:-}" ]; then
+    cp "$KELDRA_BENCH_BEFORE" "$work/app/keldra-before"
+    read -r before_ms _ <<<"$(KELDRA_EXIT_WHEN_SHOWN=1 "$bin/measure_process" 21 "$work/app/keldra-before")"
+    row "  the same, earlier keldra, median ms" "$before_ms" "$floor_ms" "$(ratio "$before_ms" "$floor_ms")" "-"
+  fi
 
   "$work/app/keldra" >/dev/null 2>&1 &
   keldra_pid=$!
