@@ -8,7 +8,8 @@ namespace keldra::platform::linux_impl {
 Disk_Space_Figures Figures_Of(const Volume_Space& s) {
   Disk_Space_Figures f;
   // A volume reporting more available than free blocks (some network filesystems
-  // do) is taken at its word for the free space, and the capacity stays its size.
+  // do) is taken at its word for the free space; the capacity is still what is used
+  // plus what is available.
   const std::uint64_t used = s.blocks > s.blocks_free ? s.blocks - s.blocks_free : 0;
   f.free_bytes_to_caller = s.blocks_available * s.unit;
   f.total_free_bytes = f.free_bytes_to_caller;

@@ -85,6 +85,8 @@ TEST(Desktop_Entry, ADesktopLauncherStartsTheRightProgram) {
     int status = 0;
     waitpid(pid, &status, 0);
     // gio returns once the program is started; the program writes its name soon after.
+    // The deadline only keeps a broken launch from hanging the test: far beyond the
+    // few milliseconds it takes.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (test::Read_File(out) != path && std::chrono::steady_clock::now() < deadline) {
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
