@@ -14,7 +14,7 @@ bash "$here/scripts/install-deps.sh" --windows
 # warnings only (with Linux's Qt headers), so that nothing Linux-only creeps in.
 echo "== Windows: the window's sources against the Windows headers (no Qt for Windows here)"
 qt_headers="$(qmake6 -query QT_INSTALL_HEADERS)"
-for source in "$here"/ui/*.cpp; do
+for source in "$here"/ui/qt/*.cpp; do
   [ "$(basename "$source")" = keep_above_x11.cpp ] && continue
   x86_64-w64-mingw32-g++-posix -std=c++20 -fsyntax-only -Wall -Wextra -Wpedantic -Werror \
     -Wno-attributes -fPIC -I"$here" -I"$qt_headers" -I"$qt_headers/QtCore" \

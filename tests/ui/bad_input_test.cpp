@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/form_fixture.h"
-#include "ui/animated_picture.h"
-#include "ui/percent_gauge.h"
+#include "ui/qt/animated_picture.h"
+#include "ui/qt/percent_gauge.h"
 
 namespace keldra::test {
 namespace {
@@ -38,18 +38,18 @@ TEST_F(Bad_Input_Test, IntegerKeysAtAndPastTheirLimitsNeitherCrashNorLoseTheWind
     EXPECT_EQ(f.form->Client_Height(), 29) << c;
     EXPECT_GT(f.form->Client_Width(), 0) << c;
     EXPECT_TRUE(f.boxes.errors.empty()) << c;
-    EXPECT_TRUE(f.form->FormCloseQuery()) << c;
+    EXPECT_TRUE(f.behaviour().FormCloseQuery()) << c;
   }
 }
 
 TEST_F(Bad_Input_Test, APositionFarOffEveryScreenIsKeptAsStored) {
   Show("[keldra]\nwindow_top_posn=-20000\nwindow_left_posn=30000\n");
-  EXPECT_EQ(form->Window_Top(), -20000);
-  EXPECT_EQ(form->Window_Left(), 30000);
+  EXPECT_EQ(form->Frame_Top(), -20000);
+  EXPECT_EQ(form->Frame_Left(), 30000);
   Write_Settings("[keldra]\nwindow_top_posn=-2147483648\nwindow_left_posn=2147483647\n");
-  form->FormShow();
-  EXPECT_EQ(form->Window_Top(), -32768) << "as far as a window system reaches";
-  EXPECT_EQ(form->Window_Left(), 32767);
+  behaviour().FormShow();
+  EXPECT_EQ(form->Frame_Top(), -32768) << "as far as a window system reaches";
+  EXPECT_EQ(form->Frame_Left(), 32767);
 }
 
 // Counts paints of every row control.

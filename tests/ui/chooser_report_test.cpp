@@ -9,7 +9,7 @@
 
 #include "platform/linux/linux_drive_table.h"
 #include "tests/fakes/temp_folder.h"
-#include "ui/drive_chooser.h"
+#include "ui/qt/drive_chooser.h"
 
 namespace keldra::test {
 namespace {

@@ -11,10 +11,11 @@
 #include "platform/error_mode.h"
 #include "platform/linux/linux_registry.h"
 #include "tests/fakes/fake_disk_space.h"
+#include "tests/fakes/fake_services.h"
 #include "tests/fakes/scripted_message_boxes.h"
 #include "tests/fakes/temp_folder.h"
-#include "ui/keldra_windows.h"
-#include "ui/window_stacking.h"
+#include "ui/qt/keldra_windows.h"
+#include "ui/qt/window_stacking.h"
 
 namespace keldra::test {
 
@@ -29,42 +30,10 @@ class Recording_Stacking final : public ui::Window_Stacking {
   std::vector<int> show_commands;
 };
 
-class Fake_Drive_Table final : public platform::Drive_Table {
- public:
-  const std::string* Directory_Of(char) const override { return nullptr; }
-  bool Query_May_Stall(char) override { return false; }
-  std::vector<platform::Drive_Entry> Drives() const override { return drives; }
-  std::optional<std::string> Drive_Form(const std::string& path) const override {
-    for (const auto& [prefix, letter] : forms) {
-      if (path.rfind(prefix, 0) == 0)
-        return std::string(1, letter) + ":" + path.substr(prefix.size());
-    }
-    return std::nullopt;
-  }
-  std::vector<platform::Drive_Entry> drives;
-  std::vector<std::pair<std::string, char>> forms;
-};
-
 inline std::string Make_Folder(const std::string& path) {
   mkdir(path.c_str(), 0755);
   return path;
 }
-
-// Starts nothing: records what would have been opened.
-class Recording_Launcher final : public platform::Launcher {
- public:
-  std::string Document_Viewer() override { return has_opener ? "/usr/bin/xdg-open" : ""; }
-  bool View_Document(const std::string& viewer, const std::string& path) override {
-    started.push_back(viewer + " [" + path + "]");
-    return true;
-  }
-  bool Open_Address(const std::string& address) override {
-    started.push_back("open [" + address + "]");
-    return has_opener;
-  }
-  bool has_opener = true;
-  std::vector<std::string> started;
-};
 
 struct Form_Fixture {
   Form_Fixture() {
@@ -97,6 +66,7 @@ struct Form_Fixture {
   ui::TMainForm1* form = nullptr;
   ui::TAboutBox* about = nullptr;
   ui::TOptions_Setup* options = nullptr;
+  ui::Main_Form_Behaviour& behaviour() { return *windows->Main_Form; }
 };
 
 }  // namespace keldra::test

@@ -105,7 +105,7 @@ TEST(Hung_Volume_Window, LinksDotDotAndManyStuckVolumesCostTheFirstPassOneWaitAn
   EXPECT_EQ(w.disk.Calls_In_Flight(), 3) << "one question a volume";
   std::printf("first pass with three stuck volumes: %lld ms\n", static_cast<long long>(first_pass));
 
-  EXPECT_TRUE(w.windows.MainForm1->FormCloseQuery());
+  EXPECT_TRUE(w.windows.Main_Form->FormCloseQuery());
   EXPECT_NE(Read_File(dir / "keldra.ini").find("drive_being_monitored_letters=CLMN"),
             std::string::npos);
   EXPECT_TRUE(w.boxes.errors.empty());

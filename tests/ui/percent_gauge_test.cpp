@@ -1,11 +1,11 @@
-#include "ui/percent_gauge.h"
+#include "ui/qt/percent_gauge.h"
 
 #include <QApplication>
 #include <set>
 
 #include <gtest/gtest.h>
 
-#include "ui/fonts.h"
+#include "ui/qt/fonts.h"
 
 namespace keldra::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/refresh_timer.h"
+#include "ui/qt/refresh_timer.h"
 
 #include <QTest>
 #include <limits>

@@ -1,0 +1,88 @@
+#include "extras/about_box_behaviour.h"
+
+#include <chrono>
+
+#include "extras/about_texts.h"
+#include "platform/module_path.h"
+
+namespace keldra::extras {
+
+const std::vector<std::string>& About_Quotes() {
+  static const std::vector<std::string> quotes = {
+      "I hope this program makes your work a little simpler, your play a little better, or "
+      "your day a bit easier.",
+      "If you have any comments, suggestions, improvements, or feedback, please email me.",
+      "Useful software needn't take up Gigabytes of disk space, and my catalog of software "
+      "proves this.",
+      "Please support my efforts with a PayPal donation.",
+  };
+  return quotes;
+}
+
+About_Box_Behaviour::About_Box_Behaviour(About_Box_View& view, Services services)
+    : view_(view), services_(std::move(services)) {}
+
+void About_Box_Behaviour::Fill_About_Box_Texts(
+    Application_Title& title, const std::function<void(const std::string&)>& set_main_caption) {
+  title.text = Product_Title;
+  set_main_caption(Product_Title);
+  view_.Set_Field(About_Field::Caption, About_Caption);
+  product_name_ = Product_Title;
+  view_.Set_Field(About_Field::Product_Name, product_name_);
+  view_.Set_Field(About_Field::Author_and_Date, Author_Line() + ", " + Release_Date);
+  view_.Set_Field(About_Field::Developed_Using, Developed_Using_Line());
+  view_.Set_Field(About_Field::Copyright,
+                  Copyright_Line() + std::to_string(services_.current_year()));
+  view_.Set_Field(About_Field::Comments_Lead_In, Comments_Lead_In());
+  view_.Set_Field(About_Field::Web_Page_Lead_In, Web_Page_Lead_In());
+  email_ = extras::Email_Address();
+  web_ = extras::Web_Address();
+  donation_ = Donation_Address_Part_1() + Donation_Address_Part_2();
+  view_.Set_Field(About_Field::Email_Address, email_);
+  view_.Set_Field(About_Field::Web_Address, web_);
+  view_.Set_Field(About_Field::Donation_Address, donation_);
+}
+
+void About_Box_Behaviour::FormActivate() {
+  random_.seed(static_cast<std::mt19937::result_type>(
+      std::chrono::steady_clock::now().time_since_epoch().count()));
+  view_.Set_Running(true);
+  Quote_Change_TimerTimer();
+  Free_Resources_TimerTimer();
+  view_.Show_Links_As_Labels("Click to send an E-Mail to Vantrel.",
+                             "Click to visit Vantrel's WEB Page.");
+}
+
+void About_Box_Behaviour::OKButtonClick() {
+  view_.Set_Running(false);
+  view_.Close();
+}
+
+void About_Box_Behaviour::Closed() { view_.Set_Running(false); }
+
+void About_Box_Behaviour::Quote_Change_TimerTimer() {
+  const std::vector<std::string>& quotes = About_Quotes();
+  std::uniform_int_distribution<std::size_t> pick(0, quotes.size() - 1);
+  view_.Set_Field(About_Field::Quote, quotes[pick(random_)]);
+}
+
+void About_Box_Behaviour::Free_Resources_TimerTimer() {
+  view_.Set_Field(About_Field::Free_Resources, services_.memory_free_percent());
+}
+
+void About_Box_Behaviour::Shell_Open(const std::string& target) {
+  if (target.empty()) return;
+  // The handler's answer is not examined: the desktop reports its own failures.
+  services_.launcher.Open_Address(Url_Handler_Target(target));
+}
+
+void About_Box_Behaviour::Email_ButtonClick() {
+  if (email_.empty()) return;  // no address, no link
+  Shell_Open(Email_Target(email_, platform::File_Name_Of(services_.executable_path)));
+}
+
+void About_Box_Behaviour::WEB_ButtonClick() { Shell_Open(web_); }
+
+void About_Box_Behaviour::PayPal_Donations_LabelClick() { Shell_Open(donation_); }
+
+}  // namespace keldra::extras

@@ -1,0 +1,99 @@
+// The About box's behaviour over a view in memory: its texts, the steps of each
+// activation, closing, and the links.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "extras/about_texts.h"
+#include "tests/ui/behaviour_fixture.h"
+
+namespace keldra::test {
+namespace {
+
+using extras::About_Field;
+
+class About_Behaviour : public ::testing::Test, public Behaviour_Fixture {
+ protected:
+  void Fill() {
+    about.Fill_About_Box_Texts(title, [this](const std::string& c) { view.caption = c; });
+  }
+};
+
+TEST_F(About_Behaviour, TheTextsAndTheCopyrightYearOfTheLastFill) {
+  Fill();
+  EXPECT_EQ(title.text, "Keldra v3.6f");
+  EXPECT_EQ(view.caption, "Keldra v3.6f");
+  EXPECT_EQ(about_view[About_Field::Product_Name], "Keldra v3.6f");
+  EXPECT_TRUE(about_view[About_Field::Author_and_Date].ends_with(", November 2002"));
+  EXPECT_TRUE(about_view[About_Field::Copyright].ends_with("2026"));
+  for (About_Field f :
+       {About_Field::Developed_Using, About_Field::Comments_Lead_In, About_Field::Web_Page_Lead_In,
+        About_Field::Email_Address, About_Field::Web_Address, About_Field::Donation_Address}) {
+    EXPECT_FALSE(about_view[f].empty()) << static_cast<int>(f);
+  }
+  year = 2031;
+  about.FormActivate();
+  EXPECT_TRUE(about_view[About_Field::Copyright].ends_with("2026")) << "not the year of opening";
+  Fill();
+  EXPECT_TRUE(about_view[About_Field::Copyright].ends_with("2031"));
+}
+
+TEST_F(About_Behaviour, EachActivationShowsAQuoteAndTheMemoryAndStartsEverythingClosingStops) {
+  Fill();
+  for (int activation = 0; activation < 2; ++activation) {
+    memory = activation == 0 ? "57%" : "42%";
+    about.FormActivate();
+    const auto& quotes = extras::About_Quotes();
+    EXPECT_NE(std::find(quotes.begin(), quotes.end(), about_view[About_Field::Quote]),
+              quotes.end());
+    EXPECT_EQ(about_view[About_Field::Free_Resources], memory);
+    EXPECT_TRUE(about_view.running);
+    EXPECT_EQ(about_view.link_hints,
+              (std::vector<std::string>{"Click to send an E-Mail to Vantrel.",
+                                        "Click to visit Vantrel's WEB Page."}));
+    if (activation == 0) {
+      about.OKButtonClick();
+      EXPECT_EQ(about_view.closed, 1);
+    } else {
+      about.Closed();  // by the window manager
+      EXPECT_EQ(about_view.closed, 1) << "already gone";
+    }
+    EXPECT_FALSE(about_view.running);
+  }
+  memory = "61%";
+  about.Free_Resources_TimerTimer();
+  EXPECT_EQ(about_view[About_Field::Free_Resources], "61%");
+}
+
+TEST_F(About_Behaviour, TheLinksHandTheirAddressesToTheUrlHandler) {
+  about.Email_ButtonClick();
+  about.WEB_ButtonClick();
+  about.PayPal_Donations_LabelClick();
+  EXPECT_TRUE(launcher.started.empty()) << "no addresses before the texts are filled";
+  Fill();
+  about.Email_ButtonClick();
+  about.WEB_ButtonClick();
+  about.PayPal_Donations_LabelClick();
+  about.Shell_Open("");
+  ASSERT_EQ(launcher.started.size(), 3u);
+  EXPECT_EQ(launcher.started[0],
+            "open [mailto:" + about.Email_Address() + "?subject=Shareware: keldra]");
+  EXPECT_EQ(launcher.started[1], "open [https://" + about.Web_Address() + "]");
+  EXPECT_EQ(launcher.started[2], "open [" + about.Donation_Address() + "]");
+}
+
+TEST(About_Url_Handler_Target, ABareWwwAddressIsAWebPage) {
+  EXPECT_EQ(extras::Url_Handler_Target("www.example.org"), "https://www.example.org");
+  EXPECT_EQ(extras::Url_Handler_Target("mailto:a@b"), "mailto:a@b");
+  EXPECT_EQ(extras::Url_Handler_Target("https://x/y"), "https://x/y");
+  EXPECT_EQ(extras::Url_Handler_Target("www."), "www.");
+}
+
+TEST(About_Email_Target, NamesTheExecutableFileWithoutItsFolder) {
+  EXPECT_EQ(extras::Email_Target("a@b.org", "keldra.exe"),
+            "mailto:a@b.org?subject=Shareware: keldra.exe");
+  EXPECT_EQ(extras::Email_Target("a@b.org", "keldra"), "mailto:a@b.org?subject=Shareware: keldra");
+}
+
+}  // namespace
+}  // namespace keldra::test

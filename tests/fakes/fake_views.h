@@ -1,0 +1,119 @@
+#pragma once
+// The three windows as their behaviours see them, in memory: every request kept
+// for the test to read, the dialogs "shown" by running what the test queued.
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "extras/about_box_view.h"
+#include "tests/fakes/recording_rows.h"
+#include "ui/main_form_view.h"
+#include "ui/options_setup_view.h"
+
+namespace keldra::test {
+
+class Fake_Main_View final : public ui::Main_Form_View {
+ public:
+  void Set_Visible(int row, monitor::Row_Control c, bool v) override {
+    rows.Set_Visible(row, c, v);
+  }
+  void Set_Caption(int row, monitor::Row_Control c, std::string_view s) override {
+    rows.Set_Caption(row, c, s);
+  }
+  int Set_Gauge_Progress(int row, int value) override {
+    return rows.Set_Gauge_Progress(row, value);
+  }
+  void Set_Bar_Color(int row, monitor::Bar_Color color) override { rows.Set_Bar_Color(row, color); }
+  int Gauge_Top(int row) const override { return rows.Gauge_Top(row); }
+  int Gauge_Height(int row) const override { return rows.Gauge_Height(row); }
+  int Client_Height() const override { return rows.Client_Height(); }
+  void Set_Client_Height(int height) override { rows.Set_Client_Height(height); }
+  void Rows_Updated() override { ++passes_shown; }
+  int Frame_Left() const override { return left; }
+  int Frame_Top() const override { return top; }
+  void Move_Frame(int l, int t) override { left = l, top = t; }
+  int Client_Width() const override { return width; }
+  void Set_Client_Width(int w) override { width = w; }
+  void Set_Keep_Above(bool above) override { keep_above.push_back(above); }
+  void Show_Window(int command) override { show_commands.push_back(command); }
+  void Restore_Normal_State() override { show_commands.push_back(-1); }
+  void Show_Mark(ui::Menu_Mark_Item item, bool on) override {
+    (item == ui::Menu_Mark_Item::Always_On_Top ? on_top_mark : auto_run_mark) = on;
+  }
+  void Set_Window_Caption(const std::string& c) override { caption = c; }
+  void Set_Spinner_Text(const std::string& text) override { spinner = text; }
+  void Start_Ticks(std::uint32_t interval) override { ticks_started.push_back(interval); }
+
+  Recording_Rows rows;
+  int passes_shown = 0;
+  int left = 456, top = 92, width = 189;  // the design place
+  std::vector<bool> keep_above;
+  std::vector<int> show_commands;  // -1 for leaving the maximised or minimised state
+  bool on_top_mark = false, auto_run_mark = false;
+  std::string caption = "??", spinner = "=";
+  std::vector<std::uint32_t> ticks_started;
+};
+
+class Fake_Options_View final : public ui::Options_Setup_View {
+ public:
+  int Entry_Count() const override { return static_cast<int>(entries.size()); }
+  std::string Entry(int i) const override { return entries.at(static_cast<std::size_t>(i)); }
+  void Clear_Entries() override { entries.clear(); }
+  void Add_Entry(const std::string& text) override {
+    entries.insert(std::upper_bound(entries.begin(), entries.end(), text), text);
+  }
+  void Remove_Entry(int i) override { entries.erase(entries.begin() + i); }
+  std::optional<int> Selected_Entry() const override { return selected; }
+  int Interval_Seconds() const override { return seconds; }
+  void Set_Interval_Seconds(int s) override { seconds = s; }
+  std::optional<char> Current_Drive() const override { return current_drive; }
+  int Drive_Limit() const override { return limit; }
+  void Set_Drive_Limit(int l) override { limit = l; }
+  bool Show_Total_Checked() const override { return show_total; }
+  void Set_Show_Total_Checked(bool on) override { show_total = on; }
+  bool Always_On_Top_Checked() const override { return on_top; }
+  void Set_Always_On_Top_Checked(bool on) override { on_top = on; }
+  void Show_Modal() override {
+    ++shown;
+    if (while_open) while_open();
+  }
+
+  std::vector<std::string> entries;
+  std::optional<int> selected;
+  int seconds = 0;
+  std::optional<char> current_drive;
+  int limit = 20;  // the design value, until the show sequence sets it
+  bool show_total = false, on_top = false;
+  int shown = 0;
+  std::function<void()> while_open;  // the user's doings while the dialog is open
+};
+
+class Fake_About_View final : public extras::About_Box_View {
+ public:
+  void Set_Field(extras::About_Field f, const std::string& text) override { fields[f] = text; }
+  void Set_Running(bool on) override { running = on; }
+  void Show_Links_As_Labels(const std::string& email, const std::string& web) override {
+    link_hints = {email, web};
+  }
+  void Show_Modal() override {
+    ++shown;
+    if (while_open) while_open();
+  }
+  void Close() override { ++closed; }
+  std::string operator[](extras::About_Field f) const {
+    const auto it = fields.find(f);
+    return it == fields.end() ? "" : it->second;
+  }
+
+  std::map<extras::About_Field, std::string> fields;
+  bool running = false;
+  std::vector<std::string> link_hints;
+  int shown = 0, closed = 0;
+  std::function<void()> while_open;
+};
+
+}  // namespace keldra::test

@@ -1,0 +1,103 @@
+#pragma once
+// The main window's behaviour: the show sequence, the close query, the refresh
+// pass and Timer1's rules, the "&Settings" sequence, Restore Factory Defaults,
+// dropped files, Always On Top, auto-run and the Help commands. It holds the
+// run-time settings the window's controls stand for and reaches the window, the
+// options dialog and the About box through their behaviours and views.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "extras/about_box_behaviour.h"
+#include "monitor/disk_queries.h"
+#include "platform/drive_table.h"
+#include "platform/launcher.h"
+#include "platform/message_boxes.h"
+#include "platform/registry.h"
+#include "settings/settings_holder.h"
+#include "ui/main_form_view.h"
+#include "ui/options_setup_behaviour.h"
+
+namespace keldra::ui {
+
+// Timer1's interval as the window is made, before any setting is loaded.
+inline constexpr std::uint32_t Timer1_Design_Interval = 30000;
+
+class Main_Form_Behaviour : public monitor::Refresh_Inputs, public settings::Settings_Holder {
+ public:
+  struct Services {
+    monitor::Disk_Queries& queries;
+    const platform::Drive_Table& drives;
+    platform::Message_Boxes& boxes;
+    platform::Registry& registry;
+    platform::Launcher& launcher;
+    std::string executable_path;
+  };
+  Main_Form_Behaviour(Main_Form_View& view, Services services, Options_Setup_Behaviour& options,
+                      extras::About_Box_Behaviour& about, extras::Application_Title& title);
+
+  void Refresh_All_Drives();
+  void Timer1Timer();
+  void Toggle_Always_on_Top();
+  void Apply_Startup_Show_State();
+  void FormShow();        // the show sequence
+  bool FormCloseQuery();  // saves; false refuses the close
+  void SettingsOptionClick();
+  void Restore_Factory_Defaults_OptionClick();
+  void Auto_Run_at_Windows_Startup_OptionClick();
+  void View_Readme_file_OptionClick();
+  void View_Shareware_Catalog_OptionClick();
+  void About1Click() { about_.About1Click(); }
+  // The drop handler: each path's drive added once, in sorted order, then one pass.
+  void Files_Dropped(const std::vector<std::string>& paths);
+
+  // Shows an error that escaped a handler, once: a report identical to one still on
+  // screen (a timer tick failing again behind its box) is not stacked on it.
+  void Report_Error(const std::string& message);
+  template <typename F>
+  void Guarded(F&& routine) {
+    try {
+      routine();
+    } catch (const std::exception& e) {
+      Report_Error(e.what());
+    }
+  }
+
+  std::string Settings_Path() const;
+  const std::string& Spinner_Text() const { return spinner_; }
+
+  // monitor::Refresh_Inputs and settings::Settings_Holder
+  std::string Monitored_Drive_Letters() const override { return letters_; }
+  void Set_Monitored_Drive_Letters(const std::string& letters) override { letters_ = letters; }
+  int Drive_Limit() const override { return options_.Drive_Limit(); }
+  bool Show_Total() const override { return options_.Show_Total(); }
+  void Set_Show_Total(bool on) override { options_.Set_Show_Total(on); }
+  int Window_Top() const override { return view_.Frame_Top(); }
+  void Set_Window_Top(int top) override;
+  int Window_Left() const override { return view_.Frame_Left(); }
+  void Set_Window_Left(int left) override;
+  int Client_Width() const override { return view_.Client_Width(); }
+  void Set_Client_Width(int width) override { view_.Set_Client_Width(width); }
+  std::uint32_t Timer_Interval() const override { return interval_; }
+  void Set_Timer_Interval(std::uint32_t interval) override;
+  bool Always_On_Top_Mark() const override { return on_top_mark_; }
+  void Set_Always_On_Top_Mark(bool on) override;
+  bool Auto_Run_Mark() const override { return auto_run_mark_; }
+  void Set_Auto_Run_Mark(bool on) override;
+
+ private:
+  Main_Form_View& view_;
+  Services services_;
+  Options_Setup_Behaviour& options_;
+  extras::About_Box_Behaviour& about_;
+  extras::Application_Title& title_;
+  std::string letters_;
+  std::uint32_t interval_ = Timer1_Design_Interval;
+  bool on_top_mark_ = false;
+  bool auto_run_mark_ = false;
+  std::string spinner_ = "=";
+  std::string error_on_screen_;
+  bool error_box_open_ = false;
+};
+
+}  // namespace keldra::ui

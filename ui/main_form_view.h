@@ -1,0 +1,42 @@
+#pragma once
+// The main window as its behaviour sees it, whatever draws it: the rows and the
+// client height the refresh pass fills, the outer frame's place and the client
+// width, keeping above, show states, the menu's marks, the caption, the activity
+// indicator and Timer1.
+#include <cstdint>
+#include <string>
+
+#include "monitor/drive_rows.h"
+
+namespace keldra::ui {
+
+enum class Menu_Mark_Item { Always_On_Top, Auto_Run };
+
+class Main_Form_View : public monitor::Drive_Rows {
+ public:
+  // Once a pass is over, also when it stopped at a bad slot: a face that holds
+  // back changes to the rows until then shows them now.
+  virtual void Rows_Updated() = 0;
+  // The outer frame's top-left in screen pixels: as last asked for until the
+  // window system confirms the move.
+  virtual int Frame_Left() const = 0;
+  virtual int Frame_Top() const = 0;
+  virtual void Move_Frame(int left, int top) = 0;
+  virtual int Client_Width() const = 0;
+  virtual void Set_Client_Width(int width) = 0;
+  // Applied on every call, even when the window is already in that state.
+  virtual void Set_Keep_Above(bool above) = 0;
+  // A Windows show command (SW_*), as a launcher asks for one.
+  virtual void Show_Window(int show_command) = 0;
+  // Out of the minimised or maximised state, waiting a little for the window
+  // system to have left it, so that the window is then placed as a normal one.
+  virtual void Restore_Normal_State() = 0;
+  virtual void Show_Mark(Menu_Mark_Item item, bool checked) = 0;
+  // The title bar and taskbar text; the window keeps no hint of its own.
+  virtual void Set_Window_Caption(const std::string& caption) = 0;
+  virtual void Set_Spinner_Text(const std::string& text) = 0;
+  // Timer1 ticks every `interval` milliseconds from now on; 0 stops it.
+  virtual void Start_Ticks(std::uint32_t interval) = 0;
+};
+
+}  // namespace keldra::ui

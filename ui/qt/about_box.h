@@ -1,0 +1,80 @@
+#pragma once
+// TAboutBox: the Qt face of the About box: its controls, artwork and layout, and
+// the wiring of their events to About_Box_Behaviour. Created hidden at start-up,
+// shown modally from the Help menu, hidden again (never destroyed) when closed.
+#include <QDialog>
+#include <functional>
+#include <string>
+
+#include "extras/about_box_behaviour.h"
+#include "extras/about_box_view.h"
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTimer;
+class QFrame;
+
+namespace keldra::ui {
+
+class Animated_Picture;
+
+class TAboutBox : public QDialog, public extras::About_Box_View {
+  Q_OBJECT
+
+ public:
+  TAboutBox(extras::About_Box_Behaviour::Services services, QWidget* parent = nullptr);
+
+  extras::About_Box_Behaviour& Behaviour() { return behaviour_; }
+
+  // extras::About_Box_View
+  void Set_Field(extras::About_Field field, const std::string& text) override;
+  void Set_Running(bool running) override;
+  void Show_Links_As_Labels(const std::string& email_hint, const std::string& web_hint) override;
+  void Show_Modal() override { exec(); }
+  void Close() override { accept(); }
+
+  QGroupBox* GroupBox1 = nullptr;
+  QGroupBox* GroupBox2 = nullptr;
+  QLabel* Vantrel_Logo_Banner_Image = nullptr;
+  QFrame* Bevel1 = nullptr;
+  Animated_Picture* Vantrel_Logo_GIFImage = nullptr;
+  QLabel* Quote_From_Vantrel_Label = nullptr;
+  QLabel* Product_Name_Label = nullptr;
+  QLabel* Author_and_Date_Label = nullptr;
+  QLabel* Developed_Using_Label = nullptr;
+  QLabel* Copyright_Label = nullptr;
+  QLabel* PayPal_Donations_Label = nullptr;
+  QLabel* PayPal_Image = nullptr;
+  QLabel* Comments_Label = nullptr;
+  QLabel* WEB_Page_Label = nullptr;
+  QLabel* Email_Address_Label = nullptr;
+  QLabel* WEB_Address_Label = nullptr;
+  QPushButton* Email_Button = nullptr;
+  QPushButton* WEB_Button = nullptr;
+  QLabel* PayPal_WEB_Address_Label = nullptr;
+  QLabel* Label3 = nullptr;
+  QLabel* Free_Resources_Label = nullptr;
+  QPushButton* OKButton = nullptr;
+  QFrame* Bevel3 = nullptr;
+  QLabel* Badge_Logo = nullptr;
+  QLabel* Badge_Label = nullptr;
+  QListWidget* Quotes_From_Vantrel_ListBox = nullptr;
+  QTimer* Quote_Change_Timer = nullptr;
+  QTimer* Free_Resources_Timer = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void Create_Controls();
+  void Draw_Artwork();
+  extras::About_Box_Behaviour behaviour_;
+  bool artwork_drawn_ = false;
+};
+
+}  // namespace keldra::ui

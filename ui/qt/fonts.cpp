@@ -1,0 +1,47 @@
+#include "ui/qt/fonts.h"
+
+#include <QFontDatabase>
+#include <QHash>
+#include <QStringList>
+
+namespace keldra::ui {
+namespace {
+
+// The first of the families that is installed, looked up once per list: asking the
+// font system for a missing face first and falling back costs a search per font.
+QString Installed(const QStringList& families) {
+  static QHash<QString, QString> chosen;
+  const QString key = families.join('|');
+  auto it = chosen.find(key);
+  if (it != chosen.end()) return *it;
+  QString pick = families.back();
+  for (const QString& f : families) {
+    if (QFontDatabase::hasFamily(f)) {
+      pick = f;
+      break;
+    }
+  }
+  chosen.insert(key, pick);
+  return pick;
+}
+
+QFont Make(const QStringList& families, int pixel_size, bool bold) {
+  QFont f(Installed(families));
+  f.setPixelSize(pixel_size);
+  f.setBold(bold);
+  f.setItalic(false);
+  return f;
+}
+
+}  // namespace
+
+QFont Times_Font(int px, bool bold) {
+  return Make({"Times New Roman", "Liberation Serif"}, px, bold);
+}
+QFont Arial_Font(int px, bool bold) { return Make({"Arial", "Liberation Sans"}, px, bold); }
+QFont Courier_Font(int px, bool bold) {
+  return Make({"Courier New", "Courier", "Liberation Mono"}, px, bold);
+}
+QFont System_Font(int px, bool bold) { return Make({"Liberation Sans", "Arial"}, px, bold); }
+
+}  // namespace keldra::ui

@@ -1,0 +1,43 @@
+#include "ui/qt/keldra_windows.h"
+
+#include <QDate>
+
+#include "extras/memory_percent.h"
+#include "platform/memory_status.h"
+#include "ui/qt/artwork.h"
+
+namespace keldra::ui {
+
+Keldra_Windows::Keldra_Windows(const Keldra_Services& s) {
+  MainForm1 = std::make_unique<TMainForm1>(s.stacking);
+  MainForm1->setWindowIcon(Application_Icon());
+  AboutBox = std::make_unique<TAboutBox>(
+      extras::About_Box_Behaviour::Services{s.launcher, s.executable_path, s.current_year,
+                                            s.memory_free_percent},
+      MainForm1.get());
+  Options_Setup =
+      std::make_unique<TOptions_Setup>(s.drives, s.boxes, s.decimal_separator, MainForm1.get());
+  Main_Form = std::make_unique<Main_Form_Behaviour>(
+      *MainForm1,
+      Main_Form_Behaviour::Services{s.queries, s.drives, s.boxes, s.registry, s.launcher,
+                                    s.executable_path},
+      Options_Setup->Behaviour(), AboutBox->Behaviour(), title);
+  MainForm1->Attach(*Main_Form);
+}
+
+Keldra_Windows::~Keldra_Windows() {
+  // The dialogs are the main window's children: let them go before it does; the
+  // behaviour last, so that no window can reach it once it is gone.
+  Options_Setup.reset();
+  AboutBox.reset();
+  MainForm1.reset();
+  Main_Form.reset();
+}
+
+int System_Year() { return QDate::currentDate().year(); }
+
+std::string System_Memory_Free_Percent() {
+  return extras::Memory_Free_Percent(platform::Global_Memory_Status());
+}
+
+}  // namespace keldra::ui

@@ -1,0 +1,92 @@
+// keldra: the window. Creates the platform services, then the three windows in
+// their order, and runs until the main window closes.
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "monitor/disk_queries.h"
+#include "platform/module_path.h"
+#include "platform/platform_services.h"
+#include "platform/regional.h"
+#include "ui/display_platform.h"
+#include "ui/qt/keldra_windows.h"
+#include "ui/qt/qt_message_boxes.h"
+
+namespace {
+
+#ifndef _WIN32
+// Windows always has its desktop; an X or Wayland session may be missing.
+bool Has_Display() {
+  for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+    const char* v = std::getenv(name);
+    if (v && *v) return true;
+  }
+  return false;
+}
+
+// Without a display there is no window to show; say so, and show the drives the
+// way keldra-report does instead of failing with a toolkit message.
+int Without_Display(const std::string& folder) {
+  std::fprintf(stderr,
+               "Keldra needs a graphical display, and none is set (DISPLAY and WAYLAND_DISPLAY "
+               "are empty).\nThe drives as the window would show them:\n");
+  const std::string report = folder + "keldra-report";
+  execl(report.c_str(), report.c_str(), static_cast<char*>(nullptr));
+  std::fprintf(stderr, "keldra-report could not be started from %s\n", folder.c_str());
+  return 1;
+}
+#endif
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace keldra;
+  std::string executable;
+  try {
+    executable = platform::Module_File_Name();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    return 1;
+  }
+  const std::string folder = platform::Directory_With_Separator(executable);
+#ifndef _WIN32
+  if (!Has_Display()) return Without_Display(folder);
+#endif
+
+  const std::string separator = platform::Decimal_Separator_From_Environment();
+  // The client area is a native window of its own (so that it can be measured from
+  // outside); its siblings, the menu bar among them, need not be.
+  QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+#ifndef _WIN32
+  // Asked for through the environment, which the toolkit reads as it starts; taken
+  // out again at once, so that programs Keldra opens choose for themselves.
+  const std::string platform = ui::Preferred_Display_Platform(std::getenv, argc, argv);
+  if (!platform.empty()) setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
+#endif
+  QApplication app(argc, argv);
+#ifndef _WIN32
+  if (!platform.empty()) unsetenv("QT_QPA_PLATFORM");
+#endif
+
+  platform::Platform_Services os = platform::Make_Platform_Services(folder);
+  monitor::Disk_Queries queries(*os.disk, *os.error_mode, separator);
+  ui::Qt_Message_Boxes boxes;
+  ui::Desktop_Window_Stacking stacking;
+
+  ui::Keldra_Windows windows({queries, *os.drives, boxes, *os.registry, *os.launcher, stacking,
+                              executable, separator, ui::System_Year,
+                              ui::System_Memory_Free_Percent});
+  windows.MainForm1->show();
+  // For the start-up benchmark: leave once the first pass is on screen, as the
+  // toolkit's floor program does after its one label.
+  if (std::getenv("KELDRA_EXIT_WHEN_SHOWN"))
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+  app.exec();
+  return 0;
+}

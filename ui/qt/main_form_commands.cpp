@@ -1,0 +1,87 @@
+// The main window's dealings with the window system beyond drawing: leaving the
+// maximised or minimised state, and files dragged and dropped on it.
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QEventLoop>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+#include <QWindow>
+#include <chrono>
+
+#include "platform/startup_info.h"
+#include "ui/qt/main_form.h"
+#include "ui/qt/window_stacking.h"
+
+namespace keldra::ui {
+namespace {
+
+std::vector<std::string> Local_Paths(const QMimeData* data) {
+  std::vector<std::string> paths;
+  if (!data || !data->hasUrls()) return paths;
+  for (const QUrl& url : data->urls()) {
+    // Only local files stand for a drive; anything else is passed over.
+    if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+  }
+  return paths;
+}
+
+}  // namespace
+
+void TMainForm1::Restore_Normal_State() {
+  if (!isMinimized() && !isMaximized()) return;
+  const QSize before = size();
+  const bool was_maximised = isMaximized();
+  stacking_.Show_Window(*this, platform::Show_Restore);
+  // The window manager leaves the maximised or minimised state in its own time, and
+  // gives the window back its borders as it does: the factory place is applied once
+  // it has, so that it is measured with a normal window's frame: three seconds at
+  // most, for a window manager on a very busy machine.
+  QWindow* w = windowHandle();
+  if (w == nullptr || !isVisible()) return;
+  QEventLoop loop;
+  QTimer poll;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+    const bool done = was_maximised ? size() != before : w->isExposed();
+    if (done || std::chrono::steady_clock::now() > deadline) loop.quit();
+  });
+  poll.start(10);
+  loop.exec();
+}
+
+// A drop takes nothing away from where it came: always a copy, whatever the drag
+// source proposes. Accepting its move would have it delete the files it dropped.
+bool TMainForm1::Take_As_Copy(QDropEvent* event) {
+  std::vector<std::string> paths = Local_Paths(event->mimeData());
+  // The files are read while the drag passes over the window. Some sources (Qt's
+  // own among them, seen with Qt 6.4 under X11) no longer hand the data over at the
+  // drop itself; what was offered on the way in is what is dropped.
+  if (paths.empty() && event->type() == QEvent::Drop) paths = drag_paths_;
+  if (!(event->possibleActions() & Qt::CopyAction) || paths.empty()) {
+    event->ignore();
+    return false;
+  }
+  drag_paths_ = std::move(paths);
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+  return true;
+}
+
+void TMainForm1::dragEnterEvent(QDragEnterEvent* event) {
+  drag_paths_.clear();
+  Take_As_Copy(event);
+}
+
+void TMainForm1::dragMoveEvent(QDragMoveEvent* event) { Take_As_Copy(event); }
+
+void TMainForm1::dragLeaveEvent(QDragLeaveEvent*) { drag_paths_.clear(); }
+
+void TMainForm1::dropEvent(QDropEvent* event) {
+  if (!Take_As_Copy(event)) return;
+  const std::vector<std::string> paths = std::move(drag_paths_);
+  drag_paths_.clear();
+  Guarded([&] { behaviour_->Files_Dropped(paths); });
+}
+
+}  // namespace keldra::ui

@@ -1,0 +1,119 @@
+// The main window as the refresh pass sees it: 27 rows of three controls found by
+// name prefix and Tag, and the client height.
+#include <QLabel>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <algorithm>
+
+#include "ui/qt/main_form.h"
+#include "ui/qt/percent_gauge.h"
+
+namespace keldra::ui {
+namespace {
+
+QColor Color_Of(monitor::Bar_Color c) {
+  switch (c) {
+    case monitor::Bar_Color::Red: return QColor(255, 0, 0);
+    case monitor::Bar_Color::Yellow: return QColor(255, 255, 0);
+    case monitor::Bar_Color::Lime: break;
+  }
+  return QColor(0, 255, 0);
+}
+
+constexpr int kMaxClientWidth = 16384;
+
+}  // namespace
+
+void TMainForm1::Apply_Pending_Visibility() {
+  for (int row = 1; row <= monitor::Drive_Row_Count; ++row) {
+    auto& pending = pending_visible_[static_cast<std::size_t>(row - 1)];
+    for (std::size_t c = 0; c < pending.size(); ++c) {
+      if (!pending[c]) continue;
+      QWidget* w = Row_Control_Widget(row, static_cast<monitor::Row_Control>(c));
+      if (w->isVisibleTo(Client_Area) != *pending[c]) w->setVisible(*pending[c]);
+      pending[c].reset();
+    }
+  }
+}
+
+// --- the rows as the refresh pass sees them ---
+
+QWidget* TMainForm1::Row_Control_Widget(int row, monitor::Row_Control control) const {
+  const std::size_t i = static_cast<std::size_t>(row - 1);
+  switch (control) {
+    case monitor::Row_Control::Label: return labels_.at(i);
+    case monitor::Row_Control::Gauge: return gauges_.at(i);
+    case monitor::Row_Control::Free: break;
+  }
+  return frees_.at(i);
+}
+
+void TMainForm1::Set_Visible(int row, monitor::Row_Control control, bool visible) {
+  pending_visible_.at(static_cast<std::size_t>(row - 1))[static_cast<std::size_t>(control)] =
+      visible;
+}
+
+void TMainForm1::Set_Caption(int row, monitor::Row_Control control, std::string_view caption) {
+  auto* label = static_cast<QLabel*>(Row_Control_Widget(row, control));
+  const QString text = QString::fromUtf8(caption.data(), static_cast<int>(caption.size()));
+  if (label->text() == text) return;
+  label->setText(text);
+  label->adjustSize();  // the labels grow and shrink with their text
+}
+
+int TMainForm1::Set_Gauge_Progress(int row, int value) {
+  return gauges_.at(static_cast<std::size_t>(row - 1))->Set_Progress(value);
+}
+
+void TMainForm1::Set_Bar_Color(int row, monitor::Bar_Color color) {
+  gauges_.at(static_cast<std::size_t>(row - 1))->Set_Bar_Color(Color_Of(color));
+}
+
+int TMainForm1::Gauge_Top(int row) const {
+  return gauges_.at(static_cast<std::size_t>(row - 1))->y();
+}
+
+int TMainForm1::Gauge_Height(int row) const {
+  return gauges_.at(static_cast<std::size_t>(row - 1))->height();
+}
+
+int TMainForm1::Client_Height() const { return height() - Menu_Height(); }
+
+void TMainForm1::Set_Client_Height(int h) { Resize_Window({width(), Menu_Height() + h}); }
+
+void TMainForm1::Set_Client_Width(int requested) {
+  // A width from a hand-edited file is kept within what a window can be: wide
+  // enough for its menu, no wider than a window system allows.
+  const int w = std::clamp(requested, minimumWidth(), kMaxClientWidth);
+  const int client = Client_Height();
+  Resize_Window({w, height()});
+  Resize_Window({w, Menu_Height() + client});  // a wrapped menu bar does not eat the rows
+}
+
+void TMainForm1::Resize_Window(QSize size) {
+  const auto now = std::chrono::steady_clock::now();
+  if (now > size_target_until_) sizes_asked_.clear();
+  sizes_asked_.push_back(this->size());  // superseded: a late report of it is stale
+  sizes_asked_.push_back(size_target_ = size);
+  size_target_until_ = now + std::chrono::seconds(1);
+  size_retries_ = 0;
+  resize(size);
+}
+
+// Keldra asks for a size in steps (the width, then the rows' height), and a window
+// manager may answer an earlier step, or report the size the window had before,
+// after Keldra has asked for the next: then the last size asked for is asked for
+// again, a few times at most and only shortly after. Any other size is the user's,
+// and stands.
+void TMainForm1::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (!event->spontaneous() || !isVisible() || size() == size_target_) return;
+  // Maximised, minimised or full screen by the user: that size is meant.
+  if (windowState() != Qt::WindowNoState) return;
+  if (std::chrono::steady_clock::now() > size_target_until_ || size_retries_ >= 3) return;
+  if (std::find(sizes_asked_.begin(), sizes_asked_.end(), size()) == sizes_asked_.end()) return;
+  ++size_retries_;
+  resize(size_target_);
+}
+
+}  // namespace keldra::ui

@@ -1,0 +1,75 @@
+#pragma once
+// TOptions_Setup: the Qt face of the options dialog: its controls, their fixed
+// texts and layout, and the wiring of their events to Options_Setup_Behaviour.
+#include <QDialog>
+#include <string>
+
+#include "platform/drive_table.h"
+#include "platform/message_boxes.h"
+#include "ui/options_setup_behaviour.h"
+#include "ui/options_setup_view.h"
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+
+namespace keldra::ui {
+
+class Drive_Chooser;
+class Spin_Edit;
+
+class TOptions_Setup : public QDialog, public Options_Setup_View {
+  Q_OBJECT
+
+ public:
+  TOptions_Setup(const platform::Drive_Table& table, platform::Message_Boxes& boxes,
+                 const std::string& decimal_separator, QWidget* parent = nullptr);
+
+  Options_Setup_Behaviour& Behaviour() { return behaviour_; }
+
+  // Options_Setup_View
+  int Entry_Count() const override;
+  std::string Entry(int index) const override;
+  void Clear_Entries() override;
+  void Add_Entry(const std::string& text) override;
+  void Remove_Entry(int index) override;
+  std::optional<int> Selected_Entry() const override;
+  int Interval_Seconds() const override;
+  void Set_Interval_Seconds(int seconds) override;
+  std::optional<char> Current_Drive() const override;
+  int Drive_Limit() const override;
+  void Set_Drive_Limit(int limit) override;
+  bool Show_Total_Checked() const override;
+  void Set_Show_Total_Checked(bool on) override;
+  bool Always_On_Top_Checked() const override;
+  void Set_Always_On_Top_Checked(bool on) override;
+  void Show_Modal() override { exec(); }
+
+  Drive_Chooser* DriveComboBox1 = nullptr;
+  QPushButton* AddButton = nullptr;
+  QListWidget* ListBox1 = nullptr;
+  Spin_Edit* SpinEdit1 = nullptr;
+  QPushButton* OKButton = nullptr;
+  QSpinBox* Max_Drives_SpinEdit = nullptr;
+  QCheckBox* Show_Total_of_All_Drives_CheckBox = nullptr;
+  QCheckBox* Always_On_Top_CheckBox = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Create_Fixed_Texts();
+  void Create_Controls(const std::string& decimal_separator);
+
+  const platform::Drive_Table& table_;
+  Options_Setup_Behaviour behaviour_;
+  bool shown_before_ = false;
+  bool keyboard_moved_ = false;
+};
+
+}  // namespace keldra::ui
