@@ -1,5 +1,9 @@
 #include "monitor/chooser_entries.h"
 
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
 #include <algorithm>
 
 #include "settings/profile_values.h"
@@ -35,6 +39,20 @@ std::vector<Chooser_Entry> Chooser_Entries(const std::vector<platform::Drive_Ent
   std::sort(entries.begin(), entries.end(),
             [](const Chooser_Entry& a, const Chooser_Entry& b) { return a.letter < b.letter; });
   return entries;
+}
+
+std::optional<std::size_t> Current_Directory_Entry(const std::vector<Chooser_Entry>& entries,
+                                                   const platform::Drive_Table& table) {
+  std::error_code ec;
+  const std::filesystem::path here = std::filesystem::current_path(ec);
+  if (ec) return std::nullopt;
+  const std::optional<std::string> form = table.Drive_Form(here.string());
+  if (!form || form->empty()) return std::nullopt;
+  const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>((*form)[0])));
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (entries[i].letter == letter) return i;
+  }
+  return std::nullopt;
 }
 
 }  // namespace keldra::monitor

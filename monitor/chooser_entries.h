@@ -1,5 +1,6 @@
 #pragma once
 // Which drives the options dialog's drive chooser lists, and the text of each.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,5 +21,10 @@ struct Chooser_Entry {
 
 // The listed drives, a to z.
 std::vector<Chooser_Entry> Chooser_Entries(const std::vector<platform::Drive_Entry>& drives);
+
+// The chooser's first current drive: the entry of the drive the process's current
+// directory lies on, if that drive is listed.
+std::optional<std::size_t> Current_Directory_Entry(const std::vector<Chooser_Entry>& entries,
+                                                   const platform::Drive_Table& table);
 
 }  // namespace keldra::monitor

@@ -28,7 +28,7 @@ for arch in i686 x86_64; do
   echo "== Windows ($arch): cross build"
   cmake -S "$here" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-$arch.cmake" \
-    -DKELDRA_BUILD_UI=OFF -DKELDRA_BUILD_BENCH=OFF \
+    -DKELDRA_BUILD_UI=ON -DKELDRA_BUILD_BENCH=OFF \
     -DKELDRA_LINUX_REPORT="$linux_build/bin/keldra-report" >/dev/null
   cmake --build "$build" --parallel "$(nproc)"
 
@@ -40,6 +40,8 @@ for arch in i686 x86_64; do
   mkdir -p "$WINEPREFIX"
   wineserver -p
   wineboot -i >/dev/null 2>&1
+  # The fonts the window names, as Debian's metric-compatible stand-ins.
+  wine regedit "$here/tests/windows/liberation_fonts.reg" >/dev/null 2>&1
   status=0
   # One test at a time: the auto-run tests share the machine's Run key.
   (cd "$build" && ctest --output-on-failure --timeout 300) || status=$?

@@ -47,12 +47,6 @@ class Drive_Item_Delegate : public QStyledItemDelegate {
   const Drive_Chooser* chooser_;
 };
 
-std::string Current_Directory() {
-  std::error_code ec;
-  const std::filesystem::path here = std::filesystem::current_path(ec);
-  return ec ? std::string() : here.string();
-}
-
 }  // namespace
 
 Drive_Chooser::Drive_Chooser(const platform::Drive_Table& table, QWidget* parent)
@@ -85,16 +79,9 @@ void Drive_Chooser::Ensure_Filled() {
   }
   // Starts at the current directory's drive, if that drive is listed.
   current_.reset();
-  if (auto form = table_.Drive_Form(Current_Directory())) {
-    const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>((*form)[0])));
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-      if (entries_[i].letter == letter) {
-        current_ = letter;
-        setCurrentIndex(static_cast<int>(i));
-      }
-    }
-  }
-  if (!current_) setCurrentIndex(-1);
+  const std::optional<std::size_t> here = monitor::Current_Directory_Entry(entries_, table_);
+  if (here) current_ = entries_[*here].letter;
+  setCurrentIndex(here ? static_cast<int>(*here) : -1);
 }
 
 }  // namespace keldra::ui

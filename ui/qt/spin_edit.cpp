@@ -6,7 +6,7 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "settings/profile_values.h"
+#include "ui/interval_field.h"
 
 namespace keldra::ui {
 
@@ -21,8 +21,8 @@ Spin_Edit::Spin_Edit(QString decimal_separator, QWidget* parent)
   for (QToolButton* b : {up_, down_}) {
     b->setFocusPolicy(Qt::NoFocus);
     b->setAutoRepeat(true);
-    b->setAutoRepeatDelay(400);
-    b->setAutoRepeatInterval(100);
+    b->setAutoRepeatDelay(interval_field::Repeat_Delay_Ms);
+    b->setAutoRepeatInterval(interval_field::Repeat_Interval_Ms);
   }
   up_->setArrowType(Qt::UpArrow);
   down_->setArrowType(Qt::DownArrow);
@@ -32,19 +32,17 @@ Spin_Edit::Spin_Edit(QString decimal_separator, QWidget* parent)
 }
 
 int Spin_Edit::Written_Value() const {
-  auto v = settings::Parse_Profile_Integer(edit_->text().toStdString());
-  return v ? *v : Minimum;
+  return interval_field::Written_Value(edit_->text().toStdString());
 }
 
-int Spin_Edit::Value() const { return std::clamp(Written_Value(), Minimum, Maximum); }
+int Spin_Edit::Value() const { return interval_field::Bounded(Written_Value()); }
 
 void Spin_Edit::Set_Value(int value) {
-  edit_->setText(QString::number(std::clamp(value, Minimum, Maximum)));
+  edit_->setText(QString::number(interval_field::Bounded(value)));
 }
 
 void Spin_Edit::Step(int direction) {
-  const long long next = static_cast<long long>(Written_Value()) + direction * Increment;
-  Set_Value(static_cast<int>(std::clamp<long long>(next, Minimum, Maximum)));
+  Set_Value(interval_field::Stepped(edit_->text().toStdString(), direction));
   edit_->selectAll();
 }
 
@@ -59,7 +57,7 @@ bool Spin_Edit::eventFilter(QObject* watched, QEvent* event) {
   if (watched != edit_) return QWidget::eventFilter(watched, event);
   if (event->type() == QEvent::FocusOut) {
     const int written = Written_Value();
-    if (written < Minimum || written > Maximum) Set_Value(written);
+    if (written != interval_field::Bounded(written)) Set_Value(written);
     return false;
   }
   if (event->type() != QEvent::KeyPress) return false;
@@ -77,9 +75,7 @@ bool Spin_Edit::eventFilter(QObject* watched, QEvent* event) {
   if (!printable || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
     return false;  // editing and control keys: the field's own
   }
-  const bool allowed = (text.size() == 1 && (text.at(0).isDigit() || text == "+" || text == "-")) ||
-                       text == separator_;
-  if (!allowed) {
+  if (!interval_field::Typed_Char_Allowed(text.toStdString(), separator_.toStdString())) {
     QApplication::beep();
     return true;
   }

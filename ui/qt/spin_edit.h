@@ -27,10 +27,6 @@ class Spin_Edit : public QWidget {
   QToolButton* Up_Button() const { return up_; }
   QToolButton* Down_Button() const { return down_; }
 
-  static constexpr int Minimum = 1;
-  static constexpr int Maximum = 200;
-  static constexpr int Increment = 5;
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

@@ -1,0 +1,287 @@
+// The Windows window driven in-process as the system drives it: menu commands,
+// timer ticks, double-clicks, a dropped file list, closing and the session's end,
+// and the two dialogs' controls and keys.
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "extras/about_box_behaviour.h"
+#include "tests/windows/window_fixture.h"
+#include "ui/win32/percent_gauge.h"
+
+namespace keldra::test {
+namespace {
+
+using namespace ui::win32;
+
+class Win32_Window : public ::testing::Test, public Window_Fixture {
+ protected:
+  void Show(const std::string& settings) {
+    Write_Settings(settings);
+    windows->MainForm1->Show();
+  }
+  std::vector<int> Visible_Rows() {
+    std::vector<int> rows;
+    for (int n = 1; n <= monitor::Drive_Row_Count; ++n) {
+      const auto i = static_cast<std::size_t>(n);
+      const bool label = Visible(windows->MainForm1->Drive_Label_[i]);
+      EXPECT_EQ(label, Visible(windows->MainForm1->Drive_Pct_Free_[i])) << n;
+      EXPECT_EQ(label, Visible(windows->MainForm1->Drive_Free_[i])) << n;
+      if (label) rows.push_back(n);
+    }
+    return rows;
+  }
+  POINT Place_In_Main(HWND control) {
+    RECT r = Frame_Rect(control);
+    MapWindowPoints(nullptr, Main(), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top};
+  }
+};
+
+TEST_F(Win32_Window, TheThreeWindowsAsDesigned) {
+  TMainForm1& form = *windows->MainForm1;
+  EXPECT_EQ(Window_Text(Main()), "??");
+  for (int n = 1; n <= monitor::Drive_Row_Count; ++n) {
+    const auto i = static_cast<std::size_t>(n);
+    for (HWND w : {form.Drive_Label_[i], form.Drive_Pct_Free_[i], form.Drive_Free_[i]}) {
+      EXPECT_EQ(GetWindowLongPtrA(w, GWLP_USERDATA), n) << "the Tag of row " << n;
+      EXPECT_FALSE(Visible(w)) << n;
+    }
+    EXPECT_EQ(Window_Text(form.Drive_Label_[i]), "?");
+    EXPECT_EQ(Window_Text(form.Drive_Free_[i]), "??");
+    const POINT gauge = Place_In_Main(form.Drive_Pct_Free_[i]);
+    EXPECT_EQ(gauge.x, 32);
+    EXPECT_EQ(gauge.y, 8 + 20 * (n - 1));
+    EXPECT_EQ(Gauge_Progress(form.Drive_Pct_Free_[i]), 100);
+    EXPECT_EQ(Gauge_Bar_Color(form.Drive_Pct_Free_[i]), Lime);
+  }
+  EXPECT_EQ(Window_Text(form.Spinner_Label), "=");
+  EXPECT_EQ(Window_Text(form.Free_Used_Label), "Free  /  Used");
+  EXPECT_FALSE(Visible(form.Refresh_Button));
+  // The menu, in order; no item has a shortcut.
+  std::vector<std::string> seen;
+  for (HMENU menu : {form.FileMenu, form.Help1}) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+      char text[64] = "";
+      GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+      seen.push_back(std::to_string(GetMenuItemID(menu, i)) + " " + (*text ? text : "-"));
+    }
+  }
+  const std::vector<std::string> expected = {"101 &Refresh",
+                                             "0 -",
+                                             "102 &Settings",
+                                             "0 -",
+                                             "103 &Always On Top",
+                                             "104 Auto-Run at Windows Startup",
+                                             "105 Restore Factory Defaults",
+                                             "0 -",
+                                             "106 E&xit",
+                                             "107 &View Readme file",
+                                             "108 View &Shareware Catalog",
+                                             "0 -",
+                                             "109 &About"};
+  EXPECT_EQ(seen, expected);
+  EXPECT_EQ(Window_Text(windows->Options_Setup->Handle()), "Keldra Options Setup :");
+  const RECT options = Client_Rect(windows->Options_Setup->Handle());
+  EXPECT_EQ(std::make_pair(options.right, options.bottom), std::make_pair(463L, 435L));
+  const RECT about = Client_Rect(windows->AboutBox->Handle());
+  EXPECT_EQ(std::make_pair(about.right, about.bottom), std::make_pair(622L, 411L));
+  // The logo as the file has it: eight frames of 100 ms, 999 loops.
+  const Animated_Picture& logo = *windows->AboutBox->Vantrel_Logo_GIFImage;
+  ASSERT_EQ(logo.Frame_Count(), 8);
+  for (int f = 0; f < 8; ++f) EXPECT_EQ(logo.Frame_Delay_Ms(f), 100) << f;
+  EXPECT_EQ(logo.Loop_Count(), 999);
+}
+
+TEST_F(Win32_Window, TheShowSequencePlacesTheFrameAndFitsTheClientToTheRows) {
+  Show(
+      "[keldra]\nwindow_top_posn=60\nwindow_left_posn=70\ndrive_being_monitored_letters=cd\n"
+      "Show_Total_of_All_Drives_CheckBox=1\n");
+  EXPECT_EQ(Window_Text(Main()), "Keldra v3.6f");
+  EXPECT_EQ(Window_Text(windows->AboutBox->Handle()), "About Keldra v3.6f ...");
+  const RECT frame = Frame_Rect(Main());
+  EXPECT_EQ(std::make_pair(frame.left, frame.top), std::make_pair(70L, 60L));
+  const RECT client = Client_Rect(Main());
+  EXPECT_EQ(std::make_pair(client.right, client.bottom), std::make_pair(189L, 69L));
+  EXPECT_EQ(Visible_Rows(), (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(Window_Text(windows->MainForm1->Drive_Label_[3]), "Tot:");
+  EXPECT_EQ(Window_Text(windows->MainForm1->Drive_Free_[1]), "570.0 MB / 1000.0 MB");
+  EXPECT_EQ(Gauge_Bar_Color(windows->MainForm1->Drive_Pct_Free_[2]), RGB(255, 0, 0));
+  EXPECT_TRUE(IsWindowVisible(Main()));
+}
+
+TEST_F(Win32_Window, MenuCommandsTicksAndDoubleClicksReachTheirRoutines) {
+  Show("[keldra]\ndrive_being_monitored_letters=CDC\n");
+  std::size_t before = Queries();
+  Command(Main(), ID_RefreshOption);
+  EXPECT_GT(Queries(), before);
+  SendMessageA(Main(), WM_TIMER, Timer1_Id, 0);
+  EXPECT_EQ(Window_Text(windows->MainForm1->Spinner_Label), "===");
+  // Only the texts and the first three letters refresh on a double-click.
+  const struct {
+    int id;
+    bool refreshes;
+  } clicks[] = {
+      {ID_Drive_Free_ + 3, true}, {ID_Drive_Label_ + 3, true}, {ID_Drive_Label_ + 4, false}};
+  for (const auto& c : clicks) {
+    before = Queries();
+    Command(Main(), c.id, STN_DBLCLK);
+    EXPECT_EQ(Queries() > before, c.refreshes) << c.id;
+  }
+  // Always On Top: the mark and the topmost style follow each click.
+  for (bool on : {true, false}) {
+    Command(Main(), ID_Always_on_Top_Option);
+    EXPECT_EQ((GetWindowLongA(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, on);
+    EXPECT_EQ((GetMenuState(windows->MainForm1->FileMenu, ID_Always_on_Top_Option, MF_BYCOMMAND) &
+               MF_CHECKED) != 0,
+              on);
+  }
+  Command(Main(), ID_Auto_Run_at_Windows_Startup_Option);
+  EXPECT_EQ(registry.values.size(), 1u);
+  Command(Main(), ID_View_Readme_file_Option);
+  ASSERT_EQ(launcher.started.size(), 1u);
+  EXPECT_NE(launcher.started[0].find("keldra.txt"), std::string::npos);
+}
+
+TEST_F(Win32_Window, RestoreFactoryDefaultsFromAMaximisedWindow) {
+  Show(
+      "[keldra]\nwindow_top_posn=300\nwindow_left_posn=200\nwindow_ClientWidth=300\n"
+      "drive_being_monitored_letters=DC\n");
+  ShowWindow(Main(), SW_MAXIMIZE);
+  boxes.answers = {platform::Button_Yes};
+  Command(Main(), ID_Restore_Factory_Defaults_Option);
+  EXPECT_FALSE(IsZoomed(Main()));
+  const RECT frame = Frame_Rect(Main());
+  const RECT client = Client_Rect(Main());
+  EXPECT_EQ(std::make_pair(frame.left, frame.top), std::make_pair(50L, 50L));
+  EXPECT_EQ(std::make_pair(client.right, client.bottom), std::make_pair(189L, 29L));
+  EXPECT_EQ(Visible_Rows(), (std::vector<int>{1}));
+}
+
+TEST_F(Win32_Window, ADroppedFileListAddsItsDrives) {
+  table.forms = {{"C:\\data", 'D'}, {"C:\\", 'C'}};
+  Show("[keldra]\ndrive_being_monitored_letters=C\n");
+  // The shell's DROPFILES block: the header, then NUL-ended paths and one more NUL.
+  const char paths[] = "C:\\data\\a.txt\0C:\\data\\b\0\0";
+  HGLOBAL block = GlobalAlloc(GHND, sizeof(DROPFILES) + sizeof paths);
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(block));
+  drop->pFiles = sizeof(DROPFILES);
+  std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), paths, sizeof paths);
+  GlobalUnlock(block);
+  SendMessageA(Main(), WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);  // freed by DragFinish
+  EXPECT_EQ(windows->Main_Form->Monitored_Drive_Letters(), "CD");
+  EXPECT_EQ(Visible_Rows(), (std::vector<int>{1, 2}));
+}
+
+TEST_F(Win32_Window, ASaveThatFailsKeepsTheWindowAndAnswersTheSessionNo) {
+  Show("[keldra]\ndrive_being_monitored_letters=C\n");
+  const std::string ini = folder / "keldra.ini";
+  ASSERT_TRUE(SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_EQ(SendMessageA(Main(), WM_QUERYENDSESSION, 0, 0), FALSE);
+  SendMessageA(Main(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindow(Main()));
+  ASSERT_EQ(boxes.errors.size(), 2u);
+  EXPECT_EQ(boxes.errors[0].rfind("Keldra v3.6f: ", 0), 0u) << boxes.errors[0];
+  ASSERT_TRUE(SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL));
+  EXPECT_EQ(SendMessageA(Main(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  HWND main = Main();
+  Command(main, ID_ExitOption);
+  EXPECT_FALSE(IsWindow(main));
+  EXPECT_NE(Read_File(ini).find("window_ClientWidth=189"), std::string::npos);
+}
+
+TEST_F(Win32_Window, TheOptionsDialogFromTheMenuWithItsKeysAndCloseBox) {
+  Show("[keldra]\ndrive_being_monitored_letters=C\ntimer_interval=45500\n");
+  TOptions_Setup& options = *windows->Options_Setup;
+  bool inside = false;
+  Run_From_Message_Loop([&] {
+    inside = true;
+    EXPECT_EQ(Window_Text(options.SpinEdit1->Editor()), "45");
+    // Enter and Escape close nothing: there is no default button and no Cancel.
+    Command(options.Handle(), IDOK);
+    Command(options.Handle(), IDCANCEL);
+    EXPECT_TRUE(options.Open());
+    // Letters are refused; the Up key steps by 5.
+    SendMessageA(options.SpinEdit1->Editor(), WM_CHAR, 'x', 0);
+    SendMessageA(options.SpinEdit1->Editor(), WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(Window_Text(options.SpinEdit1->Editor()), "50");
+    options.Set_Show_Total_Checked(true);
+    SendMessageA(options.Handle(), WM_CLOSE, 0, 0);  // the close box applies, as OK does
+  });
+  Command(Main(), ID_SettingsOption);
+  EXPECT_TRUE(inside);
+  EXPECT_FALSE(IsWindowVisible(options.Handle()));
+  EXPECT_EQ(windows->Main_Form->Timer_Interval(), 50000u);
+  EXPECT_EQ(Visible_Rows(), (std::vector<int>{1, 2}));
+}
+
+TEST_F(Win32_Window, TheAboutBoxRunsWhileOpenAndEscapeStopsIt) {
+  Show("[keldra]\n");
+  TAboutBox& about = *windows->AboutBox;
+  bool inside = false;
+  Run_From_Message_Loop([&] {
+    inside = true;
+    EXPECT_TRUE(about.Timers_Running());
+    EXPECT_TRUE(about.Vantrel_Logo_GIFImage->Animate());
+    const auto& quotes = extras::About_Quotes();
+    EXPECT_NE(std::find(quotes.begin(), quotes.end(), Window_Text(about.Quote_From_Vantrel_Label)),
+              quotes.end());
+    EXPECT_EQ(Window_Text(about.Free_Resources_Label), "57%");
+    EXPECT_FALSE(Visible(about.Email_Button));
+    EXPECT_EQ(Window_Text(about.Email_Address_Label), Window_Text(about.Email_Button));
+    Command(about.Handle(), IDCANCEL);  // Escape
+  });
+  Command(Main(), ID_AboutOption);
+  EXPECT_TRUE(inside);
+  EXPECT_FALSE(about.Timers_Running());
+  EXPECT_FALSE(about.Vantrel_Logo_GIFImage->Animate());
+  EXPECT_FALSE(IsWindowVisible(about.Handle()));
+}
+
+TEST(Win32_Gauge, BorderBarAndExclusiveOrText) {
+  const int w = 55, h = 17;
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  SelectObject(dc, dib);
+  LOGFONTA lf{};
+  lf.lfHeight = -13;
+  lf.lfQuality = NONANTIALIASED_QUALITY;
+  lstrcpyA(lf.lfFaceName, "Arial");
+  HFONT font = CreateFontIndirectA(&lf);
+  auto pixel = [&](int x, int y) { return static_cast<const DWORD*>(bits)[y * w + x] & 0xFFFFFF; };
+  auto count = [&](DWORD color) {
+    int n = 0;
+    for (int y = 1; y < h - 1; ++y)
+      for (int x = 1; x < w - 1; ++x) n += pixel(x, y) == color;
+    return n;
+  };
+  const DWORD black = 0, white = 0xFFFFFF, lime = 0x00FF00, magenta = 0xFF00FF;
+  const struct {
+    int percent;
+    DWORD left, right, text;  // inside at the left and right ends, and the text's colour
+  } cases[] = {{0, white, white, black}, {57, lime, white, magenta}, {100, lime, lime, magenta}};
+  for (const auto& c : cases) {
+    Draw_Percent_Gauge(dc, w, h, c.percent, RGB(0, 255, 0), font);
+    GdiFlush();
+    EXPECT_EQ(pixel(0, 0), black) << c.percent;
+    EXPECT_EQ(pixel(w - 1, h - 1), black) << c.percent;
+    EXPECT_EQ(pixel(1, h - 2), c.left) << c.percent;
+    EXPECT_EQ(pixel(w - 2, h - 2), c.right) << c.percent;
+    EXPECT_GT(count(c.text), 5) << c.percent << " % has no text in its colour";
+  }
+  DeleteObject(font);
+  DeleteDC(dc);
+  DeleteObject(dib);
+}
+
+}  // namespace
+}  // namespace keldra::test

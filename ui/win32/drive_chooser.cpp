@@ -1,0 +1,96 @@
+#include "ui/win32/drive_chooser.h"
+
+#include <algorithm>
+
+namespace keldra::ui::win32 {
+namespace {
+
+constexpr int kPictureSize = 16;
+
+int Picture_Index(platform::Drive_Type type) {
+  switch (type) {
+    case platform::Drive_Type::Removable: return 0;
+    case platform::Drive_Type::Remote: return 2;
+    case platform::Drive_Type::Cdrom: return 3;
+    case platform::Drive_Type::Ramdisk: return 4;
+    default: return 1;
+  }
+}
+
+}  // namespace
+
+Drive_Chooser::Drive_Chooser(HWND parent, int id, RECT b, const platform::Drive_Table& table)
+    : table_(table) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  // Its height includes the list that drops down.
+  combo_ = CreateWindowExA(0, "COMBOBOX", "",
+                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST |
+                               CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
+                           b.left, b.top, b.right - b.left, 200, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+  const char* names[] = {"FLOPPY", "HARD", "NETWORK", "CDROM", "RAM"};
+  for (int i = 0; i < 5; ++i) {
+    pictures_[i] = static_cast<HBITMAP>(LoadImageA(instance, names[i], IMAGE_BITMAP, 0, 0, 0));
+  }
+}
+
+Drive_Chooser::~Drive_Chooser() {
+  for (HBITMAP b : pictures_) {
+    if (b) DeleteObject(b);
+  }
+}
+
+void Drive_Chooser::Ensure_Filled() {
+  if (filled_) return;
+  filled_ = true;
+  entries_ = monitor::Chooser_Entries(table_.Drives());
+  for (const monitor::Chooser_Entry& e : entries_) {
+    SendMessageA(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e.text.c_str()));
+  }
+  const std::optional<std::size_t> here = monitor::Current_Directory_Entry(entries_, table_);
+  if (here) current_ = entries_[*here].letter;
+  SendMessageA(combo_, CB_SETCURSEL, here ? static_cast<WPARAM>(*here) : static_cast<WPARAM>(-1),
+               0);
+}
+
+void Drive_Chooser::Picked() {
+  const auto i = static_cast<std::size_t>(SendMessageA(combo_, CB_GETCURSEL, 0, 0));
+  if (i < entries_.size()) current_ = entries_[i].letter;
+}
+
+void Drive_Chooser::Measure(MEASUREITEMSTRUCT& item) const {
+  // The larger of the text's height and the pictures'.
+  HDC dc = GetDC(combo_);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(combo_, WM_GETFONT, 0, 0)));
+  TEXTMETRICA tm;
+  GetTextMetricsA(dc, &tm);
+  SelectObject(dc, old);
+  ReleaseDC(combo_, dc);
+  item.itemHeight = static_cast<UINT>(std::max<int>(tm.tmHeight, kPictureSize));
+}
+
+void Drive_Chooser::Draw(const DRAWITEMSTRUCT& item) const {
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  if (item.itemID == static_cast<UINT>(-1) || item.itemID >= entries_.size()) return;
+  const monitor::Chooser_Entry& e = entries_[item.itemID];
+  const int top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - kPictureSize) / 2;
+  if (HBITMAP picture = pictures_[Picture_Index(e.type)]) {
+    // The picture's bottom-left pixel is its transparent colour.
+    HDC mem = CreateCompatibleDC(item.hDC);
+    HGDIOBJ old = SelectObject(mem, picture);
+    const COLORREF transparent = GetPixel(mem, 0, kPictureSize - 1);
+    TransparentBlt(item.hDC, item.rcItem.left + 2, top, kPictureSize, kPictureSize, mem, 0, 0,
+                   kPictureSize, kPictureSize, transparent);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+  }
+  RECT text = item.rcItem;
+  text.left += 2 + kPictureSize + 6;
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  DrawTextA(item.hDC, e.text.c_str(), static_cast<int>(e.text.size()), &text,
+            DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+}  // namespace keldra::ui::win32

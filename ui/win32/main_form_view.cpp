@@ -1,0 +1,211 @@
+// The main window as its behaviour sees it: the rows, the frame's place and the
+// client's size (also while the window is minimised), keeping above, show states,
+// the menu's marks, the caption, the indicator and Timer1.
+#include <algorithm>
+#include <string>
+
+#include "ui/win32/main_form.h"
+#include "ui/win32/percent_gauge.h"
+
+namespace keldra::ui::win32 {
+namespace {
+
+COLORREF Color_Of(monitor::Bar_Color c) {
+  switch (c) {
+    case monitor::Bar_Color::Red: return RGB(255, 0, 0);
+    case monitor::Bar_Color::Yellow: return RGB(255, 255, 0);
+    case monitor::Bar_Color::Lime: break;
+  }
+  return Lime;
+}
+
+constexpr int kMaxClientWidth = 16384;
+
+int Width(RECT r) { return r.right - r.left; }
+int Height(RECT r) { return r.bottom - r.top; }
+
+}  // namespace
+
+HWND TMainForm1::Row_Control(int row, monitor::Row_Control control) const {
+  const auto i = static_cast<std::size_t>(row);
+  switch (control) {
+    case monitor::Row_Control::Label: return Drive_Label_.at(i);
+    case monitor::Row_Control::Gauge: return Drive_Pct_Free_.at(i);
+    case monitor::Row_Control::Free: break;
+  }
+  return Drive_Free_.at(i);
+}
+
+void TMainForm1::Set_Visible(int row, monitor::Row_Control control, bool visible) {
+  pending_visible_.at(static_cast<std::size_t>(row))[static_cast<std::size_t>(control)] = visible;
+}
+
+void TMainForm1::Rows_Updated() {
+  for (int row = 1; row <= monitor::Drive_Row_Count; ++row) {
+    auto& pending = pending_visible_[static_cast<std::size_t>(row)];
+    for (std::size_t c = 0; c < pending.size(); ++c) {
+      if (!pending[c]) continue;
+      HWND w = Row_Control(row, static_cast<monitor::Row_Control>(c));
+      const bool now = (GetWindowLongA(w, GWL_STYLE) & WS_VISIBLE) != 0;
+      if (now != *pending[c]) ShowWindow(w, *pending[c] ? SW_SHOWNA : SW_HIDE);
+      pending[c].reset();
+    }
+  }
+}
+
+void TMainForm1::Set_Caption(int row, monitor::Row_Control control, std::string_view caption) {
+  HWND label = Row_Control(row, control);
+  const std::string text(caption);
+  char now[256];
+  GetWindowTextA(label, now, sizeof now);
+  if (text == now) return;
+  SetWindowTextA(label, text.c_str());
+  // The labels grow and shrink with their text.
+  const SIZE size = Text_Size(label, text);
+  SetWindowPos(label, nullptr, 0, 0, size.cx, std::max<int>(size.cy, 17),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int TMainForm1::Set_Gauge_Progress(int row, int value) {
+  return Gauge_Set_Progress(Drive_Pct_Free_.at(static_cast<std::size_t>(row)), value);
+}
+
+void TMainForm1::Set_Bar_Color(int row, monitor::Bar_Color color) {
+  Gauge_Set_Bar_Color(Drive_Pct_Free_.at(static_cast<std::size_t>(row)), Color_Of(color));
+}
+
+int TMainForm1::Gauge_Top(int row) const {
+  RECT r;
+  HWND gauge = Drive_Pct_Free_.at(static_cast<std::size_t>(row));
+  GetWindowRect(gauge, &r);
+  MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+  return r.top;
+}
+
+int TMainForm1::Gauge_Height(int row) const {
+  RECT r;
+  GetWindowRect(Drive_Pct_Free_.at(static_cast<std::size_t>(row)), &r);
+  return Height(r);
+}
+
+// A minimised window's own rectangle is the icon's, far off screen: its place and
+// size are those it will have when restored. (The restored place is kept in
+// workspace coordinates, which match the screen's unless a taskbar sits at the
+// top or left.)
+RECT TMainForm1::Normal_Frame() const {
+  if (IsIconic(hwnd_)) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(hwnd_, &placement);
+    return placement.rcNormalPosition;
+  }
+  RECT r;
+  GetWindowRect(hwnd_, &r);
+  return r;
+}
+
+void TMainForm1::Set_Normal_Frame(RECT frame) {
+  if (IsIconic(hwnd_)) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(hwnd_, &placement);
+    placement.rcNormalPosition = frame;
+    SetWindowPlacement(hwnd_, &placement);
+    return;
+  }
+  SetWindowPos(hwnd_, nullptr, frame.left, frame.top, Width(frame), Height(frame),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int TMainForm1::Frame_Left() const { return Normal_Frame().left; }
+int TMainForm1::Frame_Top() const { return Normal_Frame().top; }
+
+void TMainForm1::Move_Frame(int left, int top) {
+  RECT r = Normal_Frame();
+  OffsetRect(&r, left - r.left, top - r.top);
+  Set_Normal_Frame(r);
+}
+
+// The frame's size less the client's: borders, caption and the menu bar, which
+// wraps onto more lines when the window is narrow.
+static SIZE Frame_Extra(HWND hwnd, int client_width) {
+  RECT r{0, 0, client_width, 0};
+  if (!IsIconic(hwnd)) {
+    RECT frame, client;
+    GetWindowRect(hwnd, &frame);
+    GetClientRect(hwnd, &client);
+    return SIZE{Width(frame) - client.right, Height(frame) - client.bottom};
+  }
+  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE)), TRUE,
+                     static_cast<DWORD>(GetWindowLongA(hwnd, GWL_EXSTYLE)));
+  return SIZE{Width(r) - client_width, Height(r)};
+}
+
+int TMainForm1::Client_Width() const {
+  if (IsIconic(hwnd_)) return Width(Normal_Frame()) - Frame_Extra(hwnd_, 0).cx;
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  return client.right;
+}
+
+int TMainForm1::Client_Height() const {
+  if (IsIconic(hwnd_)) return Height(Normal_Frame()) - Frame_Extra(hwnd_, 0).cy;
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  return client.bottom;
+}
+
+void TMainForm1::Set_Client_Width(int requested) {
+  const int width = std::clamp(requested, 0, kMaxClientWidth);
+  const int height = Client_Height();
+  RECT r = Normal_Frame();
+  r.right = r.left + width + Frame_Extra(hwnd_, width).cx;
+  Set_Normal_Frame(r);
+  Set_Client_Height(height);  // a menu bar that now wraps differently does not eat the rows
+}
+
+void TMainForm1::Set_Client_Height(int height) {
+  // Twice at most: the first change of size may wrap the menu bar differently.
+  for (int attempt = 0; attempt < 2 && Client_Height() != height; ++attempt) {
+    RECT r = Normal_Frame();
+    r.bottom = r.top + height + Frame_Extra(hwnd_, Client_Width()).cy;
+    Set_Normal_Frame(r);
+    if (IsIconic(hwnd_)) break;
+  }
+}
+
+void TMainForm1::Set_Keep_Above(bool above) {
+  SetWindowPos(hwnd_, above ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);  // 0x13
+}
+
+void TMainForm1::Show_Window(int show_command) {
+  shown_by_sequence_ = true;
+  ShowWindow(hwnd_, show_command);
+}
+
+void TMainForm1::Restore_Normal_State() {
+  if (IsIconic(hwnd_) || IsZoomed(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+}
+
+void TMainForm1::Show_Mark(Menu_Mark_Item item, bool checked) {
+  const UINT id = item == Menu_Mark_Item::Always_On_Top ? ID_Always_on_Top_Option
+                                                        : ID_Auto_Run_at_Windows_Startup_Option;
+  CheckMenuItem(FileMenu, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void TMainForm1::Set_Window_Caption(const std::string& caption) {
+  SetWindowTextA(hwnd_, caption.c_str());
+}
+
+void TMainForm1::Set_Spinner_Text(const std::string& text) {
+  SetWindowTextA(Spinner_Label, text.c_str());
+}
+
+void TMainForm1::Start_Ticks(std::uint32_t interval) {
+  KillTimer(hwnd_, Timer1_Id);
+  if (interval == 0) return;
+  SetTimer(hwnd_, Timer1_Id, std::min<std::uint32_t>(interval, USER_TIMER_MAXIMUM), nullptr);
+}
+
+}  // namespace keldra::ui::win32

@@ -1,0 +1,19 @@
+#pragma once
+// A popup window shown modally over its owner, as the dialogs are: the owner is
+// disabled while it is open, the keyboard's dialog keys (Tab, arrows, Enter,
+// Escape) work in it, and the owner's timer goes on ticking meanwhile.
+#include <windows.h>
+
+namespace keldra::ui::win32 {
+
+// Shows `dialog`, owned by `owner` while it is open, and dispatches messages until
+// `open` turns false or the program is asked to quit; then hides it.
+void Run_Modal(HWND dialog, HWND owner, const bool& open);
+
+// Centres a window on the primary screen's work area.
+void Centre_On_Screen(HWND window);
+
+// The outer size of a window with this client size and these styles.
+SIZE Outer_Size(int client_width, int client_height, DWORD style, DWORD ex_style);
+
+}  // namespace keldra::ui::win32

@@ -1,0 +1,87 @@
+#pragma once
+// TOptions_Setup, the native Windows face of the options dialog: its controls,
+// fixed texts and frames at their places, passing their events to
+// Options_Setup_Behaviour.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/drive_table.h"
+#include "platform/message_boxes.h"
+#include "ui/options_setup_behaviour.h"
+#include "ui/options_setup_view.h"
+#include "ui/win32/drive_chooser.h"
+#include "ui/win32/spin_edit.h"
+#include "ui/win32/win32_fonts.h"
+
+namespace keldra::ui::win32 {
+
+enum Options_Control_Id : int {
+  ID_DriveComboBox1 = 201,
+  ID_AddButton,
+  ID_ListBox1,
+  ID_SpinEdit1,
+  ID_OKButton,
+  ID_Max_Drives_SpinEdit,
+  ID_Show_Total_of_All_Drives_CheckBox,
+  ID_Always_On_Top_CheckBox,
+  ID_Arrow_Text,
+};
+
+class TOptions_Setup final : public Options_Setup_View {
+ public:
+  TOptions_Setup(HWND owner, Fonts& fonts, const platform::Drive_Table& table,
+                 platform::Message_Boxes& boxes, const std::string& decimal_separator);
+  ~TOptions_Setup() override;
+
+  Options_Setup_Behaviour& Behaviour() { return behaviour_; }
+  HWND Handle() const { return hwnd_; }
+  bool Open() const { return open_; }
+
+  // Options_Setup_View
+  int Entry_Count() const override;
+  std::string Entry(int index) const override;
+  void Clear_Entries() override;
+  void Add_Entry(const std::string& text) override;
+  void Remove_Entry(int index) override;
+  std::optional<int> Selected_Entry() const override;
+  int Interval_Seconds() const override { return SpinEdit1->Value(); }
+  void Set_Interval_Seconds(int seconds) override { SpinEdit1->Set_Value(seconds); }
+  std::optional<char> Current_Drive() const override { return DriveComboBox1->Current_Drive(); }
+  int Drive_Limit() const override;
+  void Set_Drive_Limit(int limit) override;
+  bool Show_Total_Checked() const override;
+  void Set_Show_Total_Checked(bool on) override;
+  bool Always_On_Top_Checked() const override;
+  void Set_Always_On_Top_Checked(bool on) override;
+  void Show_Modal() override;
+
+  std::unique_ptr<Drive_Chooser> DriveComboBox1;
+  HWND AddButton = nullptr;
+  HWND ListBox1 = nullptr;
+  std::unique_ptr<Spin_Edit> SpinEdit1;
+  HWND OKButton = nullptr;
+  HWND Max_Drives_SpinEdit = nullptr;
+  HWND Show_Total_of_All_Drives_CheckBox = nullptr;
+  HWND Always_On_Top_CheckBox = nullptr;
+
+ private:
+  static LRESULT CALLBACK Window_Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT msg, WPARAM wparam, LPARAM lparam);
+  void Create_Controls(const std::string& decimal_separator);
+  void Create_Fixed_Texts();
+  void Draw_Arrow(const DRAWITEMSTRUCT& item) const;
+
+  Fonts& fonts_;
+  HWND owner_;
+  HWND hwnd_ = nullptr;
+  HWND hints_ = nullptr;
+  const platform::Drive_Table& table_;
+  Options_Setup_Behaviour behaviour_;
+  int limit_ = 20;  // Max_Drives_SpinEdit's value, shown in its field
+  bool open_ = false;
+  bool shown_before_ = false;
+};
+
+}  // namespace keldra::ui::win32

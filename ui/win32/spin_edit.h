@@ -1,0 +1,30 @@
+#pragma once
+// SpinEdit1 on Windows: an edit field with an up-down control beside it, stepping
+// by 5 within 1..200 as the interval field's rules say, with the held button's
+// repeat, the key filter and the bounding when the focus leaves.
+#include <windows.h>
+
+#include <string>
+
+namespace keldra::ui::win32 {
+
+class Spin_Edit {
+ public:
+  Spin_Edit(HWND parent, int id, RECT bounds, std::string decimal_separator);
+  int Value() const;  // bounded, 1 when the text is not a whole number
+  void Set_Value(int value);
+  void Step(int direction);
+  HWND Editor() const { return edit_; }
+  HWND Buttons() const { return updown_; }
+
+ private:
+  static LRESULT CALLBACK Edit_Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  static LRESULT CALLBACK Buttons_Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  std::string Text() const;
+  HWND edit_ = nullptr;
+  HWND updown_ = nullptr;
+  std::string separator_;
+  int held_direction_ = 0;
+};
+
+}  // namespace keldra::ui::win32
