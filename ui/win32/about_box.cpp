@@ -28,6 +28,22 @@ HBITMAP Bitmap(const char* name) {
   return static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, 0));
 }
 
+// A window's rectangle in another's client coordinates.
+RECT Frame_Rect_In(HWND w, HWND other) {
+  RECT r;
+  GetWindowRect(w, &r);
+  MapWindowPoints(nullptr, other, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+// The texts are UTF-8; the controls take them as wide text.
+void Set_Text(HWND w, const std::string& utf8) {
+  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 1), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, wide.data(), n);
+  SetWindowTextW(w, wide.c_str());
+}
+
 std::string Text_Of(HWND w) {
   char text[512];
   GetWindowTextA(w, text, sizeof text);
@@ -165,7 +181,7 @@ void TAboutBox::Set_Field(extras::About_Field field, const std::string& text) {
       Fit_To_Text(Free_Resources_Label);
       return;
   }
-  SetWindowTextA(target, text.c_str());
+  Set_Text(target, text);
 }
 
 void TAboutBox::Set_Running(bool running) {
@@ -243,6 +259,7 @@ void TAboutBox::Draw_Item(const DRAWITEMSTRUCT& item) {
     }
     return;
   }
+  if (item.CtlID == ID_Badge_Label) return;
   // The pictures, stretched to their controls.
   HBITMAP picture = item.CtlID == ID_Vantrel_Logo_Banner_Image ? banner_
                     : item.CtlID == ID_Badge_Logo              ? badge_
@@ -257,6 +274,19 @@ void TAboutBox::Draw_Item(const DRAWITEMSTRUCT& item) {
              info.bmHeight, SRCCOPY);
   SelectObject(mem, old);
   DeleteDC(mem);
+  if (item.CtlID == ID_Badge_Logo) {
+    // The slogan over the badge: centred, word-wrapped, in the highlight-text colour.
+    RECT text = Frame_Rect_In(Badge_Label, item.hwndItem);
+    const std::string slogan = Text_Of(Badge_Label);
+    HGDIOBJ old_font = SelectObject(dc, fonts_.Get("Arial", 13));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    RECT measured = text;
+    const int height = DrawTextA(dc, slogan.c_str(), -1, &measured, DT_CENTER | DT_WORDBREAK | DT_CALCRECT);
+    text.top += (text.bottom - text.top - height) / 2;
+    DrawTextA(dc, slogan.c_str(), -1, &text, DT_CENTER | DT_WORDBREAK);
+    SelectObject(dc, old_font);
+  }
 }
 
 LRESULT CALLBACK TAboutBox::Window_Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
@@ -336,12 +366,6 @@ LRESULT TAboutBox::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
       if (control == Email_Address_Label || control == WEB_Address_Label ||
           control == PayPal_Donations_Label) {
         SetTextColor(dc, RGB(0, 0, 255));
-      }
-      if (control == Badge_Label) {
-        // Over the badge, in the highlight-text colour, with no background of its own.
-        SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
-        SetBkMode(dc, TRANSPARENT);
-        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
       }
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
