@@ -95,11 +95,6 @@ void TAboutBox::Create_Controls() {
   hints_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                            nullptr, GetModuleHandleA(nullptr), nullptr);
-  banner_ = Bitmap("BANNER");
-  badge_ = Bitmap("BADGE");
-  paypal_ = Bitmap("PAYPAL");
-  glyph_ = Bitmap("OK_GLYPH");
-  glyph_off_ = Bitmap("OK_GLYPH_OFF");
   HFONT body = fonts_.Get("Times New Roman", 15);
   HFONT bold = fonts_.Get("Times New Roman", 15, {true});
   HFONT link = fonts_.Get("Times New Roman", 16, {true, true});
@@ -116,7 +111,6 @@ void TAboutBox::Create_Controls() {
   Vantrel_Logo_GIFImage = std::make_unique<Animated_Picture>(
       hwnd_, ID_Vantrel_Logo_GIFImage,
       RECT{kBody.x + 12, kBody.y + 16, kBody.x + 185, kBody.y + 181});
-  Vantrel_Logo_GIFImage->Load("LOGO");
 
   auto label = [&](const char* text, int id, int x, int y, int w, int h, DWORD style, HFONT font) {
     HWND l = Child(hwnd_, "STATIC", text, style, id, kBody, x, y, w, h);
@@ -222,7 +216,20 @@ void TAboutBox::Show_Links_As_Labels(const std::string& email_hint, const std::s
   hand_on_bevels_ = true;
 }
 
+// The artwork is loaded when the box is first shown: nothing of it is seen before,
+// and decoding it would only slow the main window's first appearance.
+void TAboutBox::Load_Artwork() {
+  if (banner_) return;
+  banner_ = Bitmap("BANNER");
+  badge_ = Bitmap("BADGE");
+  paypal_ = Bitmap("PAYPAL");
+  glyph_ = Bitmap("OK_GLYPH");
+  glyph_off_ = Bitmap("OK_GLYPH_OFF");
+  Vantrel_Logo_GIFImage->Load("LOGO");
+}
+
 void TAboutBox::Show_Modal() {
+  Load_Artwork();
   Centre_On_Screen(hwnd_);  // centred whenever shown
   open_ = true;
   Run_Modal(hwnd_, owner_, open_);
@@ -282,7 +289,8 @@ void TAboutBox::Draw_Item(const DRAWITEMSTRUCT& item) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
     RECT measured = text;
-    const int height = DrawTextA(dc, slogan.c_str(), -1, &measured, DT_CENTER | DT_WORDBREAK | DT_CALCRECT);
+    const int height =
+        DrawTextA(dc, slogan.c_str(), -1, &measured, DT_CENTER | DT_WORDBREAK | DT_CALCRECT);
     text.top += (text.bottom - text.top - height) / 2;
     DrawTextA(dc, slogan.c_str(), -1, &text, DT_CENTER | DT_WORDBREAK);
     SelectObject(dc, old_font);

@@ -91,10 +91,24 @@ void TMainForm1::Add_Hint(HWND control, const char* text) {
   SendMessageA(Hints, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void TMainForm1::Create_Rows() {
+// The hints are given once the window is on screen: nobody can point at a control
+// before, and the first appearance does not wait for them.
+void TMainForm1::Create_Hints() {
+  if (Hints) return;
   Hints = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                           nullptr, GetModuleHandleA(nullptr), nullptr);
+  for (int n = 1; n <= monitor::Drive_Row_Count; ++n) {
+    const auto i = static_cast<std::size_t>(n);
+    Add_Hint(Drive_Label_[i], "Drive being monitored.");
+    Add_Hint(Drive_Pct_Free_[i], "Percentage (%) of disk space used.");
+    // Row 3's text carries its hint, but shows none.
+    if (n != 3) Add_Hint(Drive_Free_[i], "Disk Space Free / Total Drive Capacity");
+  }
+  Add_Hint(Refresh_Button, "Refresh Drive Information.");
+}
+
+void TMainForm1::Create_Rows() {
   HFONT window_font = fonts_.Get("Times New Roman", 15);
   for (int n = 1; n <= monitor::Drive_Row_Count; ++n) {
     const int top = 8 + 20 * (n - 1);
@@ -108,10 +122,6 @@ void TMainForm1::Create_Rows() {
                     : n == 2 ? fonts_.Get("Times New Roman", 15, {}, false)
                              : fonts_.Get("System", 13, {}, false));
     for (HWND w : {label, gauge, free}) SetWindowLongPtrA(w, GWLP_USERDATA, n);  // the Tag
-    Add_Hint(label, "Drive being monitored.");
-    Add_Hint(gauge, "Percentage (%) of disk space used.");
-    // Row 3's text carries its hint, but shows none.
-    if (n != 3) Add_Hint(free, "Disk Space Free / Total Drive Capacity");
     Drive_Label_[static_cast<std::size_t>(n)] = label;
     Drive_Pct_Free_[static_cast<std::size_t>(n)] = gauge;
     Drive_Free_[static_cast<std::size_t>(n)] = free;
@@ -125,7 +135,6 @@ void TMainForm1::Create_Rows() {
   Refresh_Button = CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_PUSHBUTTON, 112, 52, 37, 13,
                                    hwnd_, reinterpret_cast<HMENU>(ID_Refresh_Button),
                                    GetModuleHandleA(nullptr), nullptr);
-  Add_Hint(Refresh_Button, "Refresh Drive Information.");
 }
 
 void TMainForm1::Show() {
@@ -133,6 +142,7 @@ void TMainForm1::Show() {
   if (behaviour_) behaviour_->FormShow();
   if (!shown_by_sequence_) ShowWindow(hwnd_, SW_SHOWDEFAULT);
   UpdateWindow(hwnd_);
+  PostMessageA(hwnd_, WM_APP_CREATE_HINTS, 0, 0);
 }
 
 LRESULT CALLBACK TMainForm1::Window_Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
@@ -153,6 +163,7 @@ LRESULT TMainForm1::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_LBUTTONDBLCLK: Guarded([this] { behaviour_->Refresh_All_Drives(); }); return 0;
     case WM_DROPFILES: Files_Dropped(reinterpret_cast<HDROP>(wparam)); return 0;
+    case WM_APP_CREATE_HINTS: Create_Hints(); return 0;
     case WM_CTLCOLORSTATIC: {
       // The labels lie on the button face; the indicator and the heading are black.
       HDC dc = reinterpret_cast<HDC>(wparam);

@@ -42,6 +42,8 @@ enum Main_Control_Id : int {
 };
 
 inline constexpr UINT_PTR Timer1_Id = 1;
+// Posted to itself once the window is first on screen.
+inline constexpr UINT WM_APP_CREATE_HINTS = WM_APP + 1;
 
 class TMainForm1 final : public Main_Form_View {
  public:
@@ -98,6 +100,7 @@ class TMainForm1 final : public Main_Form_View {
   void Create_Rows();
   void Create_Menu();
   void Add_Hint(HWND control, const char* text);
+  void Create_Hints();
   void On_Command(int id, int code);
   void Files_Dropped(HDROP drop);
   template <typename F>

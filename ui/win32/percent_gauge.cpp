@@ -73,10 +73,33 @@ void Register_Class() {
 
 }  // namespace
 
+// The two off-screen pictures, made once and kept: every gauge of every pass is
+// composed in them.
+struct Scratch {
+  HDC dc = nullptr;
+  HBITMAP bits = nullptr;
+  HGDIOBJ original = nullptr;
+  int w = 0, h = 0;
+  HDC For(HDC target, int need_w, int need_h) {
+    if (dc == nullptr) dc = CreateCompatibleDC(target);
+    if (need_w > w || need_h > h) {
+      w = std::max(w, need_w);
+      h = std::max(h, need_h);
+      HBITMAP grown = CreateCompatibleBitmap(target, w, h);
+      HGDIOBJ old = SelectObject(dc, grown);
+      if (bits)
+        DeleteObject(bits);
+      else
+        original = old;
+      bits = grown;
+    }
+    return dc;
+  }
+};
+
 void Draw_Percent_Gauge(HDC target, int w, int h, int percent, COLORREF bar, HFONT font) {
-  HDC picture = CreateCompatibleDC(target);
-  HBITMAP picture_bits = CreateCompatibleBitmap(target, std::max(w, 1), std::max(h, 1));
-  HGDIOBJ old_picture = SelectObject(picture, picture_bits);
+  static Scratch picture_scratch, mask_scratch;
+  HDC picture = picture_scratch.For(target, std::max(w, 1), std::max(h, 1));
   // 1. All black: the edge that stays so is the border.
   PatBlt(picture, 0, 0, w, h, BLACKNESS);
   if (w >= 2 && h >= 2) {
@@ -91,29 +114,23 @@ void Draw_Percent_Gauge(HDC target, int w, int h, int percent, COLORREF bar, HFO
     char text[8];
     std::snprintf(text, sizeof text, "%d%%", percent);
     const int length = static_cast<int>(std::strlen(text));
-    HDC mask = CreateCompatibleDC(target);
-    HBITMAP mask_bits = CreateCompatibleBitmap(target, w, h);
-    HGDIOBJ old_mask = SelectObject(mask, mask_bits);
+    HDC mask = mask_scratch.For(target, w, h);
     HGDIOBJ old_font = font ? SelectObject(mask, font) : nullptr;
     PatBlt(mask, 0, 0, w, h, BLACKNESS);
     SIZE size{0, 0};
     GetTextExtentPoint32A(mask, text, length, &size);
     const int x = (w - 1 - size.cx) / 2;
     const int y = (h - 1 - size.cy) / 2;
+    const int saved = SaveDC(mask);
     IntersectClipRect(mask, inside.left, inside.top, inside.right, inside.bottom);
     SetBkMode(mask, TRANSPARENT);
     SetTextColor(mask, RGB(255, 255, 255));
     TextOutA(mask, x, y, text, length);
+    RestoreDC(mask, saved);
     BitBlt(picture, 0, 0, w, h, mask, 0, 0, SRCINVERT);
     if (old_font) SelectObject(mask, old_font);
-    SelectObject(mask, old_mask);
-    DeleteObject(mask_bits);
-    DeleteDC(mask);
   }
   BitBlt(target, 0, 0, w, h, picture, 0, 0, SRCCOPY);
-  SelectObject(picture, old_picture);
-  DeleteObject(picture_bits);
-  DeleteDC(picture);
 }
 
 HWND Create_Percent_Gauge(HWND parent, int id, int left, int top, int width, int height) {

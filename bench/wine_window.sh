@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# The Windows window's figures under Wine, against the floor program (an empty
+# Win32 window with a menu bar built the same way): start to the first painted
+# pass, and private memory after a few seconds on screen, with 26 drives and the
+# total; and keldra.exe's size. Needs the Linux build (for measure_process) and
+# Xvfb; builds the 32-bit Windows tree.
+#   bench/wine_window.sh [linux build folder]
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+linux_bin="$(cd "${1:-$here/build}" && pwd)/bin"
+win="$here/build-win-i686"
+cmake -S "$here" -B "$win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" -DKELDRA_BUILD_UI=ON \
+  -DKELDRA_BUILD_BENCH=ON >/dev/null
+cmake --build "$win" --target keldra win32_floor >/dev/null
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  wineserver -k 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")"
+export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$WINEPREFIX"
+wineserver -p
+wineboot -i >/dev/null 2>&1
+wine regedit "$here/tests/windows/liberation_fonts.reg" >/dev/null 2>&1
+# 26 letters, A to Z, each on a folder of its own.
+mkdir -p "$work/app"
+letters=""
+for l in a b d e f g h i j k l m n o p q r s t u v w x y; do
+  mkdir -p "$work/vol/$l"
+  ln -sfn "$work/vol/$l" "$WINEPREFIX/dosdevices/$l:"
+done
+for l in A B C D E F G H I J K L M N O P Q R S T U V W X Y Z; do letters="$letters$l"; done
+printf '[keldra]\ndrive_being_monitored_letters=%s\nShow_Total_of_All_Drives_CheckBox=1\n' "$letters" >"$work/app/keldra.ini"
+cp "$win/bin/keldra.exe" "$win/bin/win32_floor.exe" "$work/app/"
+wine_bin="$(command -v wine)"
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+row() { printf '| %-44s | %10s | %10s | %6s |\n' "$@"; }
+echo "machine: $(nproc) cores, $(awk '/model name/ {$1=$2=$3=""; print; exit}' /proc/cpuinfo | sed 's/^ *//'); $(wine --version)"
+row "figure" "keldra.exe" "floor" "ratio"
+row "--------------------------------------------" "----------" "----------" "------"
+cd "$work/app"
+read -r start_ms _ <<<"$(KELDRA_EXIT_WHEN_SHOWN=1 "$linux_bin/measure_process" 21 "$wine_bin" keldra.exe)"
+read -r floor_ms _ <<<"$("$linux_bin/measure_process" 21 "$wine_bin" win32_floor.exe)"
+row "start to first painted pass, median ms" "$start_ms" "$floor_ms" "$(ratio "$start_ms" "$floor_ms")"
+
+# Private memory (private clean + dirty pages of the Windows process) after 5 s.
+private_kb() {
+  local pid
+  pid="$(pgrep -f "$1" | head -n1)"
+  awk '/^Private_(Clean|Dirty):/ {s += $2} END {print s}' "/proc/$pid/smaps_rollup"
+}
+"$wine_bin" keldra.exe >/dev/null 2>&1 &
+pids+=($!)
+"$wine_bin" win32_floor.exe 20 >/dev/null 2>&1 &
+pids+=($!)
+sleep 5
+k="$(private_kb 'keldra\.exe')"
+f="$(private_kb 'win32_floor\.exe')"
+row "private memory after 5 s, kB" "$k" "$f" "$(ratio "$k" "$f")"
+row "size of the .exe, bytes" "$(stat -c %s keldra.exe)" "$(stat -c %s win32_floor.exe)" "-"
