@@ -2,8 +2,8 @@
 # The Windows window's figures under Wine, against the floor program (an empty
 # Win32 window with a menu bar built the same way): start to the first painted
 # pass, and private memory after a few seconds on screen, with 26 drives and the
-# total; and keldra.exe's size. Needs the Linux build (for measure_process) and
-# Xvfb; builds the 32-bit Windows tree.
+# total; and keldra.exe's size. Needs the Linux build (for measure_process), Xvfb
+# and openbox; builds the 32-bit Windows tree.
 #   bench/wine_window.sh [linux build folder]
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -27,6 +27,11 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
+# Under a window manager, as on a desktop: without one, Wine waits seconds for the
+# keep-above request to be answered.
+openbox >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
 export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$WINEPREFIX"
 wineserver -p
