@@ -21,6 +21,17 @@ for source in "$here"/ui/qt/*.cpp; do
     -I"$qt_headers/QtGui" -I"$qt_headers/QtWidgets" "$source"
 done
 
+# The window's in-process tests make real windows: Wine draws them on an X server
+# of their own for the run (the smoke test starts another, with a window manager).
+work="$(mktemp -d)"
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+trap 'kill "$xvfb_pid" 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start: $(cat "$work/xvfb.log")"; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+
 generator=()
 if command -v ninja >/dev/null 2>&1; then generator=(-G Ninja); fi
 for arch in i686 x86_64; do
@@ -42,6 +53,9 @@ for arch in i686 x86_64; do
   wineboot -i >/dev/null 2>&1
   # The fonts the window names, as Debian's metric-compatible stand-ins.
   wine regedit "$here/tests/windows/liberation_fonts.reg" >/dev/null 2>&1
+  # Wine closes its desktop a little after the last program with a window ends, and
+  # the next one waits seconds for it to start again: a hidden window holds it.
+  wine "$build/bin/desktop_keeper.exe" >/dev/null 2>&1 &
   status=0
   # One test at a time: the auto-run tests share the machine's Run key.
   (cd "$build" && ctest --output-on-failure --timeout 300) || status=$?

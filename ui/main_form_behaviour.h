@@ -15,6 +15,7 @@
 #include "platform/message_boxes.h"
 #include "platform/registry.h"
 #include "settings/settings_holder.h"
+#include "ui/keldra_services.h"
 #include "ui/main_form_view.h"
 #include "ui/options_setup_behaviour.h"
 
@@ -25,14 +26,7 @@ inline constexpr std::uint32_t Timer1_Design_Interval = 30000;
 
 class Main_Form_Behaviour : public monitor::Refresh_Inputs, public settings::Settings_Holder {
  public:
-  struct Services {
-    monitor::Disk_Queries& queries;
-    const platform::Drive_Table& drives;
-    platform::Message_Boxes& boxes;
-    platform::Registry& registry;
-    platform::Launcher& launcher;
-    std::string executable_path;
-  };
+  using Services = Keldra_Services;
   Main_Form_Behaviour(Main_Form_View& view, Services services, Options_Setup_Behaviour& options,
                       extras::About_Box_Behaviour& about, extras::Application_Title& title);
 

@@ -45,12 +45,18 @@ struct Behaviour_Fixture {
   Fake_Main_View view;
   Fake_About_View about_view;
   Fake_Options_View options_view;
-  extras::About_Box_Behaviour about{
-      about_view,
-      {launcher, folder / "keldra", [this] { return year; }, [this] { return memory; }}};
+  ui::Keldra_Services services{queries,
+                               table,
+                               boxes,
+                               registry,
+                               launcher,
+                               folder / "keldra",
+                               ".",
+                               [this] { return year; },
+                               [this] { return memory; }};
+  extras::About_Box_Behaviour about{about_view, ui::About_Box_Services(services)};
   ui::Options_Setup_Behaviour options{options_view, boxes};
-  ui::Main_Form_Behaviour main{
-      view, {queries, table, boxes, registry, launcher, folder / "keldra"}, options, about, title};
+  ui::Main_Form_Behaviour main{view, services, options, about, title};
 };
 
 }  // namespace keldra::test

@@ -41,8 +41,9 @@ struct Form_Fixture {
     disk.Set('D', 1ull << 30, 100ull << 30);     // 99 % used
     disk.Set('E', 10ull << 30, 100ull << 30);    // 90 % used
     windows = std::make_unique<ui::Keldra_Windows>(
-        ui::Keldra_Services{queries, table, boxes, registry, launcher, stacking, folder / "keldra",
-                            ".", [this] { return year; }, [this] { return memory; }});
+        ui::Keldra_Services{queries, table, boxes, registry, launcher, folder / "keldra", ".",
+                            [this] { return year; }, [this] { return memory; }},
+        stacking);
     form = windows->MainForm1.get();
     about = windows->AboutBox.get();
     options = windows->Options_Setup.get();

@@ -33,8 +33,9 @@ struct Window_On_Real_Drives {
         disk(table, kWait),
         queries(disk, mode, "."),
         registry(Make_Folder(dir / "autostart")),
-        windows({queries, table, boxes, registry, launcher, stacking, dir / "keldra", ".",
-                 [] { return 2026; }, [] { return std::string("50%"); }}) {}
+        windows({queries, table, boxes, registry, launcher, dir / "keldra", ".",
+                 [] { return 2026; }, [] { return std::string("50%"); }},
+                stacking) {}
   std::string Row_Text(int row) {
     return windows.MainForm1->findChild<QLabel*>("Drive_Free_" + QString::number(row))
         ->text()

@@ -57,8 +57,8 @@ Window_Fixture::Window_Fixture() {
   disk.Set('C', 570ull << 20, 1000ull << 20);  // 43 % used
   disk.Set('D', 1ull << 30, 100ull << 30);     // 99 % used
   windows = std::make_unique<ui::win32::Keldra_Windows>(
-      ui::win32::Keldra_Services{queries, table, boxes, registry, launcher, folder / "keldra.exe",
-                                 ".", [] { return 2026; }, [] { return std::string("57%"); }});
+      ui::Keldra_Services{queries, table, boxes, registry, launcher, folder / "keldra.exe", ".",
+                          [] { return 2026; }, [] { return std::string("57%"); }});
 }
 
 Window_Fixture::~Window_Fixture() {

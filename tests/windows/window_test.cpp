@@ -142,6 +142,10 @@ TEST_F(Win32_Window, MenuCommandsTicksAndDoubleClicksReachTheirRoutines) {
   Command(Main(), ID_View_Readme_file_Option);
   ASSERT_EQ(launcher.started.size(), 1u);
   EXPECT_NE(launcher.started[0].find("keldra.txt"), std::string::npos);
+  const std::size_t shown = boxes.shown.size();
+  Command(Main(), ID_View_Shareware_Catalog_Option);  // no catalog.txt beside it: it says so
+  ASSERT_EQ(boxes.shown.size(), shown + 1);
+  EXPECT_NE(boxes.shown.back().text.find("Keldra v3.6f"), std::string::npos);
 }
 
 TEST_F(Win32_Window, RestoreFactoryDefaultsFromAMaximisedWindow) {

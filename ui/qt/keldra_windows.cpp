@@ -8,20 +8,14 @@
 
 namespace keldra::ui {
 
-Keldra_Windows::Keldra_Windows(const Keldra_Services& s) {
-  MainForm1 = std::make_unique<TMainForm1>(s.stacking);
+Keldra_Windows::Keldra_Windows(const Keldra_Services& s, Window_Stacking& stacking) {
+  MainForm1 = std::make_unique<TMainForm1>(stacking);
   MainForm1->setWindowIcon(Application_Icon());
-  AboutBox = std::make_unique<TAboutBox>(
-      extras::About_Box_Behaviour::Services{s.launcher, s.executable_path, s.current_year,
-                                            s.memory_free_percent},
-      MainForm1.get());
+  AboutBox = std::make_unique<TAboutBox>(About_Box_Services(s), MainForm1.get());
   Options_Setup =
       std::make_unique<TOptions_Setup>(s.drives, s.boxes, s.decimal_separator, MainForm1.get());
-  Main_Form = std::make_unique<Main_Form_Behaviour>(
-      *MainForm1,
-      Main_Form_Behaviour::Services{s.queries, s.drives, s.boxes, s.registry, s.launcher,
-                                    s.executable_path},
-      Options_Setup->Behaviour(), AboutBox->Behaviour(), title);
+  Main_Form = std::make_unique<Main_Form_Behaviour>(*MainForm1, s, Options_Setup->Behaviour(),
+                                                    AboutBox->Behaviour(), title);
   MainForm1->Attach(*Main_Form);
 }
 

@@ -10,6 +10,7 @@
 #include "platform/launcher.h"
 #include "platform/message_boxes.h"
 #include "platform/registry.h"
+#include "ui/keldra_services.h"
 #include "ui/main_form_behaviour.h"
 #include "ui/qt/about_box.h"
 #include "ui/qt/main_form.h"
@@ -18,22 +19,9 @@
 
 namespace keldra::ui {
 
-struct Keldra_Services {
-  monitor::Disk_Queries& queries;
-  const platform::Drive_Table& drives;
-  platform::Message_Boxes& boxes;
-  platform::Registry& registry;
-  platform::Launcher& launcher;
-  Window_Stacking& stacking;
-  std::string executable_path;
-  std::string decimal_separator;
-  std::function<int()> current_year;
-  std::function<std::string()> memory_free_percent;
-};
-
 class Keldra_Windows {
  public:
-  explicit Keldra_Windows(const Keldra_Services& services);
+  Keldra_Windows(const Keldra_Services& services, Window_Stacking& stacking);
   ~Keldra_Windows();
 
   extras::Application_Title title;

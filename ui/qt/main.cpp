@@ -79,9 +79,9 @@ int main(int argc, char** argv) {
   ui::Qt_Message_Boxes boxes;
   ui::Desktop_Window_Stacking stacking;
 
-  ui::Keldra_Windows windows({queries, *os.drives, boxes, *os.registry, *os.launcher, stacking,
-                              executable, separator, ui::System_Year,
-                              ui::System_Memory_Free_Percent});
+  ui::Keldra_Windows windows({queries, *os.drives, boxes, *os.registry, *os.launcher, executable,
+                              separator, ui::System_Year, ui::System_Memory_Free_Percent},
+                             stacking);
   windows.MainForm1->show();
   // For the start-up benchmark: leave once the first pass is on screen, as the
   // toolkit's floor program does after its one label.

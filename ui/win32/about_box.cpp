@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/win32/modal_window.h"
+#include "ui/win32/window_class.h"
 
 namespace keldra::ui::win32 {
 namespace {
@@ -54,16 +55,10 @@ std::string Text_Of(HWND w) {
 
 TAboutBox::TAboutBox(HWND owner, Fonts& fonts, extras::About_Box_Behaviour::Services services)
     : fonts_(fonts), owner_(owner), behaviour_(*this, std::move(services)) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = Window_Proc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
-  RegisterClassA(&wc);
+  Register_Object_Class<TAboutBox>(kClassName);
   const SIZE outer = Outer_Size(622, 411, kStyle, kExStyle);
   hwnd_ = CreateWindowExA(kExStyle, kClassName, "??", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                          outer.cx, outer.cy, nullptr, nullptr, wc.hInstance, this);
+                          outer.cx, outer.cy, nullptr, nullptr, GetModuleHandleA(nullptr), this);
   Create_Controls();
 }
 
@@ -295,16 +290,6 @@ void TAboutBox::Draw_Item(const DRAWITEMSTRUCT& item) {
     DrawTextA(dc, slogan.c_str(), -1, &text, DT_CENTER | DT_WORDBREAK);
     SelectObject(dc, old_font);
   }
-}
-
-LRESULT CALLBACK TAboutBox::Window_Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (msg == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    static_cast<TAboutBox*>(create->lpCreateParams)->hwnd_ = hwnd;
-  }
-  auto* self = reinterpret_cast<TAboutBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  return self ? self->Handle(msg, wparam, lparam) : DefWindowProcA(hwnd, msg, wparam, lparam);
 }
 
 LRESULT TAboutBox::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {

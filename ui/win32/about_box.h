@@ -65,9 +65,11 @@ class TAboutBox final : public extras::About_Box_View {
   HWND Label3 = nullptr, Free_Resources_Label = nullptr, OKButton = nullptr;
   HWND Badge_Logo = nullptr, Badge_Label = nullptr, Quotes_From_Vantrel_ListBox = nullptr;
 
- private:
-  static LRESULT CALLBACK Window_Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam);
+  // For the window procedure.
+  void Created(HWND hwnd) { hwnd_ = hwnd; }
   LRESULT Handle(UINT msg, WPARAM wparam, LPARAM lparam);
+
+ private:
   void Create_Controls();
   void Add_Hint(HWND control, const std::string& text);
   void Draw_Item(const DRAWITEMSTRUCT& item);

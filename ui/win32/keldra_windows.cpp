@@ -4,17 +4,11 @@ namespace keldra::ui::win32 {
 
 Keldra_Windows::Keldra_Windows(const Keldra_Services& s) {
   MainForm1 = std::make_unique<TMainForm1>(fonts);
-  AboutBox = std::make_unique<TAboutBox>(
-      MainForm1->Handle(), fonts,
-      extras::About_Box_Behaviour::Services{s.launcher, s.executable_path, s.current_year,
-                                            s.memory_free_percent});
+  AboutBox = std::make_unique<TAboutBox>(MainForm1->Handle(), fonts, About_Box_Services(s));
   Options_Setup = std::make_unique<TOptions_Setup>(MainForm1->Handle(), fonts, s.drives, s.boxes,
                                                    s.decimal_separator);
-  Main_Form = std::make_unique<Main_Form_Behaviour>(
-      *MainForm1,
-      Main_Form_Behaviour::Services{s.queries, s.drives, s.boxes, s.registry, s.launcher,
-                                    s.executable_path},
-      Options_Setup->Behaviour(), AboutBox->Behaviour(), title);
+  Main_Form = std::make_unique<Main_Form_Behaviour>(*MainForm1, s, Options_Setup->Behaviour(),
+                                                    AboutBox->Behaviour(), title);
   MainForm1->Attach(*Main_Form);
 }
 

@@ -10,6 +10,7 @@
 #include "platform/launcher.h"
 #include "platform/message_boxes.h"
 #include "platform/registry.h"
+#include "ui/keldra_services.h"
 #include "ui/main_form_behaviour.h"
 #include "ui/win32/about_box.h"
 #include "ui/win32/main_form.h"
@@ -17,18 +18,6 @@
 #include "ui/win32/win32_fonts.h"
 
 namespace keldra::ui::win32 {
-
-struct Keldra_Services {
-  monitor::Disk_Queries& queries;
-  const platform::Drive_Table& drives;
-  platform::Message_Boxes& boxes;
-  platform::Registry& registry;
-  platform::Launcher& launcher;
-  std::string executable_path;
-  std::string decimal_separator;
-  std::function<int()> current_year;
-  std::function<std::string()> memory_free_percent;
-};
 
 class Keldra_Windows {
  public:

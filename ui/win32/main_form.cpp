@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/win32/percent_gauge.h"
+#include "ui/win32/window_class.h"
 
 namespace keldra::ui::win32 {
 namespace {
@@ -34,19 +35,13 @@ void Grow_To_Text(HWND label) {
 }  // namespace
 
 TMainForm1::TMainForm1(Fonts& fonts) : fonts_(fonts) {
-  WNDCLASSA wc{};
-  wc.style = CS_DBLCLKS;  // double-clicks on the background refresh
-  wc.lpfnWndProc = Window_Proc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hIcon = LoadIconA(wc.hInstance, "MAINICON");
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
-  RegisterClassA(&wc);
+  // Double-clicks on the background refresh.
+  Register_Object_Class<TMainForm1>(kClassName, CS_DBLCLKS,
+                                    LoadIconA(GetModuleHandleA(nullptr), "MAINICON"));
   Create_Menu();
   hwnd_ = CreateWindowExA(0, kClassName, "??", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kDesignLeft,
                           kDesignTop, kDesignOuterWidth, kDesignOuterHeight, nullptr, MainMenu1,
-                          wc.hInstance, this);
+                          GetModuleHandleA(nullptr), this);
   Set_Font(hwnd_, fonts_.Get("Times New Roman", 15));
   Create_Rows();
   // Timer1 runs from creation with its design interval.
@@ -143,16 +138,6 @@ void TMainForm1::Show() {
   if (!shown_by_sequence_) ShowWindow(hwnd_, SW_SHOWDEFAULT);
   UpdateWindow(hwnd_);
   PostMessageA(hwnd_, WM_APP_CREATE_HINTS, 0, 0);
-}
-
-LRESULT CALLBACK TMainForm1::Window_Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (msg == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    static_cast<TMainForm1*>(create->lpCreateParams)->hwnd_ = hwnd;
-  }
-  auto* self = reinterpret_cast<TMainForm1*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  return self ? self->Handle(msg, wparam, lparam) : DefWindowProcA(hwnd, msg, wparam, lparam);
 }
 
 LRESULT TMainForm1::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {

@@ -94,9 +94,11 @@ class TMainForm1 final : public Main_Form_View {
   HMENU FileMenu = nullptr;
   HMENU Help1 = nullptr;
 
- private:
-  static LRESULT CALLBACK Window_Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam);
+  // For the window procedure.
+  void Created(HWND hwnd) { hwnd_ = hwnd; }
   LRESULT Handle(UINT msg, WPARAM wparam, LPARAM lparam);
+
+ private:
   void Create_Rows();
   void Create_Menu();
   void Add_Hint(HWND control, const char* text);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui/win32/modal_window.h"
+#include "ui/win32/window_class.h"
 
 namespace keldra::ui::win32 {
 namespace {
@@ -27,16 +28,11 @@ HWND Child(HWND parent, const char* cls, const char* text, DWORD style, int id, 
 TOptions_Setup::TOptions_Setup(HWND owner, Fonts& fonts, const platform::Drive_Table& table,
                                platform::Message_Boxes& boxes, const std::string& decimal_separator)
     : fonts_(fonts), owner_(owner), table_(table), behaviour_(*this, boxes) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = Window_Proc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
-  RegisterClassA(&wc);
+  Register_Object_Class<TOptions_Setup>(kClassName);
   const SIZE outer = Outer_Size(kClientWidth, kClientHeight, kStyle, kExStyle);
   hwnd_ = CreateWindowExA(kExStyle, kClassName, "Keldra Options Setup :", kStyle, CW_USEDEFAULT,
-                          CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr, wc.hInstance, this);
+                          CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr,
+                          GetModuleHandleA(nullptr), this);
   Create_Controls(decimal_separator);
 }
 
@@ -193,16 +189,6 @@ void TOptions_Setup::Show_Modal() {
 }
 
 // --- messages ---
-
-LRESULT CALLBACK TOptions_Setup::Window_Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (msg == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    static_cast<TOptions_Setup*>(create->lpCreateParams)->hwnd_ = hwnd;
-  }
-  auto* self = reinterpret_cast<TOptions_Setup*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  return self ? self->Handle(msg, wparam, lparam) : DefWindowProcA(hwnd, msg, wparam, lparam);
-}
 
 LRESULT TOptions_Setup::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {

@@ -66,9 +66,11 @@ class TOptions_Setup final : public Options_Setup_View {
   HWND Show_Total_of_All_Drives_CheckBox = nullptr;
   HWND Always_On_Top_CheckBox = nullptr;
 
- private:
-  static LRESULT CALLBACK Window_Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam);
+  // For the window procedure.
+  void Created(HWND hwnd) { hwnd_ = hwnd; }
   LRESULT Handle(UINT msg, WPARAM wparam, LPARAM lparam);
+
+ private:
   void Create_Controls(const std::string& decimal_separator);
   void Create_Fixed_Texts();
   void Draw_Arrow(const DRAWITEMSTRUCT& item) const;
