@@ -104,3 +104,39 @@ expect_soon() {
     sleep 0.1
   done
 }
+
+# The checks both windows' smoke tests make, as a user would.
+# "&Always On Top" twice from the keyboard: _NET_WM_STATE_ABOVE comes, then goes.
+check_keep_above_toggles() {
+  above && fail "keep-above before it was asked for"
+  menu_command f a
+  wait_until 30 above || fail "&Always On Top did not set _NET_WM_STATE_ABOVE: $(xprop -id "$win" _NET_WM_STATE)"
+  menu_command f a
+  wait_until 30 not_above || fail "a second &Always On Top left the window above"
+}
+# The options dialog from the File menu at its size, photographed to $1, closed by Alt+F4.
+check_options_dialog() {
+  local dialog dialog_size
+  menu_command f s
+  dialog="$(wait_for_window 'Keldra Options Setup :')"
+  [ -n "$dialog" ] || fail "the options dialog did not open"
+  dialog_size="$(expect_soon "client_area_of $dialog" 463x435)" ||
+    fail "options dialog client area is $dialog_size, expected 463x435"
+  import -window root "$1"
+  activate "$dialog" || fail "the options dialog could not be activated"
+  xdotool key --clearmodifiers alt+F4
+  wait_until 30 no_visible_window 'Keldra Options Setup :' || fail "the options dialog did not close"
+}
+# The About box from the Help menu at its size, photographed to $1, closed by Escape.
+check_about_box() {
+  local about about_size
+  menu_command h a
+  about="$(wait_for_window 'About Keldra v3.6f')"
+  [ -n "$about" ] || fail "the About box did not open"
+  about_size="$(expect_soon "client_area_of $about" 622x411)" ||
+    fail "About box client area is $about_size, expected 622x411"
+  import -window root "$1"
+  activate "$about" || fail "the About box could not be activated"
+  xdotool key Escape
+  wait_until 30 no_visible_window 'About Keldra v3.6f' || fail "Escape did not close the About box"
+}

@@ -29,33 +29,9 @@ size="$(expect_soon client_size 189x69)" || fail "client area is '$size', expect
 pos="$(expect_soon frame_position 70,60)" || fail "outer frame at $pos, expected the stored 70,60"
 import -window root "$shots/keldra-smoke-main.png" || fail "screenshot failed"
 
-above && fail "keep-above before it was asked for"
-menu_command f a
-wait_until 30 above || fail "&Always On Top did not set _NET_WM_STATE_ABOVE: $(xprop -id "$win" _NET_WM_STATE)"
-menu_command f a
-wait_until 30 not_above || fail "a second &Always On Top left the window above"
-
-# The options dialog, as a user opens it.
-menu_command f s
-dialog="$(wait_for_window 'Keldra Options Setup :')"
-[ -n "$dialog" ] || fail "the options dialog did not open"
-dialog_size="$(expect_soon "client_area_of $dialog" 463x435)" ||
-  fail "options dialog client area is $dialog_size, expected 463x435"
-import -window root "$shots/keldra-smoke-options.png"
-activate "$dialog" || fail "the options dialog could not be activated"
-xdotool key --clearmodifiers alt+F4
-wait_until 30 no_visible_window 'Keldra Options Setup :' || fail "the options dialog did not close"
-
-# The About box, from the Help menu.
-menu_command h a
-about="$(wait_for_window 'About Keldra v3.6f')"
-[ -n "$about" ] || fail "the About box did not open"
-about_size="$(expect_soon "client_area_of $about" 622x411)" ||
-  fail "About box client area is $about_size, expected 622x411"
-import -window root "$shots/keldra-smoke-about.png"
-activate "$about" || fail "the About box could not be activated"
-xdotool key Escape
-wait_until 30 no_visible_window 'About Keldra v3.6f' || fail "Escape did not close the About box"
+check_keep_above_toggles
+check_options_dialog "$shots/keldra-smoke-options.png"
+check_about_box "$shots/keldra-smoke-about.png"
 
 # Closing as a user does: File > Exit.
 menu_command f x

@@ -68,29 +68,9 @@ four_rows="${size#*x}"
 [ "$width" = 189 ] || fail "client width $width, expected 189"
 import -window root "$shots/keldra-wine-main.png" || fail "screenshot failed"
 
-above && fail "keep-above before it was asked for"
-menu_command f a
-wait_until 30 above || fail "&Always On Top did not set _NET_WM_STATE_ABOVE: $(xprop -id "$win" _NET_WM_STATE)"
-menu_command f a
-wait_until 30 not_above || fail "a second &Always On Top left the window above"
-
-menu_command f s
-dialog="$(wait_for_window 'Keldra Options Setup :')"
-[ -n "$dialog" ] || fail "the options dialog did not open"
-dialog_size="$(expect_soon "client_area_of $dialog" 463x435)" || fail "options dialog is $dialog_size, expected 463x435"
-import -window root "$shots/keldra-wine-options.png"
-activate "$dialog" || fail "the options dialog could not be activated"
-xdotool key --clearmodifiers alt+F4
-wait_until 30 no_visible_window 'Keldra Options Setup :' || fail "the options dialog did not close"
-
-menu_command h a
-about="$(wait_for_window 'About Keldra v3.6f')"
-[ -n "$about" ] || fail "the About box did not open"
-about_size="$(expect_soon "client_area_of $about" 622x411)" || fail "About box is $about_size, expected 622x411"
-import -window root "$shots/keldra-wine-about.png"
-activate "$about" || fail "the About box could not be activated"
-xdotool key Escape
-wait_until 30 no_visible_window 'About Keldra v3.6f' || fail "Escape did not close the About box"
+check_keep_above_toggles
+check_options_dialog "$shots/keldra-wine-options.png"
+check_about_box "$shots/keldra-wine-about.png"
 
 menu_command f x
 wait_until 60 wine_gone || fail "keldra.exe did not exit after File > Exit"
