@@ -43,10 +43,20 @@ Win32_Disk_Space::Win32_Disk_Space(Drive_Table& table, std::chrono::milliseconds
       query_(std::move(query)),
       in_flight_(std::make_shared<In_Flight>()) {}
 
+void Win32_Disk_Space::Ask_Drives(std::string_view) {
+  in_pass_ = true;
+  pass_answers_.clear();
+}
+
 Disk_Space_Figures Win32_Disk_Space::Get_Disk_Free_Space_Ex(std::string_view root_path) {
   const std::string root(root_path);
-  if (!root.empty() && table_.Query_May_Stall(root[0])) return Bounded_Query(root);
-  return query_(root);
+  if (in_pass_) {
+    if (const auto it = pass_answers_.find(root); it != pass_answers_.end()) return it->second;
+  }
+  const Disk_Space_Figures f =
+      !root.empty() && table_.Query_May_Stall(root[0]) ? Bounded_Query(root) : query_(root);
+  if (in_pass_) pass_answers_[root] = f;
+  return f;
 }
 
 Disk_Space_Figures Win32_Disk_Space::Bounded_Query(const std::string& root) {

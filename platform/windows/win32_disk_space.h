@@ -4,6 +4,7 @@
 // thread and given up on after a bounded wait, as on every other system.
 #include <chrono>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -26,6 +27,9 @@ class Win32_Disk_Space final : public Disk_Space {
   explicit Win32_Disk_Space(Drive_Table& table, std::chrono::milliseconds wait = Network_Query_Wait,
                             Query query = Query_Disk_Free_Space);
   Disk_Space_Figures Get_Disk_Free_Space_Ex(std::string_view root_path) override;
+  // A pass asks each root once: its queries of a root (the row's free space and
+  // capacity, the total's) are answered from that one look until the next pass.
+  void Ask_Drives(std::string_view letters) override;
 
  private:
   struct In_Flight;
@@ -35,6 +39,8 @@ class Win32_Disk_Space final : public Disk_Space {
   std::chrono::milliseconds wait_;
   Query query_;
   std::shared_ptr<In_Flight> in_flight_;
+  bool in_pass_ = false;
+  std::map<std::string, Disk_Space_Figures> pass_answers_;
 };
 
 }  // namespace keldra::platform::win32_impl

@@ -1,5 +1,7 @@
 // The Windows platform layer's answers, checked against what the system itself
 // says through other calls.
+#include <map>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -189,6 +191,24 @@ TEST(Win32_Disk_Space, AServerThatNeverAnswersCostsOneBoundedWaitThenNothing) {
   }
   EXPECT_EQ(f.total_bytes, 100u);
   EXPECT_EQ(f.total_free_bytes, 2u);
+}
+
+TEST(Win32_Disk_Space, APassAsksEachRootOnceAndTheNextPassAsksAgain) {
+  std::map<std::string, int> asked;
+  auto counting = [&](const std::string& root) {
+    ++asked[root];
+    return Disk_Space_Figures{static_cast<std::uint64_t>(asked[root]), 100, 50, true};
+  };
+  Win32_Drive_Table table;
+  Win32_Disk_Space disk(table, Network_Query_Wait, counting);
+  disk.Ask_Drives("CZ");
+  for (int query = 0; query < 4; ++query) {
+    EXPECT_EQ(disk.Get_Disk_Free_Space_Ex("C:\\").free_bytes_to_caller, 1u);
+    disk.Get_Disk_Free_Space_Ex("Z:\\");
+  }
+  EXPECT_EQ(asked, (std::map<std::string, int>{{"C:\\", 1}, {"Z:\\", 1}}));
+  disk.Ask_Drives("C");
+  EXPECT_EQ(disk.Get_Disk_Free_Space_Ex("C:\\").free_bytes_to_caller, 2u) << "a new look";
 }
 
 TEST(Win32_System_Function, LoadsOnDemandAndSaysWhenSomethingIsMissing) {
