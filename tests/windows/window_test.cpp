@@ -196,11 +196,18 @@ TEST_F(Win32_Window, ASaveThatFailsKeepsTheWindowAndAnswersTheSessionNo) {
 }
 
 TEST_F(Win32_Window, TheOptionsDialogFromTheMenuWithItsKeysAndCloseBox) {
+  table.drives = {{'C', "C:\\", platform::Drive_Type::Fixed, "System", ""},
+                  {'F', "F:\\", platform::Drive_Type::Remote, "F", "\\\\server\\share"}};
   Show("[keldra]\ndrive_being_monitored_letters=C\ntimer_interval=45500\n");
   TOptions_Setup& options = *windows->Options_Setup;
   bool inside = false;
   Run_From_Message_Loop([&] {
     inside = true;
+    // The chooser lists the drives, and the current directory lies on none of them.
+    HWND chooser = options.DriveComboBox1->Handle();
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(SendMessageA(chooser, CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(SendMessageA(chooser, CB_GETCURSEL, 0, 0), CB_ERR);
     EXPECT_EQ(Window_Text(options.SpinEdit1->Editor()), "45");
     // Enter and Escape close nothing: there is no default button and no Cancel.
     Command(options.Handle(), IDOK);

@@ -58,15 +58,16 @@ void Drive_Chooser::Picked() {
   if (i < entries_.size()) current_ = entries_[i].letter;
 }
 
-void Drive_Chooser::Measure(MEASUREITEMSTRUCT& item) const {
-  // The larger of the text's height and the pictures'.
-  HDC dc = GetDC(combo_);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(combo_, WM_GETFONT, 0, 0)));
+UINT Drive_Chooser::Item_Height(HFONT font) {
+  // The larger of the text's height and the pictures'. Asked while the chooser is
+  // being made, before there is a chooser to ask.
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
   TEXTMETRICA tm;
   GetTextMetricsA(dc, &tm);
   SelectObject(dc, old);
-  ReleaseDC(combo_, dc);
-  item.itemHeight = static_cast<UINT>(std::max<int>(tm.tmHeight, kPictureSize));
+  DeleteDC(dc);
+  return static_cast<UINT>(std::max<int>(tm.tmHeight, kPictureSize));
 }
 
 void Drive_Chooser::Draw(const DRAWITEMSTRUCT& item) const {

@@ -19,7 +19,7 @@ class Drive_Chooser {
   std::optional<char> Current_Drive() const { return current_; }
   // The dialog passes these on: the user's pick, the item height, the drawing.
   void Picked();
-  void Measure(MEASUREITEMSTRUCT& item) const;
+  static UINT Item_Height(HFONT font);
   void Draw(const DRAWITEMSTRUCT& item) const;
   HWND Handle() const { return combo_; }
 

@@ -211,7 +211,8 @@ LRESULT TOptions_Setup::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
       }
     case WM_MEASUREITEM: {
       auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lparam);
-      if (item.CtlID == ID_DriveComboBox1) DriveComboBox1->Measure(item);
+      if (item.CtlID == ID_DriveComboBox1)
+        item.itemHeight = Drive_Chooser::Item_Height(fonts_.Get("System", 13));
       return TRUE;
     }
     case WM_DRAWITEM: {
