@@ -109,6 +109,14 @@ TEST_F(Win32_Window, TheShowSequencePlacesTheFrameAndFitsTheClientToTheRows) {
   EXPECT_EQ(Window_Text(windows->MainForm1->Drive_Free_[1]), "570.0 MB / 1000.0 MB");
   EXPECT_EQ(Gauge_Bar_Color(windows->MainForm1->Drive_Pct_Free_[2]), RGB(255, 0, 0));
   EXPECT_TRUE(IsWindowVisible(Main()));
+  // Hand-edited widths stay within what a window can be.
+  for (const char* width : {"-1", "0", "2147483647"}) {
+    Show(std::string("[keldra]\nwindow_ClientWidth=") + width + "\n");
+    const RECT r = Client_Rect(Main());
+    EXPECT_GT(r.right, 0) << width;
+    EXPECT_LE(r.right, 16384) << width;
+    EXPECT_EQ(r.bottom, 29) << width << ": the rows still fit";
+  }
 }
 
 TEST_F(Win32_Window, MenuCommandsTicksAndDoubleClicksReachTheirRoutines) {

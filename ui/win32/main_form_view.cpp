@@ -156,7 +156,10 @@ int TMainForm1::Client_Height() const {
 }
 
 void TMainForm1::Set_Client_Width(int requested) {
-  const int width = std::clamp(requested, 0, kMaxClientWidth);
+  // A width from a hand-edited file is kept within what a window can be: no
+  // narrower than the system lets a user make it, no wider than it can draw.
+  const int narrowest = GetSystemMetrics(SM_CXMINTRACK) - Frame_Extra(hwnd_, 0).cx;
+  const int width = std::clamp(requested, std::max(narrowest, 1), kMaxClientWidth);
   const int height = Client_Height();
   RECT r = Normal_Frame();
   r.right = r.left + width + Frame_Extra(hwnd_, width).cx;
