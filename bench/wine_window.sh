@@ -58,6 +58,10 @@ cd "$work/app"
 read -r start_ms _ <<<"$(KELDRA_EXIT_WHEN_SHOWN=1 "$linux_bin/measure_process" 21 "$wine_bin" keldra.exe)"
 read -r floor_ms _ <<<"$("$linux_bin/measure_process" 21 "$wine_bin" win32_floor.exe)"
 row "start to first painted pass, median ms" "$start_ms" "$floor_ms" "$(ratio "$start_ms" "$floor_ms")"
+# What making controls costs Wine by itself: the floor with 150 hidden static
+# controls, about as many as keldra.exe's three windows hold.
+read -r controls_ms _ <<<"$("$linux_bin/measure_process" 21 "$wine_bin" win32_floor.exe 0 150)"
+row "  the floor with 150 hidden controls, ms" "$controls_ms" "$floor_ms" "$(ratio "$controls_ms" "$floor_ms")"
 
 # Private memory (private clean + dirty pages of the Windows process) after 5 s.
 private_kb() {
