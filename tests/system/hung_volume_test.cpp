@@ -15,6 +15,7 @@
 #include "platform/linux/volume_askers.h"
 #include "tests/fakes/hung_volume.h"
 #include "tests/fakes/temp_folder.h"
+#include "tests/fakes/wait_until.h"
 #include "tests/system/report_runner.h"
 
 namespace keldra::test {
@@ -107,11 +108,7 @@ TEST(Volume_Askers, AnAnswerThatComesLateServesTheNextCall) {
   EXPECT_FALSE(askers.Ask({{"g", gated.Path()}})[gated.Path()]);
   std::remove((dir / "gate").c_str());  // the server comes back
   std::optional<platform::linux_impl::Volume_Space> space;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  while (!space && std::chrono::steady_clock::now() < deadline) {
-    space = askers.Ask({{"g", gated.Path()}})[gated.Path()];
-    if (!space) usleep(20000);
-  }
+  Wait_Until([&] { return (space = askers.Ask({{"g", gated.Path()}})[gated.Path()]).has_value(); });
   ASSERT_TRUE(space);
   EXPECT_EQ(space->blocks, 1000u);
   EXPECT_EQ(space->blocks_available, 500u);

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/fakes/wait_until.h"
 #include "ui/win32/win32_message_boxes.h"
 
 namespace keldra::test {
@@ -27,19 +28,14 @@ BOOL CALLBACK Collect(HWND child, LPARAM data) {
   return TRUE;
 }
 
-// Waits for the box titled `title` (a bounded wait: the box is shown at once, so a
-// minute only matters to a machine that has stopped), reads it, then presses the
-// button with identifier `press`.
+// Waits for the box titled `title`, reads it, then presses the button with
+// identifier `press`.
 Seen_Box Answer_Box(const char* title, int press) {
   Seen_Box seen;
-  for (int i = 0; i < 6000; ++i) {
-    if (HWND box = FindWindowA(nullptr, title)) {
-      EnumChildWindows(box, Collect, reinterpret_cast<LPARAM>(&seen));
-      PostMessageA(box, WM_COMMAND, MAKEWPARAM(press, BN_CLICKED), 0);
-      break;
-    }
-    Sleep(10);
-  }
+  HWND box = nullptr;
+  if (!Wait_Until([&] { return (box = FindWindowA(nullptr, title)) != nullptr; })) return seen;
+  EnumChildWindows(box, Collect, reinterpret_cast<LPARAM>(&seen));
+  PostMessageA(box, WM_COMMAND, MAKEWPARAM(press, BN_CLICKED), 0);
   return seen;
 }
 

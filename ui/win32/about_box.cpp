@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "ui/win32/controls.h"
 #include "ui/win32/modal_window.h"
 #include "ui/win32/window_class.h"
 
@@ -18,11 +19,10 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 constexpr POINT kBanner{3, -4};
 constexpr POINT kBody{3, 70};
 
+// The controls are placed relative to the frame they lie in.
 HWND Child(HWND parent, const char* cls, const char* text, DWORD style, int id, POINT origin, int x,
            int y, int w, int h) {
-  return CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, origin.x + x, origin.y + y, w,
-                         h, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         GetModuleHandleA(nullptr), nullptr);
+  return Make_Control(parent, cls, text, WS_VISIBLE | style, id, origin.x + x, origin.y + y, w, h);
 }
 
 HBITMAP Bitmap(const char* name) {
@@ -70,26 +70,8 @@ TAboutBox::~TAboutBox() {
   }
 }
 
-void TAboutBox::Add_Hint(HWND control, const std::string& text) {
-  TTTOOLINFOA tool{};
-  tool.cbSize = TTTOOLINFOA_V2_SIZE;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = hwnd_;
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = const_cast<char*>(text.c_str());  // copied by the tooltip
-  SendMessageA(hints_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageA(hints_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-void TAboutBox::Fit_To_Text(HWND label) {
-  const SIZE size = Text_Size(label, Text_Of(label));
-  SetWindowPos(label, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void TAboutBox::Create_Controls() {
-  hints_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                           nullptr, GetModuleHandleA(nullptr), nullptr);
+  hints_ = Create_Hints();
   HFONT body = fonts_.Get("Times New Roman", 15);
   HFONT bold = fonts_.Get("Times New Roman", 15, {true});
   HFONT link = fonts_.Get("Times New Roman", 16, {true, true});
@@ -102,7 +84,7 @@ void TAboutBox::Create_Controls() {
   Set_Font(Badge_Label, fonts_.Get("Arial", 13));
   Badge_Logo =
       Child(hwnd_, "STATIC", "", SS_OWNERDRAW | SS_NOTIFY, ID_Badge_Logo, kBody, 452, 292, 149, 41);
-  Add_Hint(Badge_Logo, "Hey, don't poke me there !!");
+  Add_Hint(hints_, hwnd_, Badge_Logo, "Hey, don't poke me there !!");
   Vantrel_Logo_GIFImage = std::make_unique<Animated_Picture>(
       hwnd_, ID_Vantrel_Logo_GIFImage,
       RECT{kBody.x + 12, kBody.y + 16, kBody.x + 185, kBody.y + 181});
@@ -198,7 +180,7 @@ void TAboutBox::Show_Links_As_Labels(const std::string& email_hint, const std::s
     SetWindowTextA(label, Text_Of(button).c_str());
     SetWindowPos(label, nullptr, l.left, b.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Fit_To_Text(label);
-    Add_Hint(label, *hint);
+    Add_Hint(hints_, hwnd_, label, *hint);
   }
   hand_ = {Email_Address_Label,
            WEB_Address_Label,
@@ -242,12 +224,7 @@ void TAboutBox::Draw_Item(const DRAWITEMSTRUCT& item) {
     DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
     // The glyph 15 pixels from the left edge, its bottom-left pixel transparent.
     if (HBITMAP glyph = enabled ? glyph_ : glyph_off_) {
-      HDC mem = CreateCompatibleDC(dc);
-      HGDIOBJ old = SelectObject(mem, glyph);
-      TransparentBlt(dc, r.left + 15, r.top + (r.bottom - r.top - 19) / 2, 18, 19, mem, 0, 0, 18,
-                     19, GetPixel(mem, 0, 18));
-      SelectObject(mem, old);
-      DeleteDC(mem);
+      Draw_Transparent(dc, glyph, r.left + 15, r.top + (r.bottom - r.top - 19) / 2, 18, 19);
     }
     RECT text = r;
     text.left += 15 + 18;

@@ -71,9 +71,7 @@ class TAboutBox final : public extras::About_Box_View {
 
  private:
   void Create_Controls();
-  void Add_Hint(HWND control, const std::string& text);
   void Draw_Item(const DRAWITEMSTRUCT& item);
-  void Fit_To_Text(HWND label);
   void Load_Artwork();
 
   Fonts& fonts_;

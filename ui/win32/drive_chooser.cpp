@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/win32/controls.h"
+
 namespace keldra::ui::win32 {
 namespace {
 
@@ -77,14 +79,7 @@ void Drive_Chooser::Draw(const DRAWITEMSTRUCT& item) const {
   const monitor::Chooser_Entry& e = entries_[item.itemID];
   const int top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - kPictureSize) / 2;
   if (HBITMAP picture = pictures_[Picture_Index(e.type)]) {
-    // The picture's bottom-left pixel is its transparent colour.
-    HDC mem = CreateCompatibleDC(item.hDC);
-    HGDIOBJ old = SelectObject(mem, picture);
-    const COLORREF transparent = GetPixel(mem, 0, kPictureSize - 1);
-    TransparentBlt(item.hDC, item.rcItem.left + 2, top, kPictureSize, kPictureSize, mem, 0, 0,
-                   kPictureSize, kPictureSize, transparent);
-    SelectObject(mem, old);
-    DeleteDC(mem);
+    Draw_Transparent(item.hDC, picture, item.rcItem.left + 2, top, kPictureSize, kPictureSize);
   }
   RECT text = item.rcItem;
   text.left += 2 + kPictureSize + 6;

@@ -21,13 +21,12 @@ Keldra_Windows::~Keldra_Windows() {
   Main_Form.reset();
 }
 
-int Run_Message_Loop(Keldra_Windows& windows) {
+int Run_Message_Loop() {
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
-  (void)windows;
   return static_cast<int>(msg.wParam);
 }
 

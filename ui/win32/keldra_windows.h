@@ -34,7 +34,7 @@ class Keldra_Windows {
 
 // Runs the messages of the program's windows until the main window has closed;
 // the dialogs' keys are theirs while they are open.
-int Run_Message_Loop(Keldra_Windows& windows);
+int Run_Message_Loop();
 
 // The system date's year.
 int System_Year();

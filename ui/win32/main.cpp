@@ -44,7 +44,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // For the start-up benchmark: leave once the first pass is on screen (painted by
   // Show), as the floor program does after its first paint, without saving.
   if (GetEnvironmentVariableA("KELDRA_EXIT_WHEN_SHOWN", nullptr, 0) > 0) PostQuitMessage(0);
-  ui::win32::Run_Message_Loop(windows);
+  ui::win32::Run_Message_Loop();
   // The settings were saved as the main window closed. The other windows, fonts
   // and pictures go with the process, as the system takes them back at once;
   // destroying them one by one first only keeps the user waiting.

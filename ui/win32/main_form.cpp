@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/win32/controls.h"
 #include "ui/win32/percent_gauge.h"
 #include "ui/win32/window_class.h"
 
@@ -18,18 +19,10 @@ constexpr int kDesignTop = 92;
 constexpr int kDesignOuterWidth = 197;
 constexpr int kDesignOuterHeight = 598;
 
+// The labels take double-clicks and show hints: they tell their parent of clicks.
 HWND Make_Static(HWND parent, int id, const char* text, int left, int top, int w, int h,
                  DWORD style = 0) {
-  return CreateWindowExA(0, "STATIC", text, WS_CHILD | SS_NOTIFY | style, left, top, w, h, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         GetModuleHandleA(nullptr), nullptr);
-}
-
-void Grow_To_Text(HWND label) {
-  char text[256];
-  GetWindowTextA(label, text, sizeof text);
-  const SIZE size = Text_Size(label, text);
-  SetWindowPos(label, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return Make_Control(parent, "STATIC", text, SS_NOTIFY | style, id, left, top, w, h);
 }
 
 }  // namespace
@@ -76,31 +69,19 @@ void TMainForm1::Create_Menu() {
   AppendMenuA(MainMenu1, MF_POPUP, reinterpret_cast<UINT_PTR>(Help1), "&Help");
 }
 
-void TMainForm1::Add_Hint(HWND control, const char* text) {
-  TTTOOLINFOA tool{};
-  tool.cbSize = TTTOOLINFOA_V2_SIZE;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = hwnd_;
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = const_cast<char*>(text);
-  SendMessageA(Hints, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
 // The hints are given once the window is on screen: nobody can point at a control
 // before, and the first appearance does not wait for them.
-void TMainForm1::Create_Hints() {
+void TMainForm1::Give_Hints() {
   if (Hints) return;
-  Hints = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                          nullptr, GetModuleHandleA(nullptr), nullptr);
+  Hints = Create_Hints();
   for (int n = 1; n <= monitor::Drive_Row_Count; ++n) {
     const auto i = static_cast<std::size_t>(n);
-    Add_Hint(Drive_Label_[i], "Drive being monitored.");
-    Add_Hint(Drive_Pct_Free_[i], "Percentage (%) of disk space used.");
+    Add_Hint(Hints, hwnd_, Drive_Label_[i], "Drive being monitored.");
+    Add_Hint(Hints, hwnd_, Drive_Pct_Free_[i], "Percentage (%) of disk space used.");
     // Row 3's text carries its hint, but shows none.
-    if (n != 3) Add_Hint(Drive_Free_[i], "Disk Space Free / Total Drive Capacity");
+    if (n != 3) Add_Hint(Hints, hwnd_, Drive_Free_[i], "Disk Space Free / Total Drive Capacity");
   }
-  Add_Hint(Refresh_Button, "Refresh Drive Information.");
+  Add_Hint(Hints, hwnd_, Refresh_Button, "Refresh Drive Information.");
 }
 
 void TMainForm1::Create_Rows() {
@@ -126,10 +107,9 @@ void TMainForm1::Create_Rows() {
   Free_Used_Label = Make_Static(hwnd_, ID_Free_Used_Label, "Free  /  Used", 96, -2, 44, 10,
                                 SS_CENTER | WS_VISIBLE);
   Set_Font(Free_Used_Label, fonts_.Get("Arial", 8));
-  Grow_To_Text(Free_Used_Label);
-  Refresh_Button = CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_PUSHBUTTON, 112, 52, 37, 13,
-                                   hwnd_, reinterpret_cast<HMENU>(ID_Refresh_Button),
-                                   GetModuleHandleA(nullptr), nullptr);
+  Fit_To_Text(Free_Used_Label);
+  Refresh_Button =
+      Make_Control(hwnd_, "BUTTON", "", BS_PUSHBUTTON, ID_Refresh_Button, 112, 52, 37, 13);
 }
 
 void TMainForm1::Show() {
@@ -148,7 +128,7 @@ LRESULT TMainForm1::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_LBUTTONDBLCLK: Guarded([this] { behaviour_->Refresh_All_Drives(); }); return 0;
     case WM_DROPFILES: Files_Dropped(reinterpret_cast<HDROP>(wparam)); return 0;
-    case WM_APP_CREATE_HINTS: Create_Hints(); return 0;
+    case WM_APP_CREATE_HINTS: Give_Hints(); return 0;
     case WM_CTLCOLORSTATIC: {
       // The labels lie on the button face; the indicator and the heading are black.
       HDC dc = reinterpret_cast<HDC>(wparam);

@@ -101,8 +101,7 @@ class TMainForm1 final : public Main_Form_View {
  private:
   void Create_Rows();
   void Create_Menu();
-  void Add_Hint(HWND control, const char* text);
-  void Create_Hints();
+  void Give_Hints();
   void On_Command(int id, int code);
   void Files_Dropped(HDROP drop);
   template <typename F>

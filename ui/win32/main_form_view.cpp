@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "ui/win32/controls.h"
 #include "ui/win32/main_form.h"
 #include "ui/win32/percent_gauge.h"
 
@@ -60,10 +61,7 @@ void TMainForm1::Set_Caption(int row, monitor::Row_Control control, std::string_
   GetWindowTextA(label, now, sizeof now);
   if (text == now) return;
   SetWindowTextA(label, text.c_str());
-  // The labels grow and shrink with their text.
-  const SIZE size = Text_Size(label, text);
-  SetWindowPos(label, nullptr, 0, 0, size.cx, std::max<int>(size.cy, 17),
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Fit_To_Text(label, 17);  // the labels grow and shrink with their text
 }
 
 int TMainForm1::Set_Gauge_Progress(int row, int value) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "ui/win32/controls.h"
 #include "ui/win32/modal_window.h"
 #include "ui/win32/window_class.h"
 
@@ -18,9 +19,7 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
 HWND Child(HWND parent, const char* cls, const char* text, DWORD style, int id, int x, int y, int w,
            int h, DWORD ex_style = 0) {
-  return CreateWindowExA(ex_style, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         GetModuleHandleA(nullptr), nullptr);
+  return Make_Control(parent, cls, text, WS_VISIBLE | style, id, x, y, w, h, ex_style);
 }
 
 }  // namespace
@@ -42,22 +41,14 @@ TOptions_Setup::~TOptions_Setup() {
 
 void TOptions_Setup::Create_Controls(const std::string& decimal_separator) {
   HFONT dialog_font = fonts_.Get("System", 13);
-  hints_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                           nullptr, GetModuleHandleA(nullptr), nullptr);
+  hints_ = Create_Hints();
   // In tab order; the disabled limit field never takes the focus.
   DriveComboBox1 =
       std::make_unique<Drive_Chooser>(hwnd_, ID_DriveComboBox1, RECT{24, 24, 169, 46}, table_);
   AddButton =
       Child(hwnd_, "BUTTON", "Add Drive", WS_TABSTOP | BS_PUSHBUTTON, ID_AddButton, 24, 64, 97, 33);
-  TTTOOLINFOA tool{};
-  tool.cbSize = TTTOOLINFOA_V2_SIZE;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = hwnd_;
-  tool.uId = reinterpret_cast<UINT_PTR>(AddButton);
-  tool.lpszText =
-      const_cast<char*>("Add the currently selected drive to the list being monitored.");
-  SendMessageA(hints_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  Add_Hint(hints_, hwnd_, AddButton,
+           "Add the currently selected drive to the list being monitored.");
   ListBox1 =
       Child(hwnd_, "LISTBOX", "",
             WS_TABSTOP | WS_VSCROLL | LBS_SORT | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
@@ -89,10 +80,7 @@ void TOptions_Setup::Create_Fixed_Texts() {
   auto text = [&](const char* s, int x, int y, int w, int h, DWORD style, HFONT font) {
     HWND t = Child(hwnd_, "STATIC", s, style, -1, x, y, w, h);
     Set_Font(t, font);
-    if (w == 0) {
-      const SIZE size = Text_Size(t, s);
-      SetWindowPos(t, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    if (w == 0) Fit_To_Text(t);
     return t;
   };
   text("Drives being Monitored :", 232, 16, 0, 0, 0, dialog_font);

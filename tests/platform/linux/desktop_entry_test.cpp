@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/fakes/temp_folder.h"
+#include "tests/fakes/wait_until.h"
 
 namespace keldra::platform::linux_impl {
 namespace {
@@ -85,12 +86,7 @@ TEST(Desktop_Entry, ADesktopLauncherStartsTheRightProgram) {
     int status = 0;
     waitpid(pid, &status, 0);
     // gio returns once the program is started; the program writes its name soon after.
-    // The deadline only keeps a broken launch from hanging the test: far beyond the
-    // few milliseconds it takes.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (test::Read_File(out) != path && std::chrono::steady_clock::now() < deadline) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+    test::Wait_Until([&] { return test::Read_File(out) == path; });
     EXPECT_EQ(test::Read_File(out), path) << test::Read_File(entry);
   }
 }

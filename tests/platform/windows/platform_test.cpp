@@ -1,13 +1,12 @@
 // The Windows platform layer's answers, checked against what the system itself
 // says through other calls.
-#include <map>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <condition_variable>
+#include <map>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -21,6 +20,7 @@
 #include "platform/windows/win32_launcher.h"
 #include "platform/windows/win32_system_function.h"
 #include "tests/fakes/temp_folder.h"
+#include "tests/fakes/wait_until.h"
 
 #include <windows.h>
 // shellapi.h and winnetwk.h need what windows.h declares.
@@ -184,11 +184,7 @@ TEST(Win32_Disk_Space, AServerThatNeverAnswersCostsOneBoundedWaitThenNothing) {
   cv.notify_all();
   // Once it has answered, it is asked normally again.
   Disk_Space_Figures f{};
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  while (f.total_bytes == 0 && std::chrono::steady_clock::now() < deadline) {
-    f = disk.Get_Disk_Free_Space_Ex("N:\\");
-    if (f.total_bytes == 0) Sleep(20);
-  }
+  test::Wait_Until([&] { return (f = disk.Get_Disk_Free_Space_Ex("N:\\")).total_bytes != 0; });
   EXPECT_EQ(f.total_bytes, 100u);
   EXPECT_EQ(f.total_free_bytes, 2u);
 }

@@ -1,0 +1,51 @@
+#include "ui/win32/controls.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "ui/win32/win32_fonts.h"
+
+namespace keldra::ui::win32 {
+
+HWND Make_Control(HWND parent, const char* cls, const char* text, DWORD style, int id, int x, int y,
+                  int w, int h, DWORD ex_style) {
+  return CreateWindowExA(ex_style, cls, text, WS_CHILD | style, x, y, w, h, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         GetModuleHandleA(nullptr), nullptr);
+}
+
+HWND Create_Hints() {
+  return CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                         nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+void Add_Hint(HWND hints, HWND owner, HWND control, const std::string& text) {
+  TTTOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = owner;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<char*>(text.c_str());  // copied by the tooltip
+  SendMessageA(hints, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(hints, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Fit_To_Text(HWND label, int min_height) {
+  char text[512];
+  GetWindowTextA(label, text, sizeof text);
+  const SIZE size = Text_Size(label, text);
+  SetWindowPos(label, nullptr, 0, 0, size.cx, std::max<int>(size.cy, min_height),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Draw_Transparent(HDC dc, HBITMAP picture, int x, int y, int w, int h) {
+  HDC mem = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(mem, picture);
+  TransparentBlt(dc, x, y, w, h, mem, 0, 0, w, h, GetPixel(mem, 0, h - 1));
+  SelectObject(mem, old);
+  DeleteDC(mem);
+}
+
+}  // namespace keldra::ui::win32

@@ -1,0 +1,28 @@
+#pragma once
+// What the three windows do alike with their controls: making one, giving it a
+// hint, fitting a label to its text, and drawing a picture whose bottom-left
+// pixel is its transparent colour.
+#include <windows.h>
+
+#include <string>
+
+namespace keldra::ui::win32 {
+
+// A child control of `parent` at x, y, w x h (WS_CHILD is added; pass WS_VISIBLE
+// for one shown at once).
+HWND Make_Control(HWND parent, const char* cls, const char* text, DWORD style, int id, int x, int y,
+                  int w, int h, DWORD ex_style = 0);
+
+// The window a window's hints show in; none of its own owner, so that it never
+// stands above the window in the z-order.
+HWND Create_Hints();
+// Gives `control`, a child of `owner`, its hint; giving it again replaces it.
+void Add_Hint(HWND hints, HWND owner, HWND control, const std::string& text);
+
+// Sizes a label to its text, at least `min_height` high.
+void Fit_To_Text(HWND label, int min_height = 0);
+
+// Draws `picture` (w x h) at x, y, its bottom-left pixel's colour left out.
+void Draw_Transparent(HDC dc, HBITMAP picture, int x, int y, int w, int h);
+
+}  // namespace keldra::ui::win32
