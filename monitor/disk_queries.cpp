@@ -9,11 +9,38 @@
 namespace keldra::monitor {
 namespace {
 
-// The system reports unsigned counts; no real volume reaches the sign bit, and
-// one that claimed to is held at the largest signed count rather than wrapping.
-std::int64_t As_Signed(std::uint64_t bytes) {
-  constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
-  return static_cast<std::int64_t>(bytes > kMax ? kMax : bytes);
+using platform::u128;
+
+// Kilobytes from bytes, rounded as Bytes_To_Kilobytes rounds, from figures wider
+// than 64 bits; a count past the signed 64-bit range is held at its edge.
+std::int64_t Kilobytes_Of(u128 bytes) {
+  u128 q = bytes >> 10;
+  const auto r = static_cast<std::uint64_t>(bytes & u128{1023});
+  if (r > 512 || (r == 512 && static_cast<std::uint64_t>(q & u128{1}) != 0)) q = q + u128{1};
+  return platform::Saturated_Int64(q);
+}
+
+// The percentage of figures that may pass 64 bits: both are scaled down alike until
+// they fit, which leaves their ratio as good as exact.
+std::int32_t Wide_Percent_Free(u128 free, u128 total) {
+  const u128 limit{static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())};
+  if (total == u128{0}) return 0;
+  while (free > limit || total > limit) {
+    free = free >> 1;
+    total = total >> 1;
+  }
+  // Free beyond any percentage: what is left of the total after scaling is nothing.
+  if (total == u128{0}) return Percent_Free(std::numeric_limits<std::int64_t>::max(), 1);
+  return Percent_Free(platform::Saturated_Int64(free), platform::Saturated_Int64(total));
+}
+
+std::int64_t Saturating_Sum(std::int64_t a, std::int64_t b) {
+  std::int64_t sum = 0;
+  if (__builtin_add_overflow(a, b, &sum)) {
+    return b > 0 ? std::numeric_limits<std::int64_t>::max()
+                 : std::numeric_limits<std::int64_t>::min();
+  }
+  return sum;
 }
 
 }  // namespace
@@ -22,30 +49,35 @@ Disk_Queries::Disk_Queries(platform::Disk_Space& disk, platform::Error_Mode& err
                            std::string decimal_separator)
     : disk_(disk), error_mode_(error_mode), separator_(std::move(decimal_separator)) {}
 
-std::int64_t Disk_Queries::Get_Disk_Free_Bytes(std::uint8_t number) {
+platform::u128 Disk_Queries::Free_Bytes(std::uint8_t number) {
   const platform::Disk_Space_Figures f = disk_.Get_Disk_Free_Space_Ex(Root_Path(number));
   last_answered_ = f.answered;
-  return As_Signed(f.total_free_bytes);
+  return f.total_free_bytes;
+}
+
+platform::u128 Disk_Queries::Total_Bytes(std::uint8_t number) {
+  const platform::Disk_Space_Figures f = disk_.Get_Disk_Free_Space_Ex(Root_Path(number));
+  last_answered_ = f.answered;
+  return f.total_bytes;
+}
+
+std::int64_t Disk_Queries::Get_Disk_Free_Bytes(std::uint8_t number) {
+  return platform::Saturated_Int64(Free_Bytes(number));
 }
 
 std::int64_t Disk_Queries::Get_Disk_Total_Bytes(std::uint8_t number) {
-  const platform::Disk_Space_Figures f = disk_.Get_Disk_Free_Space_Ex(Root_Path(number));
-  last_answered_ = f.answered;
-  return As_Signed(f.total_bytes);
+  return platform::Saturated_Int64(Total_Bytes(number));
 }
 
 std::int32_t Disk_Queries::Get_Drive_Pct_Free(std::uint8_t number) {
-  std::int64_t free = 0;
-  std::int64_t total = 0;
   if (number == Total_Drive_Number) {
-    free = totals_.Total_Free_KB;
-    total = totals_.Total_Capacity_KB;
-  } else {
-    platform::Error_Mode_Guard guard(error_mode_);
-    free = Get_Disk_Free_Bytes(number);
-    total = Get_Disk_Total_Bytes(number);
+    return Percent_Free(totals_.Total_Free_KB, totals_.Total_Capacity_KB);
   }
-  return Percent_Free(free, total);
+  platform::Error_Mode_Guard guard(error_mode_);
+  // The full figures, not their 64-bit counts: a volume past 8 EiB keeps its ratio.
+  const u128 free = Free_Bytes(number);
+  const u128 total = Total_Bytes(number);
+  return Wide_Percent_Free(free, total);
 }
 
 std::string Disk_Queries::Get_Drive_Size_Text(std::uint8_t number) {
@@ -56,17 +88,17 @@ std::string Disk_Queries::Get_Drive_Size_Text(std::uint8_t number) {
     free_kb = totals_.Total_Free_KB;
   } else {
     platform::Error_Mode_Guard guard(error_mode_);
-    free_kb = Bytes_To_Kilobytes(Get_Disk_Free_Bytes(number));
+    free_kb = Kilobytes_Of(Free_Bytes(number));
     queried = last_answered_;
-    totals_.Total_Free_KB += free_kb;
+    totals_.Total_Free_KB = Saturating_Sum(totals_.Total_Free_KB, free_kb);
   }
   if (number == Total_Drive_Number) {
     capacity_kb = totals_.Total_Capacity_KB;
   } else {
     platform::Error_Mode_Guard guard(error_mode_);
-    capacity_kb = Bytes_To_Kilobytes(Get_Disk_Total_Bytes(number));
+    capacity_kb = Kilobytes_Of(Total_Bytes(number));
     queried = queried && last_answered_;
-    totals_.Total_Capacity_KB += capacity_kb;
+    totals_.Total_Capacity_KB = Saturating_Sum(totals_.Total_Capacity_KB, capacity_kb);
   }
   last_size_ = {free_kb, capacity_kb, queried};
   return Size_Caption(free_kb, capacity_kb, separator_);

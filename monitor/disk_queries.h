@@ -32,7 +32,8 @@ class Disk_Queries {
   // A pass is about to ask for these letters' figures (see Disk_Space::Ask_Drives).
   void Begin_Pass(std::string_view letters) { disk_.Ask_Drives(letters); }
 
-  // Drive numbers 1..26. One query each; 0 when the query fails.
+  // Drive numbers 1..26. One query each; 0 when the query fails. A figure past the
+  // signed 64-bit range is held at its edge.
   std::int64_t Get_Disk_Free_Bytes(std::uint8_t number);
   std::int64_t Get_Disk_Total_Bytes(std::uint8_t number);
 
@@ -50,6 +51,10 @@ class Disk_Queries {
   const std::string& Decimal_Separator() const { return separator_; }
 
  private:
+  // One query each, at the figures' full width.
+  platform::u128 Free_Bytes(std::uint8_t number);
+  platform::u128 Total_Bytes(std::uint8_t number);
+
   platform::Disk_Space& disk_;
   platform::Error_Mode& error_mode_;
   std::string separator_;

@@ -2,10 +2,12 @@
 
 #include <limits>
 
-#include "monitor/uint128.h"
+#include "platform/uint128.h"
 
 namespace keldra::monitor {
 namespace {
+
+using platform::u128;
 
 int Floor_Log2(std::uint64_t x) { return 63 - __builtin_clzll(x); }
 

@@ -1,9 +1,11 @@
 #include "monitor/size_text.h"
 
-#include "monitor/uint128.h"
+#include "platform/uint128.h"
 
 namespace keldra::monitor {
 namespace {
+
+using platform::u128;
 
 constexpr int kSignificantDigits = 10;
 

@@ -4,12 +4,17 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/uint128.h"
+
 namespace keldra::platform {
 
+// In bytes, wider than the system's own 64-bit counts: a volume may report more
+// blocks of a larger size than 64 bits of bytes can hold (FUSE and network
+// filesystems can claim 16 EiB and beyond), and its figures must not wrap.
 struct Disk_Space_Figures {
-  std::uint64_t free_bytes_to_caller = 0;
-  std::uint64_t total_bytes = 0;
-  std::uint64_t total_free_bytes = 0;
+  u128 free_bytes_to_caller = 0;
+  u128 total_bytes = 0;
+  u128 total_free_bytes = 0;
   // The drive answered. False when it has no volume, the call failed or it did not
   // answer in time: then every figure is 0, as for a volume that is truly empty.
   bool answered = false;

@@ -1,5 +1,7 @@
 #pragma once
 // Small file operations the settings engine and the drive table need.
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace keldra::platform {
@@ -9,12 +11,17 @@ enum class Read_Status { Ok, Missing, Failed };
 struct File_Text {
   Read_Status status = Read_Status::Missing;
   std::string text;
+  // False when a limited read stopped before the end: the file holds more.
+  bool whole = true;
 };
 
 // The whole file. Missing: nothing is there. Failed: something is there that cannot
 // be read as a file (no permission, a directory, an I/O error); a writer must then
 // leave it alone rather than replace what it could not see.
 File_Text Read_Text_File(const std::string& path);
+// At most the first `limit` bytes, never more in memory: a huge file, or one with
+// no end such as a link to /proc/self/pagemap, costs the limit and no more.
+File_Text Read_Text_File(const std::string& path, std::size_t limit);
 
 // Replaces (or creates) the file with the given bytes so that at every instant the
 // file holds either its old or its new content: a temporary file in the same folder,
@@ -29,6 +36,10 @@ struct Atomic_Write_Options {
   bool follow_links = true;
   // The new file's permissions; when absent, the old file's, or 0666 less the umask.
   int mode = -1;
+  // The old file's bytes from this offset to its end follow the new content, copied
+  // without holding them in memory (a sparse file stays sparse). The write fails
+  // when the old file cannot be read there.
+  std::optional<std::uint64_t> keep_tail_from;
 };
 bool Write_Text_File_Atomically(const std::string& path, const std::string& content,
                                 const Atomic_Write_Options& options);

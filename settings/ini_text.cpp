@@ -12,9 +12,10 @@ struct Line {
 };
 
 // Lines end with LF, CR LF or, as the system's profile calls also take it, a CR
-// alone.
-std::vector<Line> Split_Lines(std::string_view text) {
-  std::vector<Line> lines;
+// alone. Visits each line in order until visit returns false; nothing is stored,
+// so a long file costs one pass and no memory.
+template <typename Visit>
+void For_Each_Line(std::string_view text, Visit visit) {
   std::size_t pos = 0;
   while (pos < text.size()) {
     const std::size_t eol = text.find_first_of("\r\n", pos);
@@ -27,10 +28,9 @@ std::vector<Line> Split_Lines(std::string_view text) {
       const bool crlf = text[eol] == '\r' && eol + 1 < text.size() && text[eol + 1] == '\n';
       l.full = l.content + (crlf ? 2 : 1);
     }
-    lines.push_back(l);
+    if (!visit(l)) return;
     pos += l.full;
   }
-  return lines;
 }
 
 bool Is_Blank(char c) { return c == ' ' || c == '\t'; }
@@ -98,30 +98,55 @@ void End_Last_Line(std::string& text, std::string_view eol) {
 
 }  // namespace
 
-std::optional<std::string> Ini_Find_Value(std::string_view text, std::string_view section,
-                                          std::string_view key) {
-  std::string_view wanted_section = Trim(section);
-  std::string_view wanted_key = Trim(key);
+std::vector<Ini_Entry> Ini_Section_Entries(std::string_view text, std::string_view section) {
+  const std::string_view wanted_section = Trim(section);
+  std::vector<Ini_Entry> entries;
   bool in_section = false;
-  for (const Line& l : Split_Lines(text)) {
-    Parsed p = Parse_Line(Line_Text(text, l));
+  For_Each_Line(text, [&](const Line& l) {
+    const Parsed p = Parse_Line(Line_Text(text, l));
     if (p.kind == Parsed::Section) {
       // Only the first section of a name counts, as for a write: a later one of the
       // same name is never looked at.
-      if (in_section) return std::nullopt;
+      if (in_section) return false;
+      in_section = Same_Name(p.name, wanted_section);
+    } else if (p.kind == Parsed::Key && in_section) {
+      entries.push_back({p.name, p.value});
+    }
+    return true;
+  });
+  return entries;
+}
+
+std::string Ini_Value_As_Read(std::string_view v) {
+  if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) {
+    v = v.substr(1, v.size() - 2);
+  }
+  // The system's reader hands values on as C strings: a NUL ends one.
+  v = v.substr(0, v.find('\0'));
+  if (v.size() > Max_Profile_Value) v = v.substr(0, Max_Profile_Value);
+  return std::string(v);
+}
+
+bool Ini_Same_Name(std::string_view a, std::string_view b) { return Same_Name(Trim(a), Trim(b)); }
+
+std::optional<std::string> Ini_Find_Value(std::string_view text, std::string_view section,
+                                          std::string_view key) {
+  const std::string_view wanted_section = Trim(section);
+  const std::string_view wanted_key = Trim(key);
+  bool in_section = false;
+  std::optional<std::string> found;
+  For_Each_Line(text, [&](const Line& l) {
+    const Parsed p = Parse_Line(Line_Text(text, l));
+    if (p.kind == Parsed::Section) {
+      if (in_section) return false;
       in_section = Same_Name(p.name, wanted_section);
     } else if (p.kind == Parsed::Key && in_section && Same_Name(p.name, wanted_key)) {
-      std::string_view v = p.value;
-      if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) {
-        v = v.substr(1, v.size() - 2);
-      }
-      // The system's reader hands values on as C strings: a NUL ends one.
-      v = v.substr(0, v.find('\0'));
-      if (v.size() > Max_Profile_Value) v = v.substr(0, Max_Profile_Value);
-      return std::string(v);
+      found = Ini_Value_As_Read(p.value);
+      return false;
     }
-  }
-  return std::nullopt;
+    return true;
+  });
+  return found;
 }
 
 std::string Profile_Default(std::string_view default_value) {
@@ -151,33 +176,35 @@ std::optional<std::string> Ini_Set_Value(std::string_view text, std::string_view
              text[first_end + 1] != '\n') {
     eol = "\r";
   }
-  const std::vector<Line> lines = Split_Lines(text);
-
   bool in_section = false;
   bool section_found = false;
   std::size_t insert_after = 0;  // end offset of the section's last non-blank line
-  for (const Line& l : lines) {
-    Parsed p = Parse_Line(Line_Text(text, l));
+  std::optional<std::string> replaced;
+  For_Each_Line(text, [&](const Line& l) {
+    const Parsed p = Parse_Line(Line_Text(text, l));
     if (p.kind == Parsed::Section) {
-      if (section_found && in_section) break;  // the first matching section ends here
+      if (section_found && in_section) return false;  // the first matching section ends here
       in_section = Same_Name(p.name, wanted_section);
       if (in_section) {
         section_found = true;
         insert_after = l.start + l.full;
       }
-      continue;
+      return true;
     }
-    if (!in_section) continue;
+    if (!in_section) return true;
     if (p.kind == Parsed::Key && Same_Name(p.name, wanted_key)) {
       // Keep the key's spelling and the line's own ending; replace the rest.
       std::string out(text.substr(0, l.start));
       out.append(p.name).append("=").append(value);
       out.append(text.substr(l.start + l.content, l.full - l.content));
       out.append(text.substr(l.start + l.full));
-      return out;
+      replaced = std::move(out);
+      return false;
     }
     if (!Trim(Line_Text(text, l)).empty()) insert_after = l.start + l.full;
-  }
+    return true;
+  });
+  if (replaced) return replaced;
 
   std::string out;
   if (section_found) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace keldra::settings {
 
@@ -16,6 +17,24 @@ inline constexpr std::size_t Max_Profile_Value = 2047;
 // enclosing quotes, cut to Max_Profile_Value; nothing when the key is missing.
 std::optional<std::string> Ini_Find_Value(std::string_view text, std::string_view section,
                                           std::string_view key);
+
+// A key line of a section: its name and raw value, both trimmed of blanks.
+struct Ini_Entry {
+  std::string_view name;
+  std::string_view value;
+};
+
+// Every key line of the first section of that name, in file order, repeats
+// included, read in one pass: the first entry of a name is the one a read finds.
+// The views point into text.
+std::vector<Ini_Entry> Ini_Section_Entries(std::string_view text, std::string_view section);
+
+// A raw value as a read returns it: one pair of enclosing quotes off, cut at a NUL
+// and to Max_Profile_Value.
+std::string Ini_Value_As_Read(std::string_view raw_value);
+
+// Section and key names compare without regard to case or surrounding blanks.
+bool Ini_Same_Name(std::string_view a, std::string_view b);
 
 // The default as a profile read returns it: cut to Max_Profile_Value, without its
 // trailing blanks (the system's documented behaviour; leading ones stay).

@@ -17,26 +17,25 @@ using Device = std::pair<unsigned, unsigned>;
 
 }  // namespace
 
-Letter_Directories Parse_Drive_Pins(std::string_view text) {
-  Letter_Directories pins;
-  for (int i = 0; i < Drive_Letter_Count; ++i) {
-    const std::string key(1, static_cast<char>('A' + i));
-    auto value = settings::Ini_Find_Value(text, "drives", key);
-    if (value && !value->empty() && value->front() == '/') {
-      pins[static_cast<std::size_t>(i)] = Without_Trailing_Slash(*value);
+Drive_Lines Read_Drive_Lines(std::string_view text) {
+  Drive_Lines result{};
+  // One pass over the section; the first line of a letter is the one that counts.
+  for (const settings::Ini_Entry& e : settings::Ini_Section_Entries(text, "drives")) {
+    if (e.name.size() != 1) continue;
+    const int i = Drive_Letter_Index(e.name.front());
+    if (i < 0 || result.lines[static_cast<std::size_t>(i)]) continue;
+    result.lines[static_cast<std::size_t>(i)] = true;
+    const std::string value = settings::Ini_Value_As_Read(e.value);
+    if (!value.empty() && value.front() == '/') {
+      result.pins[static_cast<std::size_t>(i)] = Without_Trailing_Slash(value);
     }
   }
-  return pins;
+  return result;
 }
 
-Letter_Lines Letters_With_Lines(std::string_view text) {
-  Letter_Lines lines{};
-  for (int i = 0; i < Drive_Letter_Count; ++i) {
-    const std::string key(1, static_cast<char>('A' + i));
-    lines[static_cast<std::size_t>(i)] = settings::Ini_Find_Value(text, "drives", key).has_value();
-  }
-  return lines;
-}
+Letter_Directories Parse_Drive_Pins(std::string_view text) { return Read_Drive_Lines(text).pins; }
+
+Letter_Lines Letters_With_Lines(std::string_view text) { return Read_Drive_Lines(text).lines; }
 
 Letter_Assignment Assign_Drive_Letters(const Letter_Directories& pins,
                                        const std::vector<Mount_Entry>& mounts,

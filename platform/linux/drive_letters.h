@@ -24,6 +24,13 @@ Letter_Directories Parse_Drive_Pins(std::string_view drives_ini_text);
 using Letter_Lines = std::array<bool, Drive_Letter_Count>;
 Letter_Lines Letters_With_Lines(std::string_view drives_ini_text);
 
+// Both of the above from one pass over the text.
+struct Drive_Lines {
+  Letter_Directories pins;
+  Letter_Lines lines;
+};
+Drive_Lines Read_Drive_Lines(std::string_view drives_ini_text);
+
 struct Letter_Assignment {
   Letter_Directories letters;
   std::vector<std::pair<char, std::string>> added;  // new automatic letters, in order

@@ -11,9 +11,9 @@ Disk_Space_Figures Figures_Of(const Volume_Space& s) {
   // do) is taken at its word for the free space; the capacity is still what is used
   // plus what is available.
   const std::uint64_t used = s.blocks > s.blocks_free ? s.blocks - s.blocks_free : 0;
-  f.free_bytes_to_caller = s.blocks_available * s.unit;
+  f.free_bytes_to_caller = Saturating_Product(s.blocks_available, s.unit);
   f.total_free_bytes = f.free_bytes_to_caller;
-  f.total_bytes = (used + s.blocks_available) * s.unit;
+  f.total_bytes = Saturating_Product(u128{used} + u128{s.blocks_available}, s.unit);
   f.answered = true;
   return f;
 }

@@ -73,19 +73,25 @@ void Linux_Drive_Table::Scan() {
   File_Text mountinfo = Read_Text_File(mountinfo_path_);
   mounts_ = mountinfo.status == Read_Status::Ok ? Parse_Mountinfo(mountinfo.text)
                                                 : std::vector<Mount_Entry>{};
-  File_Text ini = Read_Text_File(drives_ini_path_);
-  const std::string text = ini.status == Read_Status::Ok ? ini.text : std::string();
+  // Read with the settings' own limit, once a look, lines and pins in one pass.
+  const std::string text = settings::Read_Visible_Profile_Text(drives_ini_path_);
+  const Drive_Lines lines = Read_Drive_Lines(text);
   // A letter with a line of the user's is never given out, even where that line
   // cannot be used: the new letter would overwrite it.
-  Letter_Assignment assignment =
-      Assign_Drive_Letters(Parse_Drive_Pins(text), mounts_, Letters_With_Lines(text));
+  Letter_Assignment assignment = Assign_Drive_Letters(lines.pins, mounts_, lines.lines);
   letters_ = assignment.letters;
+  // The new letters in one write. A directory that drives.ini cannot hold (a line
+  // break in its name) keeps its letter for this run only, like every letter when
+  // the file is read-only.
+  std::vector<std::pair<std::string_view, std::string>> added;
+  std::vector<std::string> keys;
+  keys.reserve(assignment.added.size());
   for (const auto& [letter, dir] : assignment.added) {
-    // A directory that drives.ini cannot hold (a line break in its name) keeps its
-    // letter for this run only, like every letter when the file is read-only.
-    settings::Write_Private_Profile_String("drives", std::string(1, letter), Drive_Ini_Value(dir),
-                                           drives_ini_path_);
+    if (dir.find_first_of("\r\n") != std::string::npos) continue;
+    keys.emplace_back(1, letter);
+    added.emplace_back(keys.back(), Drive_Ini_Value(dir));
   }
+  if (!added.empty()) settings::Write_Private_Profile_Strings("drives", added, drives_ini_path_);
 }
 
 const std::string* Linux_Drive_Table::Directory_Of(char letter) const {

@@ -4,7 +4,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <algorithm>
 #include <climits>
+#include <cstdint>
+#include <limits>
+#include <csignal>
 #include <cstdlib>
 #include <ctime>
 #include <vector>
@@ -37,28 +41,58 @@ bool Write_All(int fd, const std::string& content) {
   return true;
 }
 
-// A settings file reached through a link is written where the link points, so
-// the link itself survives the rename.
-std::string Resolve_Link(const std::string& path) {
-  struct stat st;
-  if (lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+// A settings file reached through a link is written where the link points, so that
+// the link survives the rename; every link is followed, even to a target that does
+// not exist yet, which the write then creates. Empty for a loop of links: nothing
+// there can be written.
+std::string Link_Target(const std::string& path) {
+  std::string current = path;
+  for (int hops = 0; hops < 40; ++hops) {
     char buf[PATH_MAX];
-    if (realpath(path.c_str(), buf) != nullptr) return buf;
+    const ssize_t n = readlink(current.c_str(), buf, sizeof buf);
+    if (n < 0) return errno == EINVAL || errno == ENOENT ? current : std::string();
+    if (n == 0 || static_cast<std::size_t>(n) == sizeof buf) return std::string();
+    std::string target(buf, static_cast<std::size_t>(n));
+    if (target.front() != '/') target = Directory_With_Separator(current) + target;
+    current = std::move(target);
   }
-  return path;
+  return std::string();
 }
 
-// A write killed half-way leaves its temporary file behind. The next write of the
-// same file removes those that are clearly abandoned: a live writer finishes in
-// milliseconds, so anything a minute old belongs to nobody.
+// Temporaries carry the writer's process id behind a tag of their own, so that no
+// file of the user's can ever be mistaken for one: ".keldra.ini.keldra-save-4711-Ab3xYz".
+constexpr const char* Temporary_Tag = ".keldra-save-";
+
+std::string Temporary_Prefix(const std::string& name) { return "." + name + Temporary_Tag; }
+
+// The process id in a temporary's name, or 0 when the name is not one of ours.
+pid_t Writer_Of(const std::string& entry, const std::string& prefix) {
+  if (entry.compare(0, prefix.size(), prefix) != 0) return 0;
+  std::size_t i = prefix.size();
+  long long pid = 0;
+  const std::size_t digits = i;
+  while (i < entry.size() && entry[i] >= '0' && entry[i] <= '9' && pid < INT_MAX) {
+    pid = pid * 10 + (entry[i++] - '0');
+  }
+  if (i == digits || pid <= 0 || pid >= INT_MAX) return 0;
+  if (entry.size() != i + 7 || entry[i] != '-') return 0;
+  return static_cast<pid_t>(pid);
+}
+
+// A write killed half-way leaves its temporary behind. The next write of the same
+// file removes those whose writer is gone; one a minute old as well, so that a
+// writer in another process namespace, whose id means nothing here, is never
+// caught mid-write. Nothing without the tag is ever touched.
 void Remove_Abandoned_Temporaries(const std::string& folder, const std::string& name) {
   DIR* dir = opendir(folder.c_str());
   if (!dir) return;
-  const std::string prefix = "." + name + ".";
+  const std::string prefix = Temporary_Prefix(name);
   const time_t now = time(nullptr);
   while (dirent* e = readdir(dir)) {
     const std::string entry = e->d_name;
-    if (entry.size() != prefix.size() + 6 || entry.compare(0, prefix.size(), prefix) != 0) continue;
+    const pid_t writer = Writer_Of(entry, prefix);
+    if (writer == 0 || writer == getpid()) continue;
+    if (kill(writer, 0) == 0 || errno != ESRCH) continue;
     const std::string path = folder + entry;
     struct stat st;
     if (lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && now - st.st_mtime > 60) {
@@ -68,9 +102,73 @@ void Remove_Abandoned_Temporaries(const std::string& folder, const std::string& 
   closedir(dir);
 }
 
+bool Read_At(int fd, char* buf, std::size_t size, std::uint64_t offset, std::size_t& got) {
+  for (;;) {
+    const ssize_t n = pread(fd, buf, size, static_cast<off_t>(offset));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    got = static_cast<std::size_t>(n);
+    return true;
+  }
+}
+
+bool Write_At(int fd, const char* p, std::size_t left, std::uint64_t offset) {
+  while (left > 0) {
+    const ssize_t n = pwrite(fd, p, left, static_cast<off_t>(offset));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    p += n;
+    offset += static_cast<std::uint64_t>(n);
+    left -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// Copies from's bytes [from_offset, end) to `to` at to_offset. Holes are skipped
+// where the filesystem reports them, and the file is sized at the end, so a
+// sparse file's holes stay holes rather than gigabytes of written zeros.
+bool Copy_Tail(const std::string& path, std::uint64_t from_offset, int to,
+               std::uint64_t to_offset) {
+  const int from = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (from < 0) return false;
+  struct stat st;
+  bool ok = fstat(from, &st) == 0 && S_ISREG(st.st_mode);
+  const auto size = static_cast<std::uint64_t>(ok ? st.st_size : 0);
+  std::vector<char> buf(1 << 20);
+  std::uint64_t at = from_offset;
+  while (ok) {
+    std::uint64_t data_end = ~std::uint64_t{0};  // unknown: read to the end
+    if (at < size) {
+      const off_t data = lseek(from, static_cast<off_t>(at), SEEK_DATA);
+      if (data >= 0) {
+        at = static_cast<std::uint64_t>(data);
+        const off_t hole = lseek(from, data, SEEK_HOLE);
+        if (hole > data) data_end = static_cast<std::uint64_t>(hole);
+      } else if (errno == ENXIO) {
+        break;  // nothing but a hole to the end
+      }
+    }
+    std::size_t got = 0;
+    const std::size_t want =
+        static_cast<std::size_t>(std::min<std::uint64_t>(buf.size(), data_end - at));
+    ok = Read_At(from, buf.data(), want, at, got);
+    if (!ok || got == 0) break;
+    ok = Write_At(to, buf.data(), got, to_offset + (at - from_offset));
+    at += got;
+  }
+  const std::uint64_t end = std::max(at, size);
+  ok = ok && (end <= from_offset || ftruncate(to, static_cast<off_t>(to_offset + end - from_offset)) == 0);
+  close(from);
+  return ok;
+}
+
 }  // namespace
 
 File_Text Read_Text_File(const std::string& path) {
+  return Read_Text_File(path, std::numeric_limits<std::size_t>::max());
+}
+
+File_Text Read_Text_File(const std::string& path, std::size_t limit) {
   File_Text result;
   // Without waiting for a writer: a FIFO or a device in the file's place is not a
   // file to read, and says so at once.
@@ -87,10 +185,16 @@ File_Text Read_Text_File(const std::string& path) {
     return result;
   }
   std::string text;
-  if (st.st_size > 0) text.reserve(static_cast<std::size_t>(st.st_size));
+  if (st.st_size > 0) {
+    text.reserve(static_cast<std::size_t>(
+        std::min<std::uint64_t>(static_cast<std::uint64_t>(st.st_size), limit)));
+  }
   char buf[65536];
   for (;;) {
-    ssize_t n = read(fd, buf, sizeof buf);
+    // One byte past the limit tells a file that ends there from one that goes on.
+    const std::size_t room = limit - text.size();
+    const std::size_t want = room < sizeof buf ? room + 1 : sizeof buf;
+    ssize_t n = read(fd, buf, want);
     if (n == 0) break;
     if (n < 0) {
       if (errno == EINTR) continue;
@@ -98,7 +202,13 @@ File_Text Read_Text_File(const std::string& path) {
       result.status = Read_Status::Failed;
       return result;
     }
-    text.append(buf, static_cast<std::size_t>(n));
+    const auto got = static_cast<std::size_t>(n);
+    if (got > room) {
+      text.append(buf, room);
+      result.whole = false;
+      break;
+    }
+    text.append(buf, got);
   }
   close(fd);
   result.status = Read_Status::Ok;
@@ -122,7 +232,8 @@ bool Write_Text_File_Atomically(const std::string& path, const std::string& cont
 
 bool Write_Text_File_Atomically(const std::string& requested_path, const std::string& content,
                                 const Atomic_Write_Options& options) {
-  const std::string path = options.follow_links ? Resolve_Link(requested_path) : requested_path;
+  const std::string path = options.follow_links ? Link_Target(requested_path) : requested_path;
+  if (path.empty()) return false;
   std::string folder = Directory_With_Separator(path);
   if (folder.empty()) folder = "./";
 
@@ -139,7 +250,8 @@ bool Write_Text_File_Atomically(const std::string& requested_path, const std::st
   if (is_link) exists = false;  // the link goes; the new file takes fresh permissions
 
   Remove_Abandoned_Temporaries(folder, File_Name_Of(path));
-  std::string temp = folder + "." + File_Name_Of(path) + ".XXXXXX";
+  std::string temp =
+      folder + Temporary_Prefix(File_Name_Of(path)) + std::to_string(getpid()) + "-XXXXXX";
   std::vector<char> name(temp.begin(), temp.end());
   name.push_back('\0');
   int fd = mkstemp(name.data());
@@ -157,6 +269,9 @@ bool Write_Text_File_Atomically(const std::string& requested_path, const std::st
     mode = 0666 & ~mask;
   }
   bool ok = Write_All(fd, content) && fchmod(fd, mode) == 0;
+  if (ok && options.keep_tail_from) {
+    ok = exists && Copy_Tail(path, *options.keep_tail_from, fd, content.size());
+  }
   if (ok && exists && geteuid() == 0) {
     // Keep a user's file theirs when root rewrites it.
     (void)!fchown(fd, old_st.st_uid, old_st.st_gid);

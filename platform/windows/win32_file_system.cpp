@@ -52,6 +52,10 @@ std::string Folder_Of(const std::string& path) {
 using namespace win32_impl;
 
 File_Text Read_Text_File(const std::string& path) {
+  return Read_Text_File(path, static_cast<std::size_t>(-1));
+}
+
+File_Text Read_Text_File(const std::string& path, std::size_t limit) {
   File_Text result;
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -66,13 +70,21 @@ File_Text Read_Text_File(const std::string& path) {
   std::string text;
   char buffer[65536];
   for (;;) {
+    // One byte past the limit tells a file that ends there from one that goes on.
+    const std::size_t room = limit - text.size();
+    const DWORD want = static_cast<DWORD>(room < sizeof buffer ? room + 1 : sizeof buffer);
     DWORD got = 0;
-    if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
+    if (!ReadFile(file, buffer, want, &got, nullptr)) {
       CloseHandle(file);
       result.status = Read_Status::Failed;
       return result;
     }
     if (got == 0) break;
+    if (got > room) {
+      text.append(buffer, room);
+      result.whole = false;
+      break;
+    }
     text.append(buffer, got);
   }
   CloseHandle(file);
@@ -98,9 +110,28 @@ bool Write_Text_File_Atomically(const std::string& path, const std::string& cont
   return Write_Text_File_Atomically(path, content, Atomic_Write_Options{});
 }
 
-bool Write_Text_File_Atomically(
-    const std::string& path, const std::string& content,
-    const Atomic_Write_Options& /*options: links and modes are Linux's*/) {
+// The old file's bytes from `offset` to its end, appended to `to`.
+bool Copy_Tail(const std::string& path, std::uint64_t offset, HANDLE to) {
+  HANDLE from = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (from == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER at;
+  at.QuadPart = static_cast<LONGLONG>(offset);
+  bool ok = SetFilePointerEx(from, at, nullptr, FILE_BEGIN) != 0;
+  std::string buffer(1 << 20, '\0');
+  while (ok) {
+    DWORD got = 0;
+    ok = ReadFile(from, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr) != 0;
+    if (!ok || got == 0) break;
+    ok = Write_All(to, buffer.substr(0, got));
+  }
+  CloseHandle(from);
+  return ok;
+}
+
+bool Write_Text_File_Atomically(const std::string& path, const std::string& content,
+                                const Atomic_Write_Options& options) {
+  // Links and modes are Linux's; the tail is kept on both.
   if (!May_Replace(path)) return false;
   const std::string temp = Unique_Temporary_In(Folder_Of(path));
   if (temp.empty()) return false;
@@ -108,7 +139,9 @@ bool Write_Text_File_Atomically(
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   bool ok = file != INVALID_HANDLE_VALUE;
   if (ok) {
-    ok = Write_All(file, content) && FlushFileBuffers(file);
+    ok = Write_All(file, content);
+    if (ok && options.keep_tail_from) ok = Copy_Tail(path, *options.keep_tail_from, file);
+    ok = ok && FlushFileBuffers(file);
     ok = CloseHandle(file) && ok;
   }
   ok = ok && Replace_With(temp, path);

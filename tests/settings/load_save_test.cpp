@@ -7,6 +7,7 @@
 
 #include "platform/keldra_error.h"
 #include "settings/memory_settings_holder.h"
+#include "settings/profile_file.h"
 #include "tests/fakes/factory_settings.h"
 #include "tests/fakes/junk_text.h"
 #include "tests/fakes/temp_folder.h"
@@ -84,18 +85,47 @@ TEST(Load_Save, SavingKeepsWhatKeldraDoesNotKnowAndWritesTheIntervalAsSigned) {
 }
 
 // How long this takes is a figure of bench/ (bench_load_settings); here, what it reads.
-TEST(Load_Save, AHundredMegabyteFileOfJunkLoadsItsDefaults) {
-  test::Temp_Folder dir;
-  std::string junk = test::Junk_Text(100u << 20);
-  junk +=
-      "\n[keldra]\ntimer_interval=4000\ndrive_being_monitored_letters=" + std::string(100000, 'd') +
-      "\n";
-  test::Write_File(dir / "keldra.ini", junk);
-  Holder h;
-  Load_Settings(h, dir / "keldra.ini");
-  EXPECT_EQ(h.interval, 4000u);
-  EXPECT_EQ(h.letters, std::string(2047, 'D')) << "a value is read up to 2047 characters";
-  EXPECT_EQ(h.width, 189);
+// Everything past what a read sees is carried over byte for byte, after what the
+// save wrote into the part it sees.
+bool Tail_Kept(const std::string& before, const std::string& after) {
+  const std::size_t tail = before.size() - Max_Settings_Bytes;
+  return after.size() >= before.size() &&
+         after.compare(after.size() - tail, tail, before, before.size() - tail) == 0;
+}
+
+TEST(Load_Save, AFileOverTheLimitIsReadUpToItAndSavedWithEveryByteKept) {
+  const std::string junk = test::Junk_Text(Max_Settings_Bytes + (2u << 20));
+  const std::string section = "\n[keldra]\ntimer_interval=4000\n";
+  const struct {
+    const char* name;
+    std::string text;
+    std::uint32_t loaded;  // the interval a load finds
+  } cases[] = {
+      {"the section first", section + junk, 4000},
+      {"the section past the limit", junk + section, 30000},
+      {"no line break at all", std::string(Max_Settings_Bytes + 100, 'x') + section, 30000},
+      // The keys a save adds to this section would end past the limit.
+      {"the section at the edge", junk.substr(0, Max_Settings_Bytes - 60) + section + junk, 4000},
+  };
+  for (const auto& c : cases) {
+    test::Temp_Folder dir;
+    const std::string path = dir / "keldra.ini";
+    test::Write_File(path, c.text);
+    Holder h;
+    Load_Settings(h, path);
+    EXPECT_EQ(h.interval, c.loaded) << c.name;
+    h.interval = 1234;
+    h.letters = "CDE";
+    Save_Settings(h, path);
+    const std::string saved = test::Read_File(path);
+    EXPECT_TRUE(Tail_Kept(c.text, saved)) << c.name;
+    Holder again;
+    Load_Settings(again, path);
+    EXPECT_EQ(again.interval, 1234u) << c.name << ": the next load finds what was saved";
+    EXPECT_EQ(again.letters, "CDE") << c.name;
+    Save_Settings(again, path);
+    EXPECT_EQ(test::Read_File(path).size(), saved.size()) << c.name << ": a second save adds nothing";
+  }
 }
 
 TEST(Load_Save, AFailedSaveNamesTheFileAndLeavesItByteForByte) {

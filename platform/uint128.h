@@ -1,11 +1,12 @@
 #pragma once
-// Unsigned 128-bit arithmetic for the percentage's exact rounding: the compiler's
-// own type where it has one, otherwise two 64-bit halves with the few operations
-// the calculation needs (32-bit targets have no native 128-bit type).
+// Unsigned 128-bit arithmetic for space figures, which can pass 64 bits (blocks
+// times block size), and for the percentage's exact rounding: the compiler's own
+// type where it has one, otherwise two 64-bit halves with the few operations the
+// calculations need (32-bit targets have no native 128-bit type).
 #include <compare>
 #include <cstdint>
 
-namespace keldra::monitor {
+namespace keldra::platform {
 
 class Uint128 {
  public:
@@ -103,4 +104,19 @@ __extension__ typedef unsigned __int128 u128;
 using u128 = Uint128;
 #endif
 
-}  // namespace keldra::monitor
+inline constexpr u128 U128_Max = u128{0} - u128{1};
+
+// a * b, held at U128_Max rather than wrapping.
+constexpr u128 Saturating_Product(u128 a, u128 b) {
+  if (a != u128{0} && b > U128_Max / a) return U128_Max;
+  return a * b;
+}
+
+// The value, held at the largest 64-bit signed count rather than wrapping.
+constexpr std::int64_t Saturated_Int64(u128 v) {
+  constexpr std::uint64_t kMax = ~std::uint64_t{0} >> 1;
+  return v > u128{kMax} ? static_cast<std::int64_t>(kMax)
+                        : static_cast<std::int64_t>(static_cast<std::uint64_t>(v));
+}
+
+}  // namespace keldra::platform

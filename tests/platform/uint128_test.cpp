@@ -1,10 +1,10 @@
-#include "monitor/uint128.h"
+#include "platform/uint128.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-namespace keldra::monitor {
+namespace keldra::platform {
 namespace {
 
 TEST(Uint128, KnownQuotientsProductsAndShifts) {
@@ -59,4 +59,4 @@ TEST(Uint128, AgreesWithTheCompilersOwnType) {
 #endif
 
 }  // namespace
-}  // namespace keldra::monitor
+}  // namespace keldra::platform
