@@ -11,7 +11,7 @@ namespace keldra::test {
 
 class Fake_Disk_Space final : public platform::Disk_Space {
  public:
-  void Set(char letter, std::uint64_t free_bytes, std::uint64_t total_bytes) {
+  void Set(char letter, platform::u128 free_bytes, platform::u128 total_bytes) {
     figures_[letter] = {free_bytes, total_bytes, free_bytes, true};
   }
   platform::Disk_Space_Figures Get_Disk_Free_Space_Ex(std::string_view root_path) override {

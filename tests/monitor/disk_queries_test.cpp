@@ -1,5 +1,7 @@
 #include "monitor/disk_queries.h"
 
+#include <limits>
+
 #include <gtest/gtest.h>
 
 #include "tests/fakes/fake_disk_space.h"
@@ -43,6 +45,26 @@ TEST(Disk_Queries, FreeMeansTheWholeVolumeNotWhatAQuotaLeavesTheCaller) {
   Disk_Queries q(disk, mode, ".");
   EXPECT_EQ(q.Get_Disk_Free_Bytes(3), 600);
   EXPECT_EQ(q.Get_Drive_Pct_Free(3), 300);  // above 100: the gauge clamps it
+}
+
+TEST(Disk_Queries, FiguresPast64BitsKeepTheirRatioAndTextAndNeverWrap) {
+  const platform::u128 one{1};
+  test::Fake_Disk_Space disk;
+  disk.Set('D', one << 64, one << 65);  // 32 EiB, half free
+  disk.Set('E', one << 100, one << 101);
+  platform::Remembered_Error_Mode mode;
+  Disk_Queries q(disk, mode, ".");
+  constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+  EXPECT_EQ(q.Get_Disk_Total_Bytes(4), kMax) << "held at the signed range's edge";
+  EXPECT_EQ(q.Get_Drive_Pct_Free(4), 50);
+  EXPECT_EQ(q.Get_Drive_Size_Text(4), "16777216.00 TB / 33554432.00 TB");
+  EXPECT_EQ(q.Last_Size_Figures().capacity_kb, std::int64_t{1} << 55);
+  EXPECT_EQ(q.Get_Drive_Pct_Free(5), 50);
+  q.Get_Drive_Size_Text(5);
+  EXPECT_EQ(q.Last_Size_Figures().free_kb, kMax);
+  q.Get_Drive_Size_Text(5);
+  EXPECT_EQ(q.Totals().Total_Free_KB, kMax) << "the totals saturate rather than wrap";
+  EXPECT_EQ(q.Totals().Total_Capacity_KB, kMax);
 }
 
 TEST(Disk_Queries, EveryQueryRunsWithCriticalErrorsSuppressedAndTheModeComesBack) {

@@ -8,7 +8,9 @@
  *   delay=N         answers after N seconds
  *   gate=PATH       waits while PATH exists, then answers
  *   alternate=N     answers at once and after N seconds, turn about
- * An answer reports 1000 blocks of 4096 bytes, 600 free, 500 of them available. */
+ *   huge            answers at once: 2^45 blocks of 1 MiB (32 EiB), half of them free
+ * An answer reports 1000 blocks of 4096 bytes, 600 free, 500 of them available,
+ * unless the mode says otherwise. */
 #define FUSE_USE_VERSION 31
 #include <errno.h>
 #include <fuse.h>
@@ -39,6 +41,13 @@ static int hung_statfs(const char* path, struct statvfs* st) {
     while (access(mode + 5, F_OK) == 0) usleep(20000);
   } else if (strncmp(mode, "alternate=", 10) == 0) {
     if (call % 2 == 1) sleep((unsigned)atoi(mode + 10));
+  } else if (strcmp(mode, "huge") == 0) {
+    memset(st, 0, sizeof *st);
+    st->f_bsize = st->f_frsize = 1 << 20;
+    st->f_blocks = (fsblkcnt_t)1 << 45;
+    st->f_bfree = st->f_bavail = (fsblkcnt_t)1 << 44;
+    st->f_namemax = 255;
+    return 0;
   } else {
     for (;;) pause(); /* never answers */
   }

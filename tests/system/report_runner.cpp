@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -38,9 +39,11 @@ Run_Result Run_Program(const std::vector<std::string>& argv) {
     _exit(127);
   }
   int status = 0;
-  waitpid(pid, &status, 0);
+  struct rusage usage {};
+  wait4(pid, &status, 0, &usage);
   Run_Result r;
   r.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  r.max_rss_kb = usage.ru_maxrss;
   r.out = Read_File(out_path);
   r.err = Read_File(err_path);
   return r;

@@ -10,6 +10,7 @@ struct Run_Result {
   int exit_code = -1;
   std::string out;
   std::string err;
+  long max_rss_kb = -1;  // the program's peak resident memory (Run_Program only)
 };
 
 // Copies the built keldra-report into folder (as name) and returns its path.

@@ -181,5 +181,23 @@ TEST_F(Linux_Drive_Table_Test, DiskSpaceIsWhatStatvfsOfTheLettersDirectoryLeaves
   EXPECT_EQ(disk.Get_Disk_Free_Space_Ex("E:\\").total_bytes, 0u) << "a directory that is gone";
 }
 
+TEST(Figures_Of, BlocksTimesTheirSizeNeverWrap) {
+  const u128 one{1};
+  const struct {
+    Volume_Space space;
+    u128 free, total;
+  } cases[] = {
+      {{4096, 1000, 600, 500}, 500 * 4096, 900 * 4096},
+      // 2^45 blocks of 1 MiB, half of them free: 32 EiB, which 64 bits cannot hold.
+      {{1 << 20, one << 45, one << 44, one << 44}, one << 64, one << 65},
+      {{~0ull, ~0ull, 0, ~0ull}, u128{~0ull} * u128{~0ull}, U128_Max},
+  };
+  for (const auto& c : cases) {
+    const Disk_Space_Figures f = Figures_Of(c.space);
+    EXPECT_TRUE(f.free_bytes_to_caller == c.free && f.total_free_bytes == c.free);
+    EXPECT_TRUE(f.total_bytes == c.total);
+  }
+}
+
 }  // namespace
 }  // namespace keldra::platform::linux_impl
