@@ -108,8 +108,8 @@ bool Write_Private_Profile_Strings(
     const std::string_view next_seen = Visible_Part(next, file.whole);
     bool all_seen = true;
     for (const auto& [key, value] : values) {
-      all_seen = all_seen && Ini_Find_Value(next_seen, section, key) ==
-                                 Ini_Find_Value(text, section, key);
+      all_seen =
+          all_seen && Ini_Find_Value(next_seen, section, key) == Ini_Find_Value(text, section, key);
     }
     if (!all_seen) {
       const std::size_t at = First_Section_Start(seen);

@@ -3,14 +3,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <climits>
-#include <cstdint>
-#include <limits>
 #include <csignal>
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
+#include <limits>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -157,7 +157,8 @@ bool Copy_Tail(const std::string& path, std::uint64_t from_offset, int to,
     at += got;
   }
   const std::uint64_t end = std::max(at, size);
-  ok = ok && (end <= from_offset || ftruncate(to, static_cast<off_t>(to_offset + end - from_offset)) == 0);
+  ok = ok && (end <= from_offset ||
+              ftruncate(to, static_cast<off_t>(to_offset + end - from_offset)) == 0);
   close(from);
   return ok;
 }

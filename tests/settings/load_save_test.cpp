@@ -124,7 +124,8 @@ TEST(Load_Save, AFileOverTheLimitIsReadUpToItAndSavedWithEveryByteKept) {
     EXPECT_EQ(again.interval, 1234u) << c.name << ": the next load finds what was saved";
     EXPECT_EQ(again.letters, "CDE") << c.name;
     Save_Settings(again, path);
-    EXPECT_EQ(test::Read_File(path).size(), saved.size()) << c.name << ": a second save adds nothing";
+    EXPECT_EQ(test::Read_File(path).size(), saved.size())
+        << c.name << ": a second save adds nothing";
   }
 }
 
