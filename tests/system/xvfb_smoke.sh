@@ -45,8 +45,14 @@ printf '[keldra]\nwindow_top_posn=60\nwindow_left_posn=70\ndrive_being_monitored
 cmp -s "$expected" "$app/keldra.ini" || fail "keldra.ini after closing:
 $(cat "$app/keldra.ini")"
 
-# No settings file at all: the defaults, and the first close writes all eight keys.
+# No settings file yet, but a link where the user wants it kept (a dotfiles folder),
+# and a file of the user's that looks like a temporary: the defaults, and the first
+# close writes all eight keys where the link points, leaving both alone.
 rm -f "$app/keldra.ini"
+mkdir -p "$work/dotfiles"
+ln -s "$work/dotfiles/keldra.ini" "$app/keldra.ini"
+echo mine >"$app/.keldra.ini.backup"
+touch -d '2 hours ago' "$app/.keldra.ini.backup"
 start_keldra
 size="$(expect_soon client_size 189x29)" || fail "with no settings the client area is '$size', expected 189x29 (drive C)"
 pos="$(expect_soon frame_position 50,50)" || fail "with no settings the frame is at $pos, expected 50,50"
@@ -56,6 +62,9 @@ wait_until 60 gone "$keldra_pid" || fail "keldra did not exit after Alt+F4"
 wait "$keldra_pid" 2>/dev/null
 # A new file is written with CR LF, as the system's own profile calls write one.
 printf '[keldra]\r\nwindow_top_posn=50\r\nwindow_left_posn=50\r\nwindow_ClientWidth=189\r\ntimer_interval=30000\r\ndrive_being_monitored_letters=C\r\nShow_Total_of_All_Drives_CheckBox=0\r\nAlways_on_Top_Option=0\r\nAuto_Run_at_Windows_Startup_Option=0\r\n' >"$expected"
-cmp -s "$expected" "$app/keldra.ini" || fail "first close wrote:
-$(cat "$app/keldra.ini" 2>&1)"
+cmp -s "$expected" "$work/dotfiles/keldra.ini" || fail "first close wrote:
+$(cat "$work/dotfiles/keldra.ini" 2>&1)"
+[ -L "$app/keldra.ini" ] || fail "the link to the settings was replaced by a file"
+[ "$(cat "$app/.keldra.ini.backup")" = mine ] || fail "the user's .keldra.ini.backup is gone"
+rm -f "$app/keldra.ini" "$app/.keldra.ini.backup"
 echo "PASSED: window, client area, keep-above, options dialog and settings file as expected"

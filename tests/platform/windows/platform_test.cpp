@@ -139,7 +139,7 @@ TEST(Win32_Disk_Space, FiguresAreTheSystemsDirectOrThroughTheBoundedWait) {
   EXPECT_EQ(bounded.Get_Disk_Free_Space_Ex("C:\\").total_bytes, total.QuadPart);
   // Many passes at once: every one gets its answer or zeros, never a crash.
   std::vector<std::thread> passes;
-  std::vector<std::uint64_t> totals(8);
+  std::vector<u128> totals(8);
   for (std::size_t i = 0; i < totals.size(); ++i) {
     passes.emplace_back([&, i] { totals[i] = bounded.Get_Disk_Free_Space_Ex("Z:\\").total_bytes; });
   }
