@@ -12,8 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t split = text.find("\n\n");
   const auto mounts = Parse_Mountinfo(text.substr(0, split));
   const std::string ini = split == std::string::npos ? "" : text.substr(split + 2);
-  const auto pins = Parse_Drive_Pins(ini);
-  const auto lines = Letters_With_Lines(ini);
+  const auto [pins, lines] = Read_Drive_Lines(ini);
   for (const Mount_Entry& m : mounts) {
     (void)Is_Drive_Volume(m);
     (void)Volume_Type(m, [](unsigned, unsigned) { return false; });

@@ -11,15 +11,6 @@ namespace {
 
 using platform::u128;
 
-// Kilobytes from bytes, rounded as Bytes_To_Kilobytes rounds, from figures wider
-// than 64 bits; a count past the signed 64-bit range is held at its edge.
-std::int64_t Kilobytes_Of(u128 bytes) {
-  u128 q = bytes >> 10;
-  const auto r = static_cast<std::uint64_t>(bytes & u128{1023});
-  if (r > 512 || (r == 512 && static_cast<std::uint64_t>(q & u128{1}) != 0)) q = q + u128{1};
-  return platform::Saturated_Int64(q);
-}
-
 // The percentage of figures that may pass 64 bits: both are scaled down alike until
 // they fit, which leaves their ratio as good as exact.
 std::int32_t Wide_Percent_Free(u128 free, u128 total) {
@@ -88,7 +79,7 @@ std::string Disk_Queries::Get_Drive_Size_Text(std::uint8_t number) {
     free_kb = totals_.Total_Free_KB;
   } else {
     platform::Error_Mode_Guard guard(error_mode_);
-    free_kb = Kilobytes_Of(Free_Bytes(number));
+    free_kb = Bytes_To_Kilobytes(Free_Bytes(number));
     queried = last_answered_;
     totals_.Total_Free_KB = Saturating_Sum(totals_.Total_Free_KB, free_kb);
   }
@@ -96,7 +87,7 @@ std::string Disk_Queries::Get_Drive_Size_Text(std::uint8_t number) {
     capacity_kb = totals_.Total_Capacity_KB;
   } else {
     platform::Error_Mode_Guard guard(error_mode_);
-    capacity_kb = Kilobytes_Of(Total_Bytes(number));
+    capacity_kb = Bytes_To_Kilobytes(Total_Bytes(number));
     queried = queried && last_answered_;
     totals_.Total_Capacity_KB = Saturating_Sum(totals_.Total_Capacity_KB, capacity_kb);
   }

@@ -60,12 +60,15 @@ std::string Fixed(std::uint64_t kb, int shift, int decimals, const char* unit,
 std::int64_t Bytes_To_Kilobytes(std::int64_t bytes) {
   const bool negative = bytes < 0;
   const std::uint64_t bits = static_cast<std::uint64_t>(bytes);
-  const std::uint64_t magnitude = negative ? 0 - bits : bits;
-  std::uint64_t q = magnitude >> 10;
-  const std::uint64_t r = magnitude & 1023;
-  if (r > 512 || (r == 512 && (q & 1) != 0)) ++q;
-  const std::int64_t kb = static_cast<std::int64_t>(q);
+  const std::int64_t kb = Bytes_To_Kilobytes(u128{negative ? 0 - bits : bits});
   return negative ? -kb : kb;
+}
+
+std::int64_t Bytes_To_Kilobytes(u128 bytes) {
+  u128 q = bytes >> 10;
+  const auto r = static_cast<std::uint64_t>(bytes & u128{1023});
+  if (r > 512 || (r == 512 && static_cast<std::uint64_t>(q & u128{1}) != 0)) q = q + u128{1};
+  return platform::Saturated_Int64(q);
 }
 
 std::string Unit_Form(std::int64_t kilobytes, const std::string& separator) {

@@ -3,11 +3,16 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/uint128.h"
+
 namespace keldra::monitor {
 
 // Bytes to kilobytes (1024), rounded to nearest with an exact half going to the
 // even neighbour: 1536 -> 2, 2560 -> 2, 512 -> 0.
 std::int64_t Bytes_To_Kilobytes(std::int64_t bytes);
+// The same from a volume's figure, which may pass 64 bits: a count past the signed
+// 64-bit range is held at its edge.
+std::int64_t Bytes_To_Kilobytes(platform::u128 bytes);
 
 // The unit form of a kilobyte count: TB, GB with two decimals, MB, KB with one,
 // each chosen by a strict greater-than test, rounded by the exact decimal digits

@@ -127,6 +127,16 @@ std::string Ini_Value_As_Read(std::string_view v) {
   return std::string(v);
 }
 
+std::size_t Ini_First_Section_Start(std::string_view text) {
+  std::size_t start = text.size();
+  For_Each_Line(text, [&](const Line& l) {
+    if (Parse_Line(Line_Text(text, l)).kind != Parsed::Section) return true;
+    start = l.start;
+    return false;
+  });
+  return start;
+}
+
 bool Ini_Same_Name(std::string_view a, std::string_view b) { return Same_Name(Trim(a), Trim(b)); }
 
 std::optional<std::string> Ini_Find_Value(std::string_view text, std::string_view section,

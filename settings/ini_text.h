@@ -33,6 +33,9 @@ std::vector<Ini_Entry> Ini_Section_Entries(std::string_view text, std::string_vi
 // and to Max_Profile_Value.
 std::string Ini_Value_As_Read(std::string_view raw_value);
 
+// Where the first section header line starts; the text's length when it has none.
+std::size_t Ini_First_Section_Start(std::string_view text);
+
 // Section and key names compare without regard to case or surrounding blanks.
 bool Ini_Same_Name(std::string_view a, std::string_view b);
 

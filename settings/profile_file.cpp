@@ -31,24 +31,6 @@ std::string Section_Of(std::string_view section,
   return text;
 }
 
-// Where a section of the written keys goes when the usual place would be out of a
-// read's sight: before the first section header seen, so that it is the first of
-// its name, and the lines ahead of every section stay outside any.
-std::size_t First_Section_Start(std::string_view text) {
-  for (std::size_t pos = 0; pos < text.size();) {
-    std::size_t end = text.find_first_of("\r\n", pos);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(pos, end - pos);
-    const std::size_t first = line.find_first_not_of(" \t");
-    if (first != std::string_view::npos && line[first] == '[' &&
-        line.find(']', first) != std::string_view::npos) {
-      return pos;
-    }
-    pos = end + (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
-  }
-  return text.size();
-}
-
 }  // namespace
 
 std::string Get_Private_Profile_String(std::string_view section, std::string_view key,
@@ -112,7 +94,9 @@ bool Write_Private_Profile_Strings(
           all_seen && Ini_Find_Value(next_seen, section, key) == Ini_Find_Value(text, section, key);
     }
     if (!all_seen) {
-      const std::size_t at = First_Section_Start(seen);
+      // Before the first section header seen, so that it is the first of its name,
+      // and the lines ahead of every section stay outside any.
+      const std::size_t at = Ini_First_Section_Start(seen);
       text = std::string(seen.substr(0, at)) + Section_Of(section, values) +
              std::string(seen.substr(at));
     }

@@ -33,10 +33,6 @@ Drive_Lines Read_Drive_Lines(std::string_view text) {
   return result;
 }
 
-Letter_Directories Parse_Drive_Pins(std::string_view text) { return Read_Drive_Lines(text).pins; }
-
-Letter_Lines Letters_With_Lines(std::string_view text) { return Read_Drive_Lines(text).lines; }
-
 Letter_Assignment Assign_Drive_Letters(const Letter_Directories& pins,
                                        const std::vector<Mount_Entry>& mounts,
                                        const Letter_Lines& reserved) {

@@ -15,16 +15,13 @@ namespace keldra::platform::linux_impl {
 // Index 0 is A. An empty string: no directory behind that letter.
 using Letter_Directories = std::array<std::string, Drive_Letter_Count>;
 
-// Section "drives", keys A to Z in either case, each an absolute directory (a
-// trailing "/" is dropped). Any other line is ignored.
-Letter_Directories Parse_Drive_Pins(std::string_view drives_ini_text);
-
 // Index 0 is A: the letters that have a line of their own in section "drives",
 // usable or not. Those are the user's: never given out automatically.
 using Letter_Lines = std::array<bool, Drive_Letter_Count>;
-Letter_Lines Letters_With_Lines(std::string_view drives_ini_text);
 
-// Both of the above from one pass over the text.
+// Both from one pass over section "drives": the pins are keys A to Z in either
+// case, each an absolute directory (a trailing "/" is dropped); any other line is
+// ignored.
 struct Drive_Lines {
   Letter_Directories pins;
   Letter_Lines lines;

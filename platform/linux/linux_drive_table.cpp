@@ -83,13 +83,12 @@ void Linux_Drive_Table::Scan() {
   // The new letters in one write. A directory that drives.ini cannot hold (a line
   // break in its name) keeps its letter for this run only, like every letter when
   // the file is read-only.
+  static constexpr std::string_view Keys = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
   std::vector<std::pair<std::string_view, std::string>> added;
-  std::vector<std::string> keys;
-  keys.reserve(assignment.added.size());
   for (const auto& [letter, dir] : assignment.added) {
     if (dir.find_first_of("\r\n") != std::string::npos) continue;
-    keys.emplace_back(1, letter);
-    added.emplace_back(keys.back(), Drive_Ini_Value(dir));
+    added.emplace_back(Keys.substr(static_cast<std::size_t>(Drive_Letter_Index(letter)), 1),
+                       Drive_Ini_Value(dir));
   }
   if (!added.empty()) settings::Write_Private_Profile_Strings("drives", added, drives_ini_path_);
 }

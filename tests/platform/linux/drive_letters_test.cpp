@@ -20,19 +20,20 @@ Mount_Entry Mount(int id, std::string point, std::string type, std::string sourc
 
 std::string Letter(const Letter_Directories& l, char c) { return l[c - 'A']; }
 
-TEST(Parse_Drive_Pins, KeepsGoodLinesOfEitherCaseAndIgnoresJunk) {
-  const auto pins = Parse_Drive_Pins(
-      "[Drives]\n"
-      "d=/mnt/data/\n"
-      "E = /mnt/e\n"
-      "F=relative/path\n"
-      "G=\n"
-      "junk line\n"
-      "AA=/mnt/aa\n"
-      "1=/mnt/one\n"
-      "H=\"/mnt/ spaced \"\n"
-      "[other]\n"
-      "I=/mnt/other-section\n");
+TEST(Read_Drive_Lines, KeepsGoodLinesOfEitherCaseAndIgnoresJunk) {
+  const auto pins = Read_Drive_Lines(
+                        "[Drives]\n"
+                        "d=/mnt/data/\n"
+                        "E = /mnt/e\n"
+                        "F=relative/path\n"
+                        "G=\n"
+                        "junk line\n"
+                        "AA=/mnt/aa\n"
+                        "1=/mnt/one\n"
+                        "H=\"/mnt/ spaced \"\n"
+                        "[other]\n"
+                        "I=/mnt/other-section\n")
+                        .pins;
   EXPECT_EQ(Letter(pins, 'D'), "/mnt/data");
   EXPECT_EQ(Letter(pins, 'E'), "/mnt/e");
   EXPECT_EQ(Letter(pins, 'F'), "");
