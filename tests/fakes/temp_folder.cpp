@@ -57,6 +57,11 @@ bool Exists(const std::string& path) {
   return fs::symlink_status(path, ec).type() != fs::file_type::not_found && !ec;
 }
 
+bool Is_Link(const std::string& path) {
+  std::error_code ec;
+  return fs::symlink_status(path, ec).type() == fs::file_type::symlink && !ec;
+}
+
 }  // namespace keldra::test
 
 namespace keldra::test {

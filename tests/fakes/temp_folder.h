@@ -22,6 +22,7 @@ class Temp_Folder {
 void Write_File(const std::string& path, const std::string& content);
 std::string Read_File(const std::string& path);
 bool Exists(const std::string& path);
+bool Is_Link(const std::string& path);
 // Writes to the file until its filesystem is full.
 void Fill_Disk(const std::string& path);
 

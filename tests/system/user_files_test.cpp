@@ -20,11 +20,6 @@
 namespace keldra::test {
 namespace {
 
-bool Is_Link(const std::string& path) {
-  struct stat st;
-  return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-}
-
 bool Has_Row(const std::string& out, const std::string& label) {
   for (const std::string& line : Split_Lines(out)) {
     if (line.rfind(label + "\t", 0) == 0) return true;

@@ -50,11 +50,6 @@ TEST(Write_Text_File_Atomically, AReadOnlyFileOrFolderFailsAndKeepsTheOldFile) {
   EXPECT_FALSE(test::Exists(dir / "other.ini"));
 }
 
-bool Is_Link(const std::string& path) {
-  struct stat st;
-  return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-}
-
 TEST(Write_Text_File_Atomically, WritesWhereALinkLeadsAndLeavesTheLink) {
   test::Temp_Folder dir;
   ASSERT_EQ(mkdir((dir / "dotfiles").c_str(), 0755), 0);
@@ -75,7 +70,7 @@ TEST(Write_Text_File_Atomically, WritesWhereALinkLeadsAndLeavesTheLink) {
     const std::string link = dir / c.link;
     ASSERT_EQ(symlink(c.target, link.c_str()), 0);
     EXPECT_EQ(Write_Text_File_Atomically(link, "new"), c.written != nullptr) << c.link;
-    EXPECT_TRUE(Is_Link(link)) << c.link << " is still a link";
+    EXPECT_TRUE(test::Is_Link(link)) << c.link << " is still a link";
     if (c.written) {
       EXPECT_EQ(test::Read_File(dir / c.written), "new") << c.link;
     }
