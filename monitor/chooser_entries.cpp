@@ -16,6 +16,7 @@ std::string Chooser_Entry_Text(const platform::Drive_Entry& d) {
   if (d.letter < 'A' || d.letter > 'Z') return std::string();
   const std::string letter(1, d.letter);
   std::string text;
+  if (!d.answered && d.type != Drive_Type::Missing) return settings::Lower_Case_Ascii(letter + ":");
   switch (d.type) {
     case Drive_Type::Missing: return std::string();
     case Drive_Type::Removable: text = letter + ":"; break;

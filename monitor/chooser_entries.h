@@ -10,7 +10,8 @@ namespace keldra::monitor {
 
 // "a:" for a removable drive, "c: [label]" for fixed, CD-ROM and RAM drives,
 // "f: //server/share" for a remote one (its label in brackets when it has no
-// remote name), all in lower case. Empty for a drive the chooser does not list.
+// remote name), all in lower case; "g:" alone for a drive that has not answered.
+// Empty for a drive the chooser does not list.
 std::string Chooser_Entry_Text(const platform::Drive_Entry& drive);
 
 struct Chooser_Entry {

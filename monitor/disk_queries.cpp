@@ -1,5 +1,6 @@
 #include "monitor/disk_queries.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "monitor/drive_number.h"
@@ -91,7 +92,16 @@ std::string Disk_Queries::Get_Drive_Size_Text(std::uint8_t number) {
     queried = queried && last_answered_;
     totals_.Total_Capacity_KB = Saturating_Sum(totals_.Total_Capacity_KB, capacity_kb);
   }
-  last_size_ = {free_kb, capacity_kb, queried};
+  platform::Drive_Freshness freshness{platform::Answer_Freshness::Fresh, {}};
+  if (number == Total_Drive_Number) {
+    if (totals_.oldest_held) freshness = {platform::Answer_Freshness::Held, *totals_.oldest_held};
+  } else {
+    freshness = disk_.Freshness_Of(Root_Path(number)[0]);
+    if (freshness.state == platform::Answer_Freshness::Held) {
+      totals_.oldest_held = std::max(totals_.oldest_held.value_or(freshness.age), freshness.age);
+    }
+  }
+  last_size_ = {free_kb, capacity_kb, queried, freshness};
   return Size_Caption(free_kb, capacity_kb, separator_);
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The drive queries of one refresh pass: space figures, the percentage of free
 // space, the size caption and the pass totals that feed the TotalRow.
+#include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +15,8 @@ namespace keldra::monitor {
 struct Pass_Totals {
   std::int64_t Total_Free_KB = 0;
   std::int64_t Total_Capacity_KB = 0;
+  // The oldest held figures counted in, when some were held.
+  std::optional<std::chrono::milliseconds> oldest_held;
 };
 
 // What the last size text was made from: its kilobyte counts, and whether the
@@ -21,6 +25,9 @@ struct Size_Figures {
   std::int64_t free_kb = 0;
   std::int64_t capacity_kb = 0;
   bool queried = true;
+  // Answered in this pass, held from an earlier answer, or none at all. The
+  // TotalRow's is held when any figures it adds up were.
+  platform::Drive_Freshness freshness{platform::Answer_Freshness::Fresh, {}};
 };
 
 class Disk_Queries {

@@ -1,6 +1,7 @@
 #pragma once
 // What a drive's root path reports about its space: the stand-in for the
 // operating system's free-space query.
+#include <chrono>
 #include <cstdint>
 #include <string_view>
 
@@ -20,6 +21,15 @@ struct Disk_Space_Figures {
   bool answered = false;
 };
 
+// How current a drive's figures are: answered within this pass's wait, the last
+// answer held while a newer one is awaited, or none to show.
+enum class Answer_Freshness { Missing, Fresh, Held };
+
+struct Drive_Freshness {
+  Answer_Freshness state = Answer_Freshness::Missing;
+  std::chrono::milliseconds age{0};  // since the volume gave the figures shown
+};
+
 class Disk_Space {
  public:
   virtual ~Disk_Space() = default;
@@ -30,6 +40,11 @@ class Disk_Space {
   // whose volumes may not answer asks them all at once here, within one bounded
   // wait, and answers the pass's queries from what it learned until the next call.
   virtual void Ask_Drives(std::string_view letters) { (void)letters; }
+  // How current the figures last given for a letter are.
+  virtual Drive_Freshness Freshness_Of(char letter) const {
+    (void)letter;
+    return {Answer_Freshness::Fresh, {}};
+  }
 };
 
 }  // namespace keldra::platform

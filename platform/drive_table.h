@@ -25,6 +25,8 @@ struct Drive_Entry {
   Drive_Type type = Drive_Type::Missing;
   std::string label;        // filesystem label, or the directory when there is none
   std::string remote_name;  // mount source of a remote drive, otherwise empty
+  // False for a drive that did not answer in time: only its letter is known.
+  bool answered = true;
 };
 
 class Drive_Table {
@@ -33,13 +35,13 @@ class Drive_Table {
   // The directory behind a letter (either case), or nullptr for a letter with none.
   // Cheap: the refresh pass asks for it four times per drive.
   virtual const std::string* Directory_Of(char letter) const = 0;
-  // Every lettered drive, A to Z, present or not.
+  // Every lettered drive, A to Z, present or not. Asks the volumes, within one
+  // bounded wait shared by all: one that does not answer in time is listed by what
+  // is known of it without asking.
   virtual std::vector<Drive_Entry> Drives() const = 0;
-  // True when asking the letter's volume for its space may wait for an answer that
-  // never comes (network and FUSE volumes): such queries must be bounded in time.
-  virtual bool Query_May_Stall(char letter) = 0;
   // A local path in drive form, "D:" followed by the rest of its real path, or
-  // nothing when the path lies on no lettered drive.
+  // nothing when the path lies on no lettered drive or its volume did not answer
+  // within one bounded wait.
   virtual std::optional<std::string> Drive_Form(const std::string& path) const = 0;
 };
 

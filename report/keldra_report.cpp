@@ -49,7 +49,7 @@ int Run(int argc, char** argv) {
 
   // The settings as the window loads them, so that the report shows its rows.
   settings::Memory_Settings_Holder loaded;
-  settings::Load_Settings(loaded, settings::Settings_File_Path(exe));
+  settings::Load_Settings_Within(loaded, settings::Settings_File_Path(exe));
   monitor::Disk_Queries queries(*os.disk, *os.error_mode,
                                 platform::Decimal_Separator_From_Environment());
   report::Report_Rows rows(loaded.letters, loaded.total, &queries);

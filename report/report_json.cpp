@@ -26,6 +26,15 @@ std::string Json_String(std::string_view text) {
   return out + '"';
 }
 
+const char* Freshness_Name(platform::Answer_Freshness state) {
+  switch (state) {
+    case platform::Answer_Freshness::Held: return "held";
+    case platform::Answer_Freshness::Missing: return "missing";
+    case platform::Answer_Freshness::Fresh: break;
+  }
+  return "fresh";
+}
+
 std::string Rows_As_Json(const std::vector<Shown_Row>& rows) {
   std::string out = "{\"rows\": [";
   const char* separator = "\n  ";
@@ -37,7 +46,12 @@ std::string Rows_As_Json(const std::vector<Shown_Row>& rows) {
            ", \"free_kb\": " + std::to_string(r.figures.free_kb) +
            ", \"total_kb\": " + std::to_string(r.figures.capacity_kb) +
            ", \"text\": " + Json_String(r.text) +
-           ", \"queried\": " + (r.figures.queried ? "true" : "false") + "}";
+           ", \"queried\": " + (r.figures.queried ? "true" : "false") +
+           ", \"figures\": " + Json_String(Freshness_Name(r.figures.freshness.state));
+    if (r.figures.freshness.state == platform::Answer_Freshness::Held) {
+      out += ", \"age_ms\": " + std::to_string(r.figures.freshness.age.count());
+    }
+    out += "}";
   }
   return out + (rows.empty() ? "]}\n" : "\n]}\n");
 }

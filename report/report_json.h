@@ -12,8 +12,12 @@ namespace keldra::report {
 // bytes (UTF-8 text) as they are.
 std::string Json_String(std::string_view text);
 
+// "fresh", "held" or "missing".
+const char* Freshness_Name(platform::Answer_Freshness state);
+
 // {"rows": [...]}: one object a row, in slot order, with its label, gauge value
-// ("used"), colour, kilobyte counts, size text and whether the drive answered.
+// ("used"), colour, kilobyte counts, size text, whether the drive answered, and
+// whether its figures are fresh, held (with their age, "age_ms") or missing.
 std::string Rows_As_Json(const std::vector<Shown_Row>& rows);
 
 }  // namespace keldra::report

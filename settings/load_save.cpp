@@ -4,22 +4,33 @@
 #include <vector>
 
 #include "platform/keldra_error.h"
+#include "settings/memory_settings_holder.h"
 #include "settings/profile_file.h"
 #include "settings/profile_values.h"
 #include "settings/settings_file.h"
 
 namespace keldra::settings {
 
+namespace {
+
+// What a key the file does not have reads as.
+constexpr int Default_Top = 50, Default_Left = 50, Default_Width = 189;
+constexpr int Default_Interval = 30000;
+constexpr std::string_view Default_Letters = "c";
+
+}  // namespace
+
 void Load_Settings(Settings_Holder& h, const std::string& path) {
   // One read of the file serves all eight keys: a huge or slow file costs once.
   const Settings_Text file(path);
-  h.Set_Window_Top(file.Integer(Key_Window_Top, 50));
-  h.Set_Window_Left(file.Integer(Key_Window_Left, 50));
-  h.Set_Client_Width(file.Integer(Key_Client_Width, 189));
+  h.Set_Window_Top(file.Integer(Key_Window_Top, Default_Top));
+  h.Set_Window_Left(file.Integer(Key_Window_Left, Default_Left));
+  h.Set_Client_Width(file.Integer(Key_Client_Width, Default_Width));
   // The interval is unsigned; a negative value from a hand-edited file arrives as
   // its 32-bit pattern, exactly as the timer would take it.
-  h.Set_Timer_Interval(static_cast<std::uint32_t>(file.Integer(Key_Timer_Interval, 30000)));
-  h.Set_Monitored_Drive_Letters(Upper_Case_Ascii(file.String(Key_Drive_Letters, "c")));
+  h.Set_Timer_Interval(
+      static_cast<std::uint32_t>(file.Integer(Key_Timer_Interval, Default_Interval)));
+  h.Set_Monitored_Drive_Letters(Upper_Case_Ascii(file.String(Key_Drive_Letters, Default_Letters)));
   h.Set_Show_Total(file.Boolean(Key_Show_Total));
   h.Set_Always_On_Top_Mark(file.Boolean(Key_Always_On_Top));
   h.Set_Auto_Run_Mark(file.Boolean(Key_Auto_Run));
@@ -40,6 +51,86 @@ void Save_Settings(const Settings_Holder& h, const std::string& path) {
   if (!Write_Private_Profile_Strings(Settings_Section, values, path)) {
     throw Keldra_Error("Unable to write to " + path);
   }
+}
+
+namespace {
+
+// The eight values as the helper hands them back: NUL-separated, in key order.
+std::string Packed(const Settings_Holder& h) {
+  std::string out;
+  for (const std::string& v : {std::to_string(h.Window_Top()), std::to_string(h.Window_Left()),
+                               std::to_string(h.Client_Width()), std::to_string(h.Timer_Interval()),
+                               h.Monitored_Drive_Letters(), std::string(h.Show_Total() ? "1" : "0"),
+                               std::string(h.Always_On_Top_Mark() ? "1" : "0"),
+                               std::string(h.Auto_Run_Mark() ? "1" : "0")}) {
+    out += v;
+    out += '\0';
+  }
+  return out;
+}
+
+bool Unpack(const std::string& packed, Settings_Holder& h) {
+  std::vector<std::string> v;
+  std::size_t start = 0;
+  for (std::size_t end; (end = packed.find('\0', start)) != std::string::npos; start = end + 1) {
+    v.push_back(packed.substr(start, end - start));
+  }
+  if (v.size() != 8) return false;
+  try {
+    h.Set_Window_Top(std::stoi(v[0]));
+    h.Set_Window_Left(std::stoi(v[1]));
+    h.Set_Client_Width(std::stoi(v[2]));
+    h.Set_Timer_Interval(static_cast<std::uint32_t>(std::stoul(v[3])));
+  } catch (const std::exception&) {
+    return false;
+  }
+  h.Set_Monitored_Drive_Letters(v[4]);
+  h.Set_Show_Total(v[5] == "1");
+  h.Set_Always_On_Top_Mark(v[6] == "1");
+  h.Set_Auto_Run_Mark(v[7] == "1");
+  return true;
+}
+
+}  // namespace
+
+bool Load_Settings_Within(Settings_Holder& holder, const std::string& path,
+                          std::chrono::milliseconds wait) {
+  const std::optional<std::string> packed = platform::Run_Bounded(
+      [path] {
+        Memory_Settings_Holder loaded;
+        Load_Settings(loaded, path);
+        return Packed(loaded);
+      },
+      wait);
+  if (packed && Unpack(*packed, holder)) return true;
+  // As for a file with none of the keys.
+  holder.Set_Window_Top(Default_Top);
+  holder.Set_Window_Left(Default_Left);
+  holder.Set_Client_Width(Default_Width);
+  holder.Set_Timer_Interval(Default_Interval);
+  holder.Set_Monitored_Drive_Letters(Upper_Case_Ascii(Default_Letters));
+  holder.Set_Show_Total(false);
+  holder.Set_Always_On_Top_Mark(false);
+  holder.Set_Auto_Run_Mark(false);
+  return false;
+}
+
+void Save_Settings_Within(const Settings_Holder& holder, const std::string& path,
+                          std::chrono::milliseconds wait) {
+  // Taken here, where the holder lives; only plain values go to the helper.
+  Memory_Settings_Holder values;
+  Unpack(Packed(holder), values);
+  const std::optional<std::string> saved = platform::Run_Bounded(
+      [values, path] {
+        try {
+          Save_Settings(values, path);
+          return std::string("saved");
+        } catch (const Keldra_Error&) {
+          return std::string();
+        }
+      },
+      wait);
+  if (saved != "saved") throw Keldra_Error("Unable to write to " + path);
 }
 
 }  // namespace keldra::settings

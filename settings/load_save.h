@@ -1,7 +1,9 @@
 #pragma once
 // Load_Settings and Save_Settings: the eight keys of keldra.ini, in their order.
+#include <chrono>
 #include <string>
 
+#include "platform/bounded_call.h"
 #include "settings/settings_holder.h"
 
 namespace keldra::settings {
@@ -14,5 +16,14 @@ void Load_Settings(Settings_Holder& holder, const std::string& ini_path);
 // interrupted or failed save leaves the old file exactly as it was. A failure
 // raises Keldra_Error "Unable to write to <path>".
 void Save_Settings(const Settings_Holder& holder, const std::string& ini_path);
+
+// The same, for a program whose folder may be on a volume that stops answering:
+// the file is read or written elsewhere, within one bounded wait. A load that gets
+// no answer gives every key its default, as a missing file does, and answers false;
+// a save that gets none fails like any other.
+bool Load_Settings_Within(Settings_Holder& holder, const std::string& ini_path,
+                          std::chrono::milliseconds wait = platform::Volume_Wait);
+void Save_Settings_Within(const Settings_Holder& holder, const std::string& ini_path,
+                          std::chrono::milliseconds wait = platform::Volume_Wait);
 
 }  // namespace keldra::settings

@@ -95,7 +95,9 @@ void Main_Form_Behaviour::Apply_Startup_Show_State() {
 
 void Main_Form_Behaviour::FormShow() {
   Guarded([this] {
-    settings::Load_Settings(*this, Settings_Path());
+    // A folder that does not answer gives the defaults, and the close then saves
+    // nothing over a file it never read.
+    settings_read_ = settings::Load_Settings_Within(*this, Settings_Path());
     about_.Fill_About_Box_Texts(title_,
                                 [this](const std::string& c) { view_.Set_Window_Caption(c); });
     options_.Set_Drive_Limit();
@@ -112,7 +114,7 @@ void Main_Form_Behaviour::FormShow() {
 
 bool Main_Form_Behaviour::FormCloseQuery() {
   try {
-    settings::Save_Settings(*this, Settings_Path());
+    if (settings_read_) settings::Save_Settings_Within(*this, Settings_Path());
     return true;
   } catch (const std::exception& e) {
     Report_Error(e.what());

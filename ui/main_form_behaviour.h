@@ -92,6 +92,7 @@ class Main_Form_Behaviour : public monitor::Refresh_Inputs, public settings::Set
   std::string spinner_ = "=";
   std::string error_on_screen_;
   bool error_box_open_ = false;
+  bool settings_read_ = true;  // the last load had its answer
 };
 
 }  // namespace keldra::ui

@@ -1,10 +1,20 @@
 #include "platform/linux/linux_disk_space.h"
 
-#include <sys/statfs.h>
-
-#include <vector>
-
 namespace keldra::platform::linux_impl {
+namespace {
+
+// steady_clock is CLOCK_MONOTONIC here, the clock the helpers stamp their answers by.
+Steady_Time From_Monotonic(std::int64_t ns) {
+  return Steady_Time(
+      std::chrono::duration_cast<Steady_Time::duration>(std::chrono::nanoseconds(ns)));
+}
+
+std::int64_t To_Monotonic(Steady_Time t) {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(t.time_since_epoch()).count();
+}
+
+}  // namespace
+
 Disk_Space_Figures Figures_Of(const Volume_Space& s) {
   Disk_Space_Figures f;
   // A volume reporting more available than free blocks (some network filesystems
@@ -18,48 +28,24 @@ Disk_Space_Figures Figures_Of(const Volume_Space& s) {
   return f;
 }
 
-void Linux_Disk_Space::Ask_Drives(std::string_view letters) {
-  answers_.fill(std::nullopt);
-  Ask(letters);
+std::vector<Drive_Answer> Linux_Drive_Askers::Collect(std::string_view awaited,
+                                                      Steady_Time deadline) {
+  table_.Wait(awaited, To_Monotonic(deadline));
+  std::vector<Drive_Answer> answers;
+  for (const auto& [letter, reply] : table_.Take_Answers()) {
+    Drive_Answer a;
+    a.letter = letter;
+    if (reply.found && reply.space) a.figures = Figures_Of(*reply.space);
+    a.when = From_Monotonic(reply.done_ns);
+    answers.push_back(a);
+  }
+  return answers;
 }
 
-void Linux_Disk_Space::Ask(std::string_view letters) {
-  std::vector<Volume_Question> questions;
-  std::vector<std::pair<int, std::string>> asked;  // letter index, path
-  for (const char letter : letters) {
-    const int i = Drive_Letter_Index(letter);
-    if (i < 0 || answers_[static_cast<std::size_t>(i)]) continue;
-    Disk_Space_Figures& figures = answers_[static_cast<std::size_t>(i)].emplace();
-    const Walked_Path walked = table_.Walk(letter);
-    if (walked.outcome == Walked_Path::Local) {
-      struct statfs st;
-      if (statfs(walked.path.c_str(), &st) == 0) {
-        figures = Figures_Of({static_cast<std::uint64_t>(st.f_frsize ? st.f_frsize : st.f_bsize),
-                              st.f_blocks, st.f_bfree, st.f_bavail});
-      }
-    } else if (walked.outcome == Walked_Path::May_Stall) {
-      const Mount_Entry* v = walked.volume;
-      questions.push_back(
-          {v ? std::to_string(v->mount_id) + ' ' + v->mount_point : std::string("/"), walked.path});
-      asked.emplace_back(i, walked.path);
-    }
-  }
-  if (questions.empty()) return;
-  const auto answered = askers_.Ask(questions);
-  for (const auto& [i, path] : asked) {
-    const auto it = answered.find(path);
-    if (it != answered.end() && it->second) {
-      answers_[static_cast<std::size_t>(i)] = Figures_Of(*it->second);
-    }
-  }
-}
-
-Disk_Space_Figures Linux_Disk_Space::Get_Disk_Free_Space_Ex(std::string_view root_path) {
-  if (root_path.size() < 2 || root_path[1] != ':') return {};
-  const int i = Drive_Letter_Index(root_path[0]);
-  if (i < 0) return {};
-  if (!answers_[static_cast<std::size_t>(i)]) Ask(root_path.substr(0, 1));
-  return answers_[static_cast<std::size_t>(i)].value_or(Disk_Space_Figures{});
+std::optional<Steady_Time> Linux_Drive_Askers::Out_Since(char letter) const {
+  const std::optional<std::int64_t> out = table_.Out_Since(letter);
+  if (!out) return std::nullopt;
+  return From_Monotonic(*out);
 }
 
 }  // namespace keldra::platform::linux_impl

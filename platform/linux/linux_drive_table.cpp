@@ -4,14 +4,43 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
-#include <cstdlib>
+#include <map>
+#include <utility>
 
+#include "platform/bounded_call.h"
 #include "platform/file_system.h"
+#include "platform/held_disk_space.h"
 #include "platform/linux/volume_rules.h"
 #include "settings/profile_file.h"
 
 namespace keldra::platform::linux_impl {
+namespace {
+
+constexpr std::string_view Keys = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
+// A helper nobody asked for this long is let go of; a volume asked again gets a
+// new one.
+constexpr std::int64_t kIdleHelperNs = 10LL * 60 * 1'000'000'000;
+
+// What stays the same across a volume's remounts: a helper is kept for it.
+std::string Volume_Key(const Mount_Entry* m) {
+  if (m == nullptr) return "\n/";
+  return m->fs_type + '\n' + m->source + '\n' + m->root + '\n' + m->mount_point;
+}
+
+// A question stuck on a path of a volume that answers by itself leads elsewhere (a
+// link into a hung volume): that path keeps the stuck helper, under a key of its
+// own, and the volume's other paths get a new one.
+std::string Stuck_Key(const std::string& path) { return "stuck\n" + path; }
+
+std::int64_t Volume_Wait_Ns() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(Volume_Wait).count();
+}
+
+}  // namespace
+
 std::string Drive_Ini_Value(const std::string& dir) {
   const bool blank_edge = !dir.empty() && (dir.front() == ' ' || dir.front() == '\t' ||
                                            dir.back() == ' ' || dir.back() == '\t');
@@ -29,68 +58,175 @@ Linux_Drive_Table::Linux_Drive_Table(std::string drives_ini_path, std::string mo
   Scan();
 }
 
-Linux_Drive_Table::Linux_Drive_Table(Linux_Drive_Table&& o) noexcept
-    : drives_ini_path_(std::move(o.drives_ini_path_)),
-      mountinfo_path_(std::move(o.mountinfo_path_)),
-      devices_(std::move(o.devices_)),
-      mounts_(std::move(o.mounts_)),
-      letters_(std::move(o.letters_)),
-      watch_fd_(o.watch_fd_),
-      last_watch_(o.last_watch_) {
-  o.watch_fd_ = -1;
-}
-
 Linux_Drive_Table::~Linux_Drive_Table() {
   if (watch_fd_ >= 0) close(watch_fd_);
-}
-
-void Linux_Drive_Table::Look_For_Mount_Changes() {
-  const auto now = std::chrono::steady_clock::now();
-  if (watch_fd_ < 0 || now - last_watch_ <= std::chrono::milliseconds(250)) return;
-  last_watch_ = now;
-  pollfd p{watch_fd_, POLLPRI, 0};
-  if (poll(&p, 1, 0) > 0 && (p.revents & (POLLPRI | POLLERR)) != 0) {
-    // Reading the table again is what clears the kernel's change mark.
-    char buf[4096];
-    lseek(watch_fd_, 0, SEEK_SET);
-    while (read(watch_fd_, buf, sizeof buf) > 0) {}
-    Scan();
-  }
-}
-
-Walked_Path Linux_Drive_Table::Walk(char letter) {
-  const int i = Drive_Letter_Index(letter);
-  if (i < 0 || letters_[static_cast<std::size_t>(i)].empty()) return {};
-  Look_For_Mount_Changes();
-  return Walk_Path(letters_[static_cast<std::size_t>(i)], mounts_);
-}
-
-bool Linux_Drive_Table::Query_May_Stall(char letter) {
-  return Walk(letter).outcome == Walked_Path::May_Stall;
 }
 
 void Linux_Drive_Table::Scan() {
   File_Text mountinfo = Read_Text_File(mountinfo_path_);
   mounts_ = mountinfo.status == Read_Status::Ok ? Parse_Mountinfo(mountinfo.text)
                                                 : std::vector<Mount_Entry>{};
-  // Read with the settings' own limit, once a look, lines and pins in one pass.
-  const std::string text = settings::Read_Visible_Profile_Text(drives_ini_path_);
-  const Drive_Lines lines = Read_Drive_Lines(text);
+  // Read with the settings' own limit, lines and pins in one pass.
+  lines_ = Read_Drive_Lines(settings::Read_Visible_Profile_Text(drives_ini_path_));
+  Assign_Letters();
+}
+
+void Linux_Drive_Table::Assign_Letters() const {
   // A letter with a line of the user's is never given out, even where that line
   // cannot be used: the new letter would overwrite it.
-  Letter_Assignment assignment = Assign_Drive_Letters(lines.pins, mounts_, lines.lines);
+  const Letter_Assignment assignment = Assign_Drive_Letters(lines_.pins, mounts_, lines_.lines);
+  for (std::size_t i = 0; i < letters_.size(); ++i) {
+    if (letters_[i] != assignment.letters[i]) learned_[i] = {};
+  }
   letters_ = assignment.letters;
   // The new letters in one write. A directory that drives.ini cannot hold (a line
   // break in its name) keeps its letter for this run only, like every letter when
   // the file is read-only.
-  static constexpr std::string_view Keys = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
   std::vector<std::pair<std::string_view, std::string>> added;
   for (const auto& [letter, dir] : assignment.added) {
     if (dir.find_first_of("\r\n") != std::string::npos) continue;
     added.emplace_back(Keys.substr(static_cast<std::size_t>(Drive_Letter_Index(letter)), 1),
                        Drive_Ini_Value(dir));
+    lines_.lines[static_cast<std::size_t>(Drive_Letter_Index(letter))] = true;
+    lines_.pins[static_cast<std::size_t>(Drive_Letter_Index(letter))] = dir;
   }
-  if (!added.empty()) settings::Write_Private_Profile_Strings("drives", added, drives_ini_path_);
+  if (added.empty()) return;
+  if (watch_fd_ < 0 || last_watch_ == std::chrono::steady_clock::time_point{}) {
+    settings::Write_Private_Profile_Strings("drives", added, drives_ini_path_);
+  } else {
+    Run_Bounded(
+        [&] {
+          settings::Write_Private_Profile_Strings("drives", added, drives_ini_path_);
+          return std::string();
+        },
+        Volume_Wait);
+  }
+}
+
+void Linux_Drive_Table::Look_For_Mount_Changes() const {
+  const auto now = std::chrono::steady_clock::now();
+  if (watch_fd_ < 0 || now - last_watch_ <= std::chrono::milliseconds(250)) return;
+  last_watch_ = now;
+  pollfd p{watch_fd_, POLLPRI, 0};
+  if (poll(&p, 1, 0) <= 0 || (p.revents & (POLLPRI | POLLERR)) == 0) return;
+  // Reading the table again is what clears the kernel's change mark. The kernel
+  // writes it from its own records: no volume is asked.
+  std::string text;
+  char buf[65536];
+  lseek(watch_fd_, 0, SEEK_SET);
+  for (ssize_t n; (n = read(watch_fd_, buf, sizeof buf)) > 0;)
+    text.append(buf, static_cast<std::size_t>(n));
+  mounts_ = Parse_Mountinfo(text);
+  // drives.ini lies in the program's folder, which may be on a volume that has
+  // stopped answering: read in a helper, and where it does not answer in time the
+  // pins read last stay.
+  const std::optional<std::string> ini = Run_Bounded(
+      [this] { return settings::Read_Visible_Profile_Text(drives_ini_path_); }, Volume_Wait);
+  if (ini) lines_ = Read_Drive_Lines(*ini);
+  Assign_Letters();
+}
+
+const Mount_Entry* Linux_Drive_Table::Mount_With_Id(std::uint64_t id) const {
+  if (id == 0) return nullptr;
+  for (const Mount_Entry& m : mounts_) {
+    if (static_cast<std::uint64_t>(m.mount_id) == id) return &m;
+  }
+  return nullptr;
+}
+
+const Mount_Entry* Linux_Drive_Table::Volume_Of(std::size_t i) const {
+  if (learned_[i].answered && learned_[i].reply.found) {
+    if (const Mount_Entry* m = Mount_With_Id(learned_[i].reply.mount_id)) return m;
+  }
+  return Mount_Holding(mounts_, letters_[i]);
+}
+
+std::string Linux_Drive_Table::Key_Of(std::size_t i) const {
+  const std::string stuck = Stuck_Key(letters_[i]);
+  if (askers_.Out_Since(stuck)) return stuck;
+  return Volume_Key(Volume_Of(i));
+}
+
+std::string Linux_Drive_Table::Send(std::string_view letters) const {
+  Look_For_Mount_Changes();
+  const std::int64_t now = Monotonic_Ns();
+  // Helpers whose volume has left the table, or that nobody asked for a long time.
+  askers_.Retire([&](const std::string& key, std::uint64_t mount_id, bool out, std::int64_t sent) {
+    if (mount_id != 0 && Mount_With_Id(mount_id) == nullptr) return true;
+    if (out) return false;
+    return now - sent > kIdleHelperNs || key.rfind("stuck\n", 0) == 0;
+  });
+  // A volume that answers by itself has nothing out by the next pass, unless the
+  // question went somewhere else (a link into a hung volume): the path it is stuck
+  // on keeps that helper, and the volume's other paths get a new one.
+  for (const char c : letters) {
+    const int i = Drive_Letter_Index(c);
+    if (i < 0 || letters_[static_cast<std::size_t>(i)].empty()) continue;
+    const std::string key = Key_Of(static_cast<std::size_t>(i));
+    const Mount_Entry* volume = Volume_Of(static_cast<std::size_t>(i));
+    if (!askers_.Out_Since(key) || volume == nullptr || Volume_May_Stall(volume)) continue;
+    if (key.rfind("stuck\n", 0) == 0) continue;
+    const std::vector<std::string> stuck = askers_.Unanswered(key);
+    if (!stuck.empty()) askers_.Rekey(key, Stuck_Key(stuck.front()));
+  }
+  std::map<std::string, std::vector<std::size_t>> by_key;
+  for (const char c : letters) {
+    const int i = Drive_Letter_Index(c);
+    if (i < 0) continue;
+    const auto index = static_cast<std::size_t>(i);
+    if (letters_[index].empty()) {
+      // No directory: nothing to ask.
+      Volume_Reply none;
+      none.done_ns = now;
+      learned_[index] = {true, none};
+      answers_.emplace_back(static_cast<char>('A' + i), none);
+      continue;
+    }
+    auto& group = by_key[Key_Of(index)];
+    if (std::find(group.begin(), group.end(), index) == group.end()) group.push_back(index);
+  }
+  std::string asked;
+  for (auto& [key, group] : by_key) {
+    const Mount_Entry* volume = Volume_Of(group.front());
+    std::vector<std::string> paths;
+    for (const std::size_t i : group) paths.push_back(letters_[i]);
+    for (const std::size_t i : group) asked_key_[i] = key;
+    const std::uint64_t mount_id = volume ? static_cast<std::uint64_t>(volume->mount_id) : 0;
+    if (!askers_.Send(key, mount_id, paths)) continue;
+    for (const std::size_t i : group) asked += static_cast<char>('A' + i);
+  }
+  return asked;
+}
+
+void Linux_Drive_Table::Learn(std::vector<Asked_Path> replies) const {
+  for (Asked_Path& a : replies) {
+    for (std::size_t i = 0; i < letters_.size(); ++i) {
+      if (letters_[i].empty() || letters_[i] != a.path) continue;
+      learned_[i] = {true, a.reply};
+      answers_.emplace_back(static_cast<char>('A' + i), a.reply);
+    }
+  }
+}
+
+void Linux_Drive_Table::Wait(std::string_view awaited, std::int64_t deadline_ns) const {
+  Volume_Askers::Awaited paths;
+  for (const char c : awaited) {
+    const int i = Drive_Letter_Index(c);
+    if (i < 0 || asked_key_[static_cast<std::size_t>(i)].empty()) continue;
+    paths.emplace_back(asked_key_[static_cast<std::size_t>(i)],
+                       letters_[static_cast<std::size_t>(i)]);
+  }
+  Learn(askers_.Collect(paths, deadline_ns));
+}
+
+std::vector<std::pair<char, Volume_Reply>> Linux_Drive_Table::Take_Answers() const {
+  return std::exchange(answers_, {});
+}
+
+std::optional<std::int64_t> Linux_Drive_Table::Out_Since(char letter) const {
+  const int i = Drive_Letter_Index(letter);
+  if (i < 0 || asked_key_[static_cast<std::size_t>(i)].empty()) return std::nullopt;
+  return askers_.Out_Since(asked_key_[static_cast<std::size_t>(i)]);
 }
 
 const std::string* Linux_Drive_Table::Directory_Of(char letter) const {
@@ -100,17 +236,21 @@ const std::string* Linux_Drive_Table::Directory_Of(char letter) const {
 }
 
 std::vector<Drive_Entry> Linux_Drive_Table::Drives() const {
+  // Every lettered directory is asked, within one wait shared by all; one whose
+  // volume does not answer in time is listed as the mount table suggests.
+  std::string all;
+  for (std::size_t i = 0; i < letters_.size(); ++i) {
+    if (!letters_[i].empty()) all += static_cast<char>('A' + i);
+  }
+  Wait(Send(all), Monotonic_Ns() + Volume_Wait_Ns());
   std::vector<Drive_Entry> drives;
   for (std::size_t i = 0; i < letters_.size(); ++i) {
     if (letters_[i].empty()) continue;
     Drive_Entry d;
     d.letter = static_cast<char>('A' + i);
     d.directory = letters_[i];
-    // Walked without asking any volume that may not answer: a directory below such
-    // a volume's mount point is taken to be there.
-    const Walked_Path walked = Walk_Path(d.directory, mounts_);
-    const bool present = walked.outcome != Walked_Path::Missing;
-    const Mount_Entry* holder = walked.volume;
+    const bool present = !learned_[i].answered || learned_[i].reply.found;
+    const Mount_Entry* holder = Volume_Of(i);
     if (present && holder) {
       d.type = Volume_Type(
           *holder, [this](unsigned maj, unsigned min) { return devices_.Is_Removable(maj, min); });
@@ -125,18 +265,14 @@ std::vector<Drive_Entry> Linux_Drive_Table::Drives() const {
   return drives;
 }
 
-std::optional<std::string> Linux_Drive_Table::Drive_Form(const std::string& path) const {
-  // Links are resolved only on volumes that answer; below the mount point of one
-  // that may not, the path is taken as written.
-  const Walked_Path walked = Walk_Path(path, mounts_);
-  if (walked.outcome == Walked_Path::Missing) return std::nullopt;
-  const std::string& real = walked.path;
+std::optional<std::string> Linux_Drive_Table::Drive_Form_Of_Real(const std::string& real) const {
   int best = -1;
   std::size_t best_length = 0;
   for (std::size_t i = 0; i < letters_.size(); ++i) {
     if (letters_[i].empty()) continue;
-    const Walked_Path letter = Walk_Path(letters_[i], mounts_);
-    const std::string& dir = letter.outcome == Walked_Path::Missing ? letters_[i] : letter.path;
+    const Learned& l = learned_[i];
+    const std::string& dir =
+        l.answered && l.reply.found && !l.reply.real_path.empty() ? l.reply.real_path : letters_[i];
     if (Is_Path_Prefix(dir, real) && (best < 0 || dir.size() > best_length)) {
       best = static_cast<int>(i);
       best_length = dir.size();
@@ -153,6 +289,37 @@ std::optional<std::string> Linux_Drive_Table::Drive_Form(const std::string& path
     form.append(real, best_length, std::string::npos);
   }
   return form;
+}
+
+std::optional<std::string> Linux_Drive_Table::Drive_Form(const std::string& path) const {
+  if (path.empty() || path.front() != '/') return std::nullopt;
+  // The path and the letters' directories are asked together, by the helpers that
+  // stand for them, within one wait: what a link leads to is known only once asked.
+  std::string all;
+  for (std::size_t i = 0; i < letters_.size(); ++i) {
+    if (!letters_[i].empty()) all += static_cast<char>('A' + i);
+  }
+  const std::string asked = Send(all);
+  const std::string key = "resolve\n" + path;
+  askers_.Retire([&](const std::string& k, std::uint64_t, bool out, std::int64_t) {
+    return !out && k.rfind("resolve\n", 0) == 0;
+  });
+  std::optional<Volume_Reply> reply;
+  if (askers_.Send(key, 0, {path})) {
+    const std::int64_t deadline = Monotonic_Ns() + Volume_Wait_Ns();
+    Volume_Askers::Awaited awaited{{key, path}};
+    for (const char c : asked) {
+      const auto i = static_cast<std::size_t>(Drive_Letter_Index(c));
+      awaited.emplace_back(asked_key_[i], letters_[i]);
+    }
+    std::vector<Asked_Path> replies = askers_.Collect(awaited, deadline);
+    for (const Asked_Path& a : replies) {
+      if (a.path == path) reply = a.reply;
+    }
+    Learn(std::move(replies));
+  }
+  if (!reply || !reply->found || reply->real_path.empty()) return std::nullopt;
+  return Drive_Form_Of_Real(reply->real_path);
 }
 
 }  // namespace keldra::platform::linux_impl

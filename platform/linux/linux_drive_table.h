@@ -1,15 +1,21 @@
 #pragma once
 // The drive table on Linux: drives.ini pins, automatic letters recorded at first
 // sight, and the volumes of /proc/self/mountinfo.
+//
+// Nothing here asks a volume on the caller's thread: every path a letter, a drop
+// or the current folder names is asked by the volume askers, whose answers teach
+// the table where each letter really leads (its real path and its mount). Until a
+// letter has answered, its directory's text and the mount table stand in.
 #include <array>
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include "platform/drive_table.h"
 #include "platform/linux/block_devices.h"
 #include "platform/linux/drive_letters.h"
 #include "platform/linux/mountinfo.h"
-#include "platform/linux/path_walk.h"
+#include "platform/linux/volume_askers.h"
 
 namespace keldra::platform::linux_impl {
 
@@ -21,6 +27,9 @@ class Linux_Drive_Table final : public Drive_Table {
 
   // Reads the mount table and drives.ini again, gives new volumes their letters and
   // appends those to drives.ini (where it cannot be written they last for the run).
+  // drives.ini is read and written here the first time, as the program starts;
+  // after that in a helper, within one bounded wait: the program's folder may be on
+  // a volume that has stopped answering, and then the pins read last stay.
   void Scan();
 
   ~Linux_Drive_Table() override;
@@ -29,26 +38,57 @@ class Linux_Drive_Table final : public Drive_Table {
   Linux_Drive_Table(Linux_Drive_Table&& other) noexcept;
 
   const std::string* Directory_Of(char letter) const override;
-  // Where asking the letter's directory leads, found without waiting on a volume
-  // (a letter with no directory is Missing). Looks again at the mount table (at
-  // most every quarter second) when the kernel says it changed, so a volume
-  // mounted since still gets the right treatment.
-  Walked_Path Walk(char letter);
-  bool Query_May_Stall(char letter) override;
   std::vector<Drive_Entry> Drives() const override;
   std::optional<std::string> Drive_Form(const std::string& path) const override;
 
+  // Sends a question for each letter whose volume has none out; the letters asked.
+  // A letter with no directory is answered at once, as having no volume.
+  std::string Send(std::string_view letters) const;
+  // Waits until none of the awaited letters' volumes has a question out, or until
+  // the deadline; learns from every answer that came.
+  void Wait(std::string_view awaited, std::int64_t deadline_ns) const;
+  // The answers learned since the last call, by letter.
+  std::vector<std::pair<char, Volume_Reply>> Take_Answers() const;
+  // When the question standing for the letter went out, if one is out.
+  std::optional<std::int64_t> Out_Since(char letter) const;
+  int Questions_Out() const { return askers_.Questions_Out(); }
+  int Helpers_Alive() const { return askers_.Helpers_Alive(); }
   const std::vector<Mount_Entry>& Mounts() const { return mounts_; }
 
  private:
   std::string drives_ini_path_;
   std::string mountinfo_path_;
   Block_Devices devices_;
-  void Look_For_Mount_Changes();
-  std::vector<Mount_Entry> mounts_;
-  Letter_Directories letters_;
+  // What the askers last said of a letter's directory.
+  struct Learned {
+    bool answered = false;
+    Volume_Reply reply;
+  };
+  void Look_For_Mount_Changes() const;
+  // Gives out letters from the mount table and the pins read last, and records the
+  // new ones in drives.ini.
+  void Assign_Letters() const;
+  const Mount_Entry* Mount_With_Id(std::uint64_t id) const;
+  // The volume a letter's directory is on: as its last answer said, or as the
+  // mount table suggests.
+  const Mount_Entry* Volume_Of(std::size_t letter) const;
+  std::string Key_Of(std::size_t letter) const;
+  void Learn(std::vector<Asked_Path> replies) const;
+  // The letter whose real directory holds a real path, longest first.
+  std::optional<std::string> Drive_Form_Of_Real(const std::string& real) const;
+
+  // All of it learned from the system, and looked at again whenever the mount
+  // table changes, which asking does: the table's constness is its callers'.
+  mutable std::vector<Mount_Entry> mounts_;
+  mutable Drive_Lines lines_{};
+  mutable Letter_Directories letters_;
   int watch_fd_ = -1;  // the mount table, polled for changes
-  std::chrono::steady_clock::time_point last_watch_{};
+  mutable std::chrono::steady_clock::time_point last_watch_{};
+  mutable bool rescan_ = false;
+  mutable Volume_Askers askers_;
+  mutable std::array<Learned, Drive_Letter_Count> learned_{};
+  mutable std::array<std::string, Drive_Letter_Count> asked_key_{};
+  mutable std::vector<std::pair<char, Volume_Reply>> answers_;
 };
 
 // A value as drives.ini must hold it to read back unchanged: quoted when blanks at

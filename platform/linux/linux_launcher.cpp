@@ -3,14 +3,25 @@
 #include <unistd.h>
 
 #include <fcntl.h>
+#include <poll.h>
+
+#include <cerrno>
 #include <cstdlib>
+
+#include "platform/bounded_call.h"
 
 #include "platform/linux/linux_launcher.h"
 
 namespace keldra::platform {
 
+std::string Linux_Launcher::Document_Viewer() {
+  // A folder on PATH (or the current one) may be on a volume that has stopped
+  // answering: the search runs in a helper, within one wait.
+  return Run_Bounded([] { return Find_Program("xdg-open"); }, Volume_Wait).value_or("");
+}
+
 bool Linux_Launcher::Open_Address(const std::string& address) {
-  const std::string opener = Find_Program("xdg-open");
+  const std::string opener = Document_Viewer();
   return !opener.empty() && Start_Detached(opener, {address});
 }
 
@@ -63,8 +74,13 @@ bool Linux_Launcher::Start_Detached(const std::string& program,
   close(ready[1]);
   int status = 0;
   waitpid(child, &status, 0);
+  // The pipe closes on a good exec. Loading a program from a volume that has stopped
+  // answering may take for ever: after one wait it is taken as started.
+  pollfd p{ready[0], POLLIN, 0};
+  int polled = 0;
+  while ((polled = poll(&p, 1, static_cast<int>(Volume_Wait.count()))) < 0 && errno == EINTR) {}
   char failed = 0;
-  const bool exec_failed = read(ready[0], &failed, 1) == 1;  // closes on a good exec
+  const bool exec_failed = polled > 0 && read(ready[0], &failed, 1) == 1;
   close(ready[0]);
   return WIFEXITED(status) && WEXITSTATUS(status) == 0 && !exec_failed;
 }

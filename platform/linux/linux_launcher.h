@@ -10,7 +10,7 @@ namespace keldra::platform {
 // alike, started without a shell.
 class Linux_Launcher final : public Launcher {
  public:
-  std::string Document_Viewer() override { return Find_Program("xdg-open"); }
+  std::string Document_Viewer() override;
   bool View_Document(const std::string& viewer, const std::string& path) override {
     return Start_Detached(viewer, {path});
   }

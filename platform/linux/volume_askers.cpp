@@ -2,17 +2,19 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
-#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/statfs.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <memory>
+
+#include "platform/linux/clean_child.h"
 
 namespace keldra::platform::linux_impl {
 namespace {
@@ -23,28 +25,21 @@ struct Request_Header {
   std::uint32_t bytes = 0;
 };
 
-struct Wire_Space {
-  std::uint32_t ok = 0;
-  std::uint32_t unused = 0;
-  std::uint64_t unit = 0, blocks = 0, blocks_free = 0, blocks_available = 0;
+// One answer a path, sent as soon as the helper has it.
+struct Wire_Reply {
+  std::uint32_t index;
+  std::uint32_t found;
+  std::uint32_t has_space;
+  std::uint32_t real_length;
+  std::int64_t done_ns;
+  std::uint64_t unit, blocks, blocks_free, blocks_available;
+  std::uint64_t mount_id;
+  char real_path[PATH_MAX];
 };
 
 // One pass asks at most every letter's path of a volume.
 constexpr std::uint32_t kMaxPaths = 26;
-constexpr std::uint32_t kMaxRequestBytes = kMaxPaths * 4097;
-
-struct Answer {
-  std::int64_t done_ns = 0;  // when the helper had its answers, on the monotonic clock
-  std::uint32_t count = 0;
-  std::uint32_t unused = 0;
-  Wire_Space spaces[kMaxPaths];
-};
-
-std::int64_t Monotonic_Ns() {
-  timespec t{};
-  clock_gettime(CLOCK_MONOTONIC, &t);
-  return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
-}
+constexpr std::uint32_t kMaxRequestBytes = kMaxPaths * (PATH_MAX + 1);
 
 bool Read_All(int fd, void* data, std::size_t size) {
   auto* p = static_cast<char*>(data);
@@ -70,11 +65,33 @@ bool Write_All(int fd, const void* data, std::size_t size) {
   return true;
 }
 
+// The mount an open descriptor lies on, from the kernel's own record of it: no
+// question to the volume.
+std::uint64_t Mount_Id_Of(int fd) {
+  char name[64];
+  std::snprintf(name, sizeof name, "/proc/self/fdinfo/%d", fd);
+  const int info = open(name, O_RDONLY | O_CLOEXEC);
+  if (info < 0) return 0;
+  char text[1024];
+  const ssize_t n = read(info, text, sizeof text - 1);
+  close(info);
+  if (n <= 0) return 0;
+  text[n] = '\0';
+  const char* at = std::strstr(text, "mnt_id:");
+  if (at == nullptr) return 0;
+  at += 7;
+  while (*at == ' ' || *at == '\t') ++at;
+  std::uint64_t id = 0;
+  while (*at >= '0' && *at <= '9') id = id * 10 + static_cast<std::uint64_t>(*at++ - '0');
+  return id;
+}
+
 // The helper's whole life, after fork: only calls that are safe in a child of a
-// process with other threads (no allocation, no locks).
+// process with other threads (no allocation, no locks). The path is walked once,
+// by open; everything else is asked of the opened descriptor.
 [[noreturn]] void Serve(int fd) {
   static char request[kMaxRequestBytes + 1];
-  static Answer answer;
+  static Wire_Reply reply;
   for (;;) {
     Request_Header header;
     if (!Read_All(fd, &header, sizeof header)) _exit(0);
@@ -83,52 +100,53 @@ bool Write_All(int fd, const void* data, std::size_t size) {
     request[header.bytes] = '\0';
     const char* path = request;
     for (std::uint32_t i = 0; i < header.count; ++i) {
-      struct statfs st;
-      Wire_Space& s = answer.spaces[i];
-      s = Wire_Space{};
-      if (path < request + header.bytes && statfs(path, &st) == 0) {
-        s.ok = 1;
-        s.unit = static_cast<std::uint64_t>(st.f_frsize != 0 ? st.f_frsize : st.f_bsize);
-        s.blocks = st.f_blocks;
-        s.blocks_free = st.f_bfree;
-        s.blocks_available = st.f_bavail;
+      reply = Wire_Reply{};
+      reply.index = i;
+      const int opened = path < request + header.bytes ? open(path, O_PATH | O_CLOEXEC) : -1;
+      if (opened >= 0) {
+        reply.found = 1;
+        struct statfs st;
+        if (fstatfs(opened, &st) == 0) {
+          reply.has_space = 1;
+          reply.unit = static_cast<std::uint64_t>(st.f_frsize != 0 ? st.f_frsize : st.f_bsize);
+          reply.blocks = st.f_blocks;
+          reply.blocks_free = st.f_bfree;
+          reply.blocks_available = st.f_bavail;
+        }
+        reply.mount_id = Mount_Id_Of(opened);
+        char link[64];
+        std::snprintf(link, sizeof link, "/proc/self/fd/%d", opened);
+        const ssize_t n = readlink(link, reply.real_path, sizeof reply.real_path);
+        reply.real_length = n > 0 && n < static_cast<ssize_t>(sizeof reply.real_path)
+                                ? static_cast<std::uint32_t>(n)
+                                : 0;
+        close(opened);
       }
+      reply.done_ns = Monotonic_Ns();
+      if (!Write_All(fd, &reply, sizeof reply)) _exit(0);
       path += std::strlen(path) + 1;
     }
-    answer.count = header.count;
-    answer.done_ns = Monotonic_Ns();
-    if (!Write_All(fd, &answer, sizeof answer)) _exit(0);
   }
 }
 
 }  // namespace
 
+std::int64_t Monotonic_Ns() {
+  timespec t{};
+  clock_gettime(CLOCK_MONOTONIC, &t);
+  return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
 Volume_Askers::~Volume_Askers() {
-  for (auto& [volume, helper] : helpers_) Stop(helper);
+  for (auto& [key, helper] : helpers_) Stop(helper);
 }
 
 bool Volume_Askers::Start(Helper& h) {
   int pair[2];
   if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) return false;
-  const int null_fd = open("/dev/null", O_RDWR | O_CLOEXEC);
-  const pid_t parent = getpid();
-  const pid_t pid = null_fd < 0 ? -1 : fork();
-  if (pid == 0) {
-    // Dies with the program; and holds nothing of it: no standard streams (a pipe
-    // reading the program's output must see its end), no other descriptor.
-    prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (getppid() != parent) _exit(0);
-    const int fd = fcntl(pair[1], F_DUPFD, 10);
-    if (fd < 0) _exit(1);
-    for (int std_fd = 0; std_fd < 3; ++std_fd) dup2(null_fd, std_fd);
-    dup2(fd, 3);
-    if (close_range(4, ~0U, 0) != 0) {
-      for (int other = 4; other < 65536; ++other) close(other);
-    }
-    Serve(3);
-  }
+  const pid_t pid = Fork_Clean_Child(pair[1]);
+  if (pid == 0) Serve(3);
   close(pair[1]);
-  if (null_fd >= 0) close(null_fd);
   if (pid < 0) {
     close(pair[0]);
     return false;
@@ -140,157 +158,173 @@ bool Volume_Askers::Start(Helper& h) {
 
 void Volume_Askers::Stop(Helper& h) {
   if (h.socket >= 0) close(h.socket);
-  if (h.pid > 0) {
-    kill(h.pid, SIGKILL);
-    // One stuck in a volume dies when the volume lets go of it: not waited for
-    // here, but reaped by a later call once it has.
-    if (waitpid(h.pid, nullptr, WNOHANG) == 0) stopped_.push_back(h.pid);
-  }
+  Stop_Child(h.pid);
   h.socket = -1;
   h.pid = -1;
+  h.unanswered.clear();
 }
 
-bool Volume_Askers::Send(Helper& h, const std::vector<std::string>& paths) {
+bool Volume_Askers::Send(const std::string& key, std::uint64_t mount_id,
+                         const std::vector<std::string>& paths) {
+  Reap_Stopped_Children();
+  auto found = helpers_.find(key);
+  if (found != helpers_.end() && !found->second.unanswered.empty()) return false;
+  if (found == helpers_.end()) {
+    if (Helpers_Alive() >= Max_Volume_Askers) {
+      // Room for a new volume: the helper asked least lately that has nothing out.
+      auto idle = helpers_.end();
+      for (auto it = helpers_.begin(); it != helpers_.end(); ++it) {
+        if (it->second.unanswered.empty() &&
+            (idle == helpers_.end() || it->second.sent_ns < idle->second.sent_ns)) {
+          idle = it;
+        }
+      }
+      if (idle == helpers_.end()) return false;
+      Stop(idle->second);
+      helpers_.erase(idle);
+      if (Helpers_Alive() >= Max_Volume_Askers) return false;
+    }
+    found = helpers_.emplace(key, Helper{}).first;
+    if (!Start(found->second)) {
+      helpers_.erase(found);
+      return false;
+    }
+  }
+  Helper& h = found->second;
   std::string payload;
-  std::uint32_t count = 0;
+  std::vector<std::string> asked;
   for (const std::string& p : paths) {
-    if (count == kMaxPaths || payload.size() + p.size() + 1 > kMaxRequestBytes) break;
+    if (asked.size() == kMaxPaths || p.size() >= PATH_MAX) continue;
+    if (std::find(asked.begin(), asked.end(), p) != asked.end()) continue;
     payload += p;
     payload += '\0';
-    ++count;
+    asked.push_back(p);
   }
-  const Request_Header header{count, static_cast<std::uint32_t>(payload.size())};
+  const Request_Header header{static_cast<std::uint32_t>(asked.size()),
+                              static_cast<std::uint32_t>(payload.size())};
+  if (asked.empty()) return true;
   if (!Write_All(h.socket, &header, sizeof header) ||
       !Write_All(h.socket, payload.data(), payload.size())) {
+    Stop(h);
+    helpers_.erase(found);
     return false;
   }
-  h.asked.assign(paths.begin(), paths.begin() + count);
-  h.outstanding = true;
+  h.mount_id = mount_id;
   h.sent_ns = Monotonic_Ns();
+  h.unanswered = asked;
+  h.asked = std::move(asked);
   return true;
 }
 
-bool Volume_Askers::Receive(Helper& h) {
-  Answer answer;
-  if (!Read_All(h.socket, &answer, sizeof answer) || answer.count != h.asked.size()) return false;
-  h.outstanding = false;
-  // A volume that took longer than a wait is not waited for next time.
-  h.slow = answer.done_ns - h.sent_ns >
-           std::chrono::duration_cast<std::chrono::nanoseconds>(wait_).count();
-  for (std::size_t i = 0; i < h.asked.size(); ++i) {
-    const Wire_Space& s = answer.spaces[i];
-    h.late[h.asked[i]] = s.ok ? std::optional<Volume_Space>(Volume_Space{
-                                    s.unit, s.blocks, s.blocks_free, s.blocks_available})
-                              : std::nullopt;
+bool Volume_Askers::Receive(Helper& h, std::vector<Asked_Path>& into) {
+  auto owned = std::make_unique<Wire_Reply>();
+  Wire_Reply& reply = *owned;
+  if (!Read_All(h.socket, &reply, sizeof reply) || reply.index >= h.asked.size()) return false;
+  Asked_Path a;
+  a.path = h.asked[reply.index];
+  a.reply.found = reply.found != 0;
+  if (reply.has_space) {
+    a.reply.space =
+        Volume_Space{reply.unit, reply.blocks, reply.blocks_free, reply.blocks_available};
   }
-  h.asked.clear();
+  a.reply.mount_id = reply.mount_id;
+  a.reply.real_path.assign(reply.real_path, std::min<std::size_t>(reply.real_length, PATH_MAX));
+  a.reply.done_ns = reply.done_ns;
+  std::erase(h.unanswered, a.path);
+  into.push_back(std::move(a));
   return true;
 }
 
-void Volume_Askers::Collect_Late_Answers() {
-  std::erase_if(stopped_, [](int pid) { return waitpid(pid, nullptr, WNOHANG) != 0; });
+void Volume_Askers::Read_Ready(std::vector<Asked_Path>& into) {
   for (auto it = helpers_.begin(); it != helpers_.end();) {
     Helper& h = it->second;
-    if (h.socket < 0) {  // stopped during the last wait
-      it = helpers_.erase(it);
-      continue;
+    bool gone = false;
+    for (;;) {
+      if (h.unanswered.empty()) break;
+      pollfd p{h.socket, POLLIN, 0};
+      if (poll(&p, 1, 0) <= 0) break;
+      if (!Receive(h, into)) {
+        gone = true;
+        break;
+      }
     }
-    pollfd p{h.socket, POLLIN, 0};
-    const bool ready = h.outstanding && poll(&p, 1, 0) > 0;
-    if (ready && !Receive(h)) {  // the helper is gone: a new one next time
+    if (gone) {  // a new helper next time
       Stop(h);
       it = helpers_.erase(it);
-      continue;
+    } else {
+      ++it;
     }
-    ++it;
   }
 }
 
-std::map<std::string, std::optional<Volume_Space>> Volume_Askers::Ask(
-    const std::vector<Volume_Question>& questions) {
-  std::map<std::string, std::optional<Volume_Space>> answers;
-  Collect_Late_Answers();
-
-  std::map<std::string, std::vector<std::string>> by_volume;
-  for (const Volume_Question& q : questions) {
-    auto& paths = by_volume[q.volume];
-    if (std::find(paths.begin(), paths.end(), q.path) == paths.end()) paths.push_back(q.path);
-    answers[q.path] = std::nullopt;
-  }
-  auto take_late = [&answers](Helper& h) {
-    for (auto it = h.late.begin(); it != h.late.end();) {
-      if (answers.count(it->first) != 0) {
-        answers[it->first] = it->second;
-        it = h.late.erase(it);
-      } else {
-        ++it;
-      }
-    }
-  };
-
-  std::vector<Helper*> waited;
-  for (const auto& [volume, paths] : by_volume) {
-    auto found = helpers_.find(volume);
-    if (found == helpers_.end()) {
-      if (static_cast<int>(helpers_.size()) >= Max_Volume_Askers) continue;
-      found = helpers_.emplace(volume, Helper{}).first;
-      if (!Start(found->second)) {
-        helpers_.erase(found);
-        continue;
-      }
-    }
-    Helper& h = found->second;
-    take_late(h);
-    if (h.outstanding) continue;  // never a second question while one is out
-    if (!Send(h, paths)) {
-      Stop(h);
-      helpers_.erase(found);
-      continue;
-    }
-    if (!h.slow) waited.push_back(&h);
-  }
-
-  // One wait for all of them together.
-  const auto deadline = std::chrono::steady_clock::now() + wait_;
+std::vector<Asked_Path> Volume_Askers::Collect(const Awaited& awaited, std::int64_t deadline_ns) {
+  std::vector<Asked_Path> replies;
   for (;;) {
+    Read_Ready(replies);
     std::vector<pollfd> fds;
-    std::vector<Helper*> polled;
-    for (Helper* h : waited) {
-      if (!h->outstanding || h->socket < 0) continue;
-      fds.push_back({h->socket, POLLIN, 0});
-      polled.push_back(h);
+    for (const auto& [key, path] : awaited) {
+      const auto it = helpers_.find(key);
+      if (it == helpers_.end()) continue;
+      const std::vector<std::string>& left = it->second.unanswered;
+      if (std::find(left.begin(), left.end(), path) == left.end()) continue;
+      const bool polled = std::any_of(fds.begin(), fds.end(),
+                                      [&](const pollfd& p) { return p.fd == it->second.socket; });
+      if (!polled) fds.push_back({it->second.socket, POLLIN, 0});
     }
     if (fds.empty()) break;
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    if (left.count() <= 0) break;
-    const int n = poll(fds.data(), fds.size(), static_cast<int>(left.count()));
+    const std::int64_t left_ms = (deadline_ns - Monotonic_Ns()) / 1'000'000;
+    if (left_ms <= 0) break;
+    const int n =
+        poll(fds.data(), fds.size(), static_cast<int>(std::min<std::int64_t>(left_ms, INT_MAX)));
     if (n < 0 && errno != EINTR) break;
-    for (std::size_t i = 0; n > 0 && i < fds.size(); ++i) {
-      if (fds[i].revents == 0) continue;
-      if (Receive(*polled[i])) {
-        take_late(*polled[i]);
-      } else {
-        Stop(*polled[i]);  // erased from the map at the next collection
-        polled[i]->outstanding = false;
-      }
-    }
+    if (n == 0) break;
   }
-  bool missed = false;
-  for (Helper* h : waited) {
-    if (h->outstanding) {
-      h->slow = true;
-      missed = true;
-    }
-  }
-  if (missed) ++waits_timed_out_;
-  return answers;
+  return replies;
 }
 
-int Volume_Askers::Calls_In_Flight() const {
+std::optional<std::int64_t> Volume_Askers::Out_Since(const std::string& key) const {
+  const auto it = helpers_.find(key);
+  if (it == helpers_.end() || it->second.unanswered.empty()) return std::nullopt;
+  return it->second.sent_ns;
+}
+
+std::vector<std::string> Volume_Askers::Unanswered(const std::string& key) const {
+  const auto it = helpers_.find(key);
+  return it == helpers_.end() ? std::vector<std::string>{} : it->second.unanswered;
+}
+
+void Volume_Askers::Rekey(const std::string& from, const std::string& to) {
+  const auto it = helpers_.find(from);
+  if (it == helpers_.end() || from == to) return;
+  if (const auto old = helpers_.find(to); old != helpers_.end()) {
+    Stop(old->second);
+    helpers_.erase(old);
+  }
+  auto node = helpers_.extract(it);
+  node.key() = to;
+  helpers_.insert(std::move(node));
+}
+
+void Volume_Askers::Retire(const Pick& pick) {
+  for (auto it = helpers_.begin(); it != helpers_.end();) {
+    Helper& h = it->second;
+    if (pick(it->first, h.mount_id, !h.unanswered.empty(), h.sent_ns)) {
+      Stop(h);
+      it = helpers_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+}
+
+int Volume_Askers::Questions_Out() const {
   int n = 0;
-  for (const auto& [volume, h] : helpers_) n += h.outstanding ? 1 : 0;
+  for (const auto& [key, h] : helpers_) n += h.unanswered.empty() ? 0 : 1;
   return n;
+}
+
+int Volume_Askers::Helpers_Alive() const {
+  return static_cast<int>(helpers_.size()) + Stopped_Children();
 }
 
 }  // namespace keldra::platform::linux_impl

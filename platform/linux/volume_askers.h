@@ -1,18 +1,17 @@
 #pragma once
-// Asking volumes that may never answer for their space, without ever waiting on
-// them for longer than one bounded wait a pass.
+// Asking volumes that may never answer, without ever waiting on them for longer
+// than one bounded wait.
 //
 // A dead NFS server, a stalled share or a FUSE daemon that stops answering can
-// leave statfs waiting for ever, and for FUSE nothing interrupts the wait, not even
-// the end of the process. So each such volume is asked by a helper process of its
-// own, kept for the next questions: it holds none of the program's descriptors
-// (a script reading keldra-report's output sees its end when keldra-report exits),
-// is killed when the program ends, and is never asked a second question while the
-// first is outstanding. All the questions of one call share one wait; a volume that
-// missed it is no longer waited for, and its answers, when they come, serve the
-// next call: its figures lag by one call instead of stalling each one.
-#include <chrono>
+// leave any call on a path (open, stat, statfs) waiting for ever, and for FUSE
+// nothing interrupts the wait, not even the end of the process. So every path is
+// asked by a helper process, one for each volume, kept for the next questions: the
+// helper walks the path itself, opening it once, and asks the opened directory for
+// its space, its mount and its real name, answering path by path. It holds none of
+// the program's descriptors, dies with the program, and is never asked a second
+// question while the first is out.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -20,12 +19,8 @@
 
 namespace keldra::platform::linux_impl {
 
-// Long enough for a healthy network volume, which answers statfs within a few
-// hundred milliseconds even over a slow link; short enough that a hung one stalls
-// the window noticeably less than two seconds, once.
-inline constexpr std::chrono::milliseconds Volume_Wait{1500};
-
-// However many volumes hang, no more helpers than this are ever started.
+// However many volumes hang, no more helpers than this are ever alive, stuck ones
+// that were let go of included, until they end.
 inline constexpr int Max_Volume_Askers = 32;
 
 // What statfs said, in bytes.
@@ -36,51 +31,69 @@ struct Volume_Space {
   std::uint64_t blocks_available = 0;  // to an ordinary user
 };
 
-struct Volume_Question {
-  std::string volume;  // one helper per volume: its mount point and mount id
-  std::string path;
+// What a helper found at one path.
+struct Volume_Reply {
+  bool found = false;                 // the path opened
+  std::optional<Volume_Space> space;  // its volume's statfs
+  std::uint64_t mount_id = 0;         // the mount it lies on, 0 when unknown
+  std::string real_path;              // as the kernel names it, links resolved
+  std::int64_t done_ns = 0;           // when the helper had it, CLOCK_MONOTONIC
 };
+
+struct Asked_Path {
+  std::string path;
+  Volume_Reply reply;
+};
+
+std::int64_t Monotonic_Ns();
 
 class Volume_Askers {
  public:
-  explicit Volume_Askers(std::chrono::milliseconds wait = Volume_Wait) : wait_(wait) {}
+  Volume_Askers() = default;
   ~Volume_Askers();
   Volume_Askers(const Volume_Askers&) = delete;
   Volume_Askers& operator=(const Volume_Askers&) = delete;
 
-  // Asks every question whose volume has none outstanding and waits, once, until
-  // the volumes that are waited for have answered or the wait is over. The answers
-  // by path: this call's, or ones that came late since the last call. A path with
-  // none (no answer yet, statfs failed, no helper could be started) is missing.
-  std::map<std::string, std::optional<Volume_Space>> Ask(
-      const std::vector<Volume_Question>& questions);
+  // Asks the helper for key about these paths (at most 26), starting one if there
+  // is none. False when the key has a question out or no helper could be had.
+  // mount_id is the mount the question is meant for: the helper is let go of when
+  // that mount leaves the table.
+  bool Send(const std::string& key, std::uint64_t mount_id, const std::vector<std::string>& paths);
+  // Waits until each awaited path (key, path) has its answer, or until the
+  // deadline (CLOCK_MONOTONIC), then answers every path answered since the last call.
+  using Awaited = std::vector<std::pair<std::string, std::string>>;
+  std::vector<Asked_Path> Collect(const Awaited& awaited, std::int64_t deadline_ns);
+  // When the key's question went out, if one is out.
+  std::optional<std::int64_t> Out_Since(const std::string& key) const;
+  // The paths of the key's question that have no answer yet.
+  std::vector<std::string> Unanswered(const std::string& key) const;
+  // Gives a helper another key, its question and all.
+  void Rekey(const std::string& from, const std::string& to);
+  // Lets go of the helpers picked: each is killed, and one stuck in a volume counts
+  // against the limit until it ends.
+  using Pick = std::function<bool(const std::string& key, std::uint64_t mount_id, bool out,
+                                  std::int64_t last_sent_ns)>;
+  void Retire(const Pick& pick);
 
-  // Helpers with a question outstanding.
-  int Calls_In_Flight() const;
-  // Calls whose wait ran out before every volume waited for had answered.
-  int Waits_Timed_Out() const { return waits_timed_out_; }
+  int Questions_Out() const;
+  int Helpers_Alive() const;  // working and let go of, until they end
 
  private:
   struct Helper {
     int pid = -1;
     int socket = -1;
-    bool outstanding = false;
-    bool slow = false;  // missed a wait, or answered slower than one: not waited for
+    std::uint64_t mount_id = 0;
     std::int64_t sent_ns = 0;
-    std::vector<std::string> asked;  // the outstanding question's paths
-    std::map<std::string, std::optional<Volume_Space>> late;
+    std::vector<std::string> unanswered;  // the question's paths still to come
+    std::vector<std::string> asked;       // the whole question, in order
   };
   bool Start(Helper& helper);
   void Stop(Helper& helper);
-  bool Send(Helper& helper, const std::vector<std::string>& paths);
-  // Reads an answer that is ready into helper.late; false when the helper is gone.
-  bool Receive(Helper& helper);
-  void Collect_Late_Answers();
+  // Reads what is ready; false when the helper is gone.
+  bool Receive(Helper& helper, std::vector<Asked_Path>& into);
+  void Read_Ready(std::vector<Asked_Path>& into);
 
-  std::map<std::string, Helper> helpers_;  // by volume
-  std::vector<int> stopped_;               // killed, not yet reaped
-  std::chrono::milliseconds wait_;
-  int waits_timed_out_ = 0;
+  std::map<std::string, Helper> helpers_;  // by key
 };
 
 }  // namespace keldra::platform::linux_impl

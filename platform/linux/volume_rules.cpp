@@ -89,13 +89,25 @@ Drive_Type Volume_Type(const Mount_Entry& m, const Removable_Test& removable) {
 }
 
 const Mount_Entry* Mount_Holding(const std::vector<Mount_Entry>& mounts, const std::string& path) {
-  const Mount_Entry* best = nullptr;
+  const Mount_Entry* longest = nullptr;
   for (const Mount_Entry& m : mounts) {
     if (!Is_Path_Prefix(m.mount_point, path)) continue;
-    // Later entries mount over earlier ones at the same point.
-    if (!best || m.mount_point.size() >= best->mount_point.size()) best = &m;
+    if (!longest || m.mount_point.size() > longest->mount_point.size()) longest = &m;
   }
-  return best;
+  if (longest == nullptr) return nullptr;
+  // Of the mounts at that point, the one on top: a mount made over another has it
+  // as its parent. The table's order does not tell: a mount moved onto the point
+  // keeps its earlier place in it.
+  const Mount_Entry* top = nullptr;
+  for (const Mount_Entry& m : mounts) {
+    if (m.mount_point != longest->mount_point) continue;
+    const bool covered = std::any_of(mounts.begin(), mounts.end(), [&](const Mount_Entry& n) {
+      return n.mount_point == m.mount_point && n.parent_id == m.mount_id &&
+             n.mount_id != m.mount_id;
+    });
+    if (!covered) top = &m;
+  }
+  return top ? top : longest;
 }
 
 }  // namespace keldra::platform::linux_impl

@@ -24,8 +24,9 @@ bool Volume_May_Stall(const Mount_Entry* holding_mount);
 
 Drive_Type Volume_Type(const Mount_Entry& mount, const Removable_Test& removable);
 
-// The mount that holds an absolute path: the last-mounted entry whose mount point
-// is the longest prefix of the path at a "/" boundary. Null for an empty table.
+// The mount that holds an absolute path as written: of the mounts whose mount point
+// is the longest prefix of the path at a "/" boundary, the one on top. Null for an
+// empty table.
 const Mount_Entry* Mount_Holding(const std::vector<Mount_Entry>& mounts, const std::string& path);
 
 // True when prefix is a directory prefix of path at a "/" boundary ("/" prefixes all).

@@ -5,6 +5,7 @@
 
 #include <cctype>
 
+#include "platform/bounded_call.h"
 #include "platform/windows/win32_system_function.h"
 
 namespace keldra::platform::win32_impl {
@@ -57,7 +58,7 @@ Drive_Type Drive_Type_Of(unsigned system_type) {
   }
 }
 
-Win32_Drive_Table::Win32_Drive_Table() {
+Win32_Drive_Table::Win32_Drive_Table(Win32_Letter_Askers::Job job) : askers_(std::move(job)) {
   for (int i = 0; i < Drive_Letter_Count; ++i)
     roots_[i] = std::string(1, static_cast<char>('A' + i)) + ":\\";
 }
@@ -67,30 +68,52 @@ const std::string* Win32_Drive_Table::Directory_Of(char letter) const {
   return i < 0 ? nullptr : &roots_[i];
 }
 
+Drive_Entry Describe_Drive(char letter) {
+  Drive_Entry d;
+  d.letter = letter;
+  d.directory = std::string(1, letter) + ":\\";
+  d.type = Drive_Type_Of(GetDriveTypeA(d.directory.c_str()));
+  // A network drive's remote name is the system's own record, so its server is
+  // asked for a label only when there is no name; a removable drive's medium is
+  // not touched at all.
+  if (d.type == Drive_Type::Remote) d.remote_name = Remote_Name(d.letter);
+  const bool label_shown = d.type == Drive_Type::Fixed || d.type == Drive_Type::Cdrom ||
+                           d.type == Drive_Type::Ramdisk ||
+                           (d.type == Drive_Type::Remote && d.remote_name.empty());
+  if (label_shown) d.label = Volume_Label(d.directory);
+  return d;
+}
+
 std::vector<Drive_Entry> Win32_Drive_Table::Drives() const {
+  // The letters in use are the system's own record; what stands behind each is
+  // asked on the workers, within one wait shared by all.
   const DWORD mask = GetLogicalDrives();
+  std::string present;
+  for (int i = 0; i < Drive_Letter_Count; ++i) {
+    if (mask & (1u << i)) present += static_cast<char>('A' + i);
+  }
+  std::string asked;
+  for (const char c : present) {
+    if (askers_.Send(c, Letter_Question::Describe)) asked += c;
+  }
+  const auto answers = askers_.Collect(Letter_Question::Describe, asked,
+                                       std::chrono::steady_clock::now() + Volume_Wait);
   std::vector<Drive_Entry> drives;
   for (int i = 0; i < Drive_Letter_Count; ++i) {
     Drive_Entry d;
     d.letter = static_cast<char>('A' + i);
     d.directory = roots_[i];
-    if (mask & (1u << i)) d.type = Drive_Type_Of(GetDriveTypeA(roots_[i].c_str()));
-    // A network drive's remote name is the system's own record, so its server is
-    // asked for a label only when there is no name; a removable drive's medium is
-    // not touched at all.
-    if (d.type == Drive_Type::Remote) d.remote_name = Remote_Name(d.letter);
-    const bool label_shown = d.type == Drive_Type::Fixed || d.type == Drive_Type::Cdrom ||
-                             d.type == Drive_Type::Ramdisk ||
-                             (d.type == Drive_Type::Remote && d.remote_name.empty());
-    if (label_shown) d.label = Volume_Label(roots_[i]);
+    if (mask & (1u << i)) {
+      // Not answered in time: listed by its letter alone.
+      d.type = Drive_Type::Fixed;
+      d.answered = false;
+    }
+    for (const auto& [letter, facts] : answers) {
+      if (letter == d.letter) d = facts.entry;
+    }
     drives.push_back(std::move(d));
   }
   return drives;
-}
-
-bool Win32_Drive_Table::Query_May_Stall(char letter) {
-  const std::string* root = Directory_Of(letter);
-  return root && GetDriveTypeA(root->c_str()) == DRIVE_REMOTE;
 }
 
 std::optional<std::string> Win32_Drive_Table::Drive_Form(const std::string& path) const {

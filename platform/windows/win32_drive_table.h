@@ -5,23 +5,31 @@
 #include <string>
 
 #include "platform/drive_table.h"
+#include "platform/windows/win32_letter_askers.h"
 
 namespace keldra::platform::win32_impl {
 
 class Win32_Drive_Table final : public Drive_Table {
  public:
-  Win32_Drive_Table();
+  // job: how a letter is asked; a test may hand in one that never answers.
+  explicit Win32_Drive_Table(Win32_Letter_Askers::Job job = Ask_System);
   const std::string* Directory_Of(char letter) const override;
   std::vector<Drive_Entry> Drives() const override;
-  // Network drives: the system may wait a long time on an unreachable server.
-  bool Query_May_Stall(char letter) override;
+  // Made from the path's text alone: no volume is asked.
   std::optional<std::string> Drive_Form(const std::string& path) const override;
+
+  // Every question about a letter goes through these, the pass's too.
+  Win32_Letter_Askers& Askers() const { return askers_; }
 
  private:
   std::array<std::string, Drive_Letter_Count> roots_;
+  mutable Win32_Letter_Askers askers_;
 };
 
 // The type the system gives a root directory, in the table's terms.
 Drive_Type Drive_Type_Of(unsigned system_type);
+
+// The system's type, label and remote name of a drive, as the chooser lists them.
+Drive_Entry Describe_Drive(char letter);
 
 }  // namespace keldra::platform::win32_impl

@@ -16,7 +16,7 @@ Error_Mode& Process_Error_Mode() {
 Platform_Services Make_Platform_Services(const std::string& /*executable_folder*/) {
   Platform_Services s;
   auto table = std::make_unique<win32_impl::Win32_Drive_Table>();
-  s.disk = std::make_unique<win32_impl::Win32_Disk_Space>(*table);
+  s.disk = std::make_unique<win32_impl::Win32_Disk_Space>(table->Askers());
   s.drives = std::move(table);
   s.registry = std::make_unique<win32_impl::Win32_Registry>();
   s.launcher = std::make_unique<win32_impl::Win32_Launcher>();

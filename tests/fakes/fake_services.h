@@ -18,7 +18,6 @@ namespace keldra::test {
 class Fake_Drive_Table final : public platform::Drive_Table {
  public:
   const std::string* Directory_Of(char) const override { return nullptr; }
-  bool Query_May_Stall(char) override { return false; }
   std::vector<platform::Drive_Entry> Drives() const override { return drives; }
   std::optional<std::string> Drive_Form(const std::string& path) const override {
     for (const auto& [prefix, letter] : forms) {

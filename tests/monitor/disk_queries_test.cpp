@@ -95,9 +95,9 @@ TEST(Disk_Queries, TheTotalRowAnswersFromThePassTotals) {
   test::Fake_Disk_Space disk;
   platform::Remembered_Error_Mode mode;
   Disk_Queries q(disk, mode, ".");
-  q.Totals() = {300, 1000};
+  q.Totals() = {300, 1000, std::nullopt};
   EXPECT_EQ(q.Get_Drive_Pct_Free(99), 30);
-  q.Totals() = {0, 0};
+  q.Totals() = {0, 0, std::nullopt};
   EXPECT_EQ(q.Get_Drive_Pct_Free(99), 0);
   EXPECT_TRUE(disk.queried.empty());
 }

@@ -73,46 +73,54 @@ TEST(Hung_Volume, LinksDotDotAndEightStuckVolumesCostOnePassOneWait) {
   EXPECT_EQ(window.result.exit_code, 0) << window.result.err;
 #endif
 
-  // The drive table reads the mount table only: no wait at all. Any question to a
-  // stuck volume would take a whole wait; listing takes milliseconds.
+  // Listing the drives asks every letter's volume: one wait for all of them.
   const Piped_Result listed = Run_Piped({report, "--drives"}, 60);
   ASSERT_TRUE(listed.ended);
-  EXPECT_LT(listed.seconds_to_end, kWait);
+  EXPECT_LT(listed.seconds_to_end, kBound);
   EXPECT_NE(listed.result.out.find("L\tfixed\t" + (dir / "nas")), std::string::npos)
       << "a link to a FUSE volume is that volume's drive: " << listed.result.out;
 }
 
-TEST(Volume_Askers, AStuckVolumeIsAskedOnceWaitedForOnceAndOthersStillAnswer) {
+// The deadline of one collection, a short wait from now.
+std::int64_t Soon() { return platform::linux_impl::Monotonic_Ns() + 300'000'000; }
+
+TEST(Volume_Askers, AStuckVolumeIsAskedOnceAndOthersStillAnswer) {
   Temp_Folder dir;
   Hung_Volume hung(dir / "hung");
   if (!hung.Mounted()) GTEST_SKIP() << "no hung FUSE volume here: " << hung.Why_Not();
-  platform::linux_impl::Volume_Askers askers(std::chrono::milliseconds(300));
-  EXPECT_FALSE(askers.Ask({{"hung", hung.Path()}})[hung.Path()]);
-  EXPECT_EQ(askers.Waits_Timed_Out(), 1);
+  platform::linux_impl::Volume_Askers askers;
+  ASSERT_TRUE(askers.Send("hung", 0, {hung.Path()}));
+  EXPECT_TRUE(askers.Collect({{"hung", hung.Path()}}, Soon()).empty());
   for (int i = 0; i < 20; ++i) {
-    const auto answers = askers.Ask({{"hung", hung.Path()}, {"root", "/"}});
-    EXPECT_FALSE(answers.at(hung.Path()));
-    EXPECT_TRUE(answers.at("/")) << "other volumes answer as usual";
+    EXPECT_FALSE(askers.Send("hung", 0, {hung.Path()})) << "a second question while one is out";
+    ASSERT_TRUE(askers.Send("root", 0, {"/", "/no/such/folder"}));
+    const auto replies = askers.Collect({{"root", "/"}, {"root", "/no/such/folder"}}, Soon());
+    ASSERT_EQ(replies.size(), 2u);
+    EXPECT_TRUE(replies[0].reply.found && replies[0].reply.space) << "other volumes answer";
+    EXPECT_EQ(replies[0].reply.real_path, "/");
+    EXPECT_FALSE(replies[1].reply.found);
   }
-  EXPECT_EQ(askers.Waits_Timed_Out(), 1) << "while stuck, it is neither asked nor waited for";
-  EXPECT_EQ(askers.Calls_In_Flight(), 1) << "one question, however often it is asked";
-  EXPECT_FALSE(askers.Ask({{"root", "/no/such/folder"}})["/no/such/folder"]);
+  EXPECT_EQ(askers.Questions_Out(), 1) << "one question, however often it is asked";
+  EXPECT_EQ(askers.Unanswered("hung"), std::vector<std::string>{hung.Path()});
 }
 
-TEST(Volume_Askers, AnAnswerThatComesLateServesTheNextCall) {
+TEST(Volume_Askers, AnAnswerThatComesLateIsCollectedLater) {
   Temp_Folder dir;
   Hung_Volume gated(dir / "gated", "gate=" + (dir / "gate"));
   if (!gated.Mounted()) GTEST_SKIP() << "no hung FUSE volume here: " << gated.Why_Not();
   Write_File(dir / "gate", "");
-  platform::linux_impl::Volume_Askers askers(std::chrono::milliseconds(300));
-  EXPECT_FALSE(askers.Ask({{"g", gated.Path()}})[gated.Path()]);
+  platform::linux_impl::Volume_Askers askers;
+  ASSERT_TRUE(askers.Send("g", 0, {gated.Path()}));
+  EXPECT_TRUE(askers.Collect({{"g", gated.Path()}}, Soon()).empty());
   std::remove((dir / "gate").c_str());  // the server comes back
-  std::optional<platform::linux_impl::Volume_Space> space;
-  Wait_Until([&] { return (space = askers.Ask({{"g", gated.Path()}})[gated.Path()]).has_value(); });
-  ASSERT_TRUE(space);
-  EXPECT_EQ(space->blocks, 1000u);
-  EXPECT_EQ(space->blocks_available, 500u);
-  EXPECT_EQ(askers.Waits_Timed_Out(), 1) << "no second wait on the way";
+  std::vector<platform::linux_impl::Asked_Path> replies;
+  Wait_Until([&] { return !(replies = askers.Collect({}, Soon())).empty(); });
+  ASSERT_EQ(replies.size(), 1u);
+  ASSERT_TRUE(replies[0].reply.space);
+  EXPECT_EQ(replies[0].reply.space->blocks, 1000u);
+  EXPECT_EQ(replies[0].reply.space->blocks_available, 500u);
+  EXPECT_NE(replies[0].reply.mount_id, 0u);
+  EXPECT_EQ(askers.Questions_Out(), 0);
 }
 
 }  // namespace

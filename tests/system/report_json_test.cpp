@@ -70,6 +70,10 @@ TEST(Report_Json, CarriesThePlainRowsTheirCountsAndWhichDrivesAnswered) {
     const std::string label = row.value("label").toString().toStdString();
     const bool unanswered = label == "M:" || label == "H:";
     EXPECT_EQ(row.value("queried").toBool(!unanswered), !unanswered) << label;
+    // One run, one pass: figures are this pass's own, or none for a volume that
+    // never answered.
+    EXPECT_EQ(row.value("figures").toString().toStdString(), label == "H:" ? "missing" : "fresh")
+        << label;
     if (!total_row) {
       free_sum += row.value("free_kb").toInteger(-1);
       total_sum += row.value("total_kb").toInteger(-1);

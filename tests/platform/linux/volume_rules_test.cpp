@@ -67,5 +67,20 @@ TEST(Mount_Holding, LongestPrefixAtASlashBoundaryAndTheLatestMountWins) {
   EXPECT_EQ(Mount_Holding({}, "/x"), nullptr);
 }
 
+TEST(Mount_Holding, AMountMovedOverAnotherIsOnTopWhereverTheTableListsIt) {
+  auto with_ids = [](Mount_Entry m, int id, int parent) {
+    m.mount_id = id;
+    m.parent_id = parent;
+    return m;
+  };
+  // "mount --move" of a FUSE volume onto a tmpfs mounted later: the FUSE entry keeps
+  // its earlier place in the table, but its parent is the tmpfs.
+  const std::vector<Mount_Entry> mounts = {with_ids(Mount("/", "ext4", "/dev/a", 8, 1), 1, 0),
+                                           with_ids(Mount("/mnt/x", "fuse.hung", "hung"), 20, 30),
+                                           with_ids(Mount("/mnt/x", "tmpfs", "tmpfs"), 30, 1)};
+  EXPECT_EQ(Mount_Holding(mounts, "/mnt/x/letter")->fs_type, "fuse.hung");
+  EXPECT_EQ(Mount_Holding({mounts[0], mounts[2]}, "/mnt/x")->fs_type, "tmpfs");
+}
+
 }  // namespace
 }  // namespace keldra::platform::linux_impl

@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "monitor/chooser_entries.h"
 #include "platform/error_mode.h"
 #include "platform/memory_status.h"
 #include "platform/module_path.h"
@@ -72,7 +73,6 @@ TEST(Win32_Drive_Table, LettersTypesAndRootsAreTheSystemsOwn) {
   }
   EXPECT_EQ(drives[2].type, Drive_Type::Fixed) << "C: is the system's fixed drive";
   EXPECT_EQ(table.Directory_Of('1'), nullptr);
-  EXPECT_FALSE(table.Query_May_Stall('C'));
 }
 
 TEST(Win32_Drive_Table, TypeCodesMapOneToOne) {
@@ -98,23 +98,12 @@ TEST(Win32_Drive_Table, DroppedPathsTakeTheirLetterAndNetworkPathsNone) {
   EXPECT_EQ(Lower(*relative).substr(0, 1), Lower(current).substr(0, 1));
 }
 
-// Asks every root as a network drive would be asked: through the bounded wait.
-struct All_Stall final : Drive_Table {
-  Win32_Drive_Table real;
-  const std::string* Directory_Of(char l) const override { return real.Directory_Of(l); }
-  std::vector<Drive_Entry> Drives() const override { return real.Drives(); }
-  bool Query_May_Stall(char) override { return true; }
-  std::optional<std::string> Drive_Form(const std::string& p) const override {
-    return real.Drive_Form(p);
-  }
-};
-
-TEST(Win32_Disk_Space, FiguresAreTheSystemsDirectOrThroughTheBoundedWait) {
+TEST(Win32_Disk_Space, FiguresAreTheSystemsAskedOnTheWorkers) {
   Win32_Drive_Table table;
-  Win32_Disk_Space direct(table);
+  Win32_Disk_Space disk(table.Askers());
   ULARGE_INTEGER caller{}, total{}, free{};
   ASSERT_TRUE(GetDiskFreeSpaceExA("C:\\", &caller, &total, &free));
-  const Disk_Space_Figures c = direct.Get_Disk_Free_Space_Ex("C:\\");
+  const Disk_Space_Figures c = disk.Get_Disk_Free_Space_Ex("C:\\");
   EXPECT_EQ(c.total_bytes, total.QuadPart);
   EXPECT_GT(c.total_bytes, 0u);
   EXPECT_LE(c.total_free_bytes, c.total_bytes);
@@ -128,83 +117,58 @@ TEST(Win32_Disk_Space, FiguresAreTheSystemsDirectOrThroughTheBoundedWait) {
     }
   }
   ASSERT_NE(unused, 0);
-  const Disk_Space_Figures none = direct.Get_Disk_Free_Space_Ex(std::string(1, unused) + ":\\");
+  const Disk_Space_Figures none = disk.Get_Disk_Free_Space_Ex(std::string(1, unused) + ":\\");
   EXPECT_EQ(none.total_bytes, 0u);
-  EXPECT_EQ(none.total_free_bytes, 0u);
-
-  All_Stall stalling;
-  // The bound is not what this checks, and a busy machine under Wine may take longer
-  // than the usual one for a local answer: a minute.
-  Win32_Disk_Space bounded(stalling, std::chrono::seconds(60));
-  EXPECT_EQ(bounded.Get_Disk_Free_Space_Ex("C:\\").total_bytes, total.QuadPart);
-  // Many passes at once: every one gets its answer or zeros, never a crash.
-  std::vector<std::thread> passes;
-  std::vector<u128> totals(8);
-  for (std::size_t i = 0; i < totals.size(); ++i) {
-    passes.emplace_back([&, i] { totals[i] = bounded.Get_Disk_Free_Space_Ex("Z:\\").total_bytes; });
-  }
-  for (auto& t : passes) t.join();
-  EXPECT_GT(*std::max_element(totals.begin(), totals.end()), 0u);
-  EXPECT_GT(bounded.Get_Disk_Free_Space_Ex("Z:\\").total_bytes, 0u) << "asked again once answered";
+  EXPECT_FALSE(none.answered);
 }
 
-TEST(Win32_Disk_Space, AServerThatNeverAnswersCostsOneBoundedWaitThenNothing) {
-  // A network query held until the test lets it go, as an unreachable server holds it.
+TEST(Win32_Letter_Askers, AStuckDriveCostsThePassAndTheChooserOneWaitEachAndIsNotAskedAgain) {
+  // Every question about N held until the test lets it go, as an unreachable server
+  // (or, under Wine, any hung mount) holds it; the others answer from the system.
   std::mutex m;
   std::condition_variable cv;
-  bool answer = false;
+  bool release = false;
   int asked = 0;
-  auto held = [&](const std::string&) {
+  Win32_Drive_Table table([&](char letter, Letter_Question q) {
+    if (letter != 'N') return Ask_System(letter, q);
     std::unique_lock lock(m);
     ++asked;
-    cv.wait(lock, [&] { return answer; });
-    return Disk_Space_Figures{1, 100, 2};
-  };
-  All_Stall stalling;
-  // The bound is the behaviour here, so it is timed, with wide margins: a bound of
-  // 2 s; the whole test took 2.03 s under Wine on a busy machine, so the call that
-  // must not wait took well under 30 ms.
+    cv.wait(lock, [&] { return release; });
+    Letter_Facts f;
+    f.figures = {1, 100, 2, true};
+    return f;
+  });
+  // The bound is the behaviour here, so it is timed, with wide margins.
   constexpr std::chrono::milliseconds kBound{2000};
-  Win32_Disk_Space disk(stalling, kBound, held);
+  Win32_Disk_Space disk(table.Askers(), kBound);
   const auto start = std::chrono::steady_clock::now();
-  EXPECT_EQ(disk.Get_Disk_Free_Space_Ex("N:\\").total_bytes, 0u);
-  const auto waited = std::chrono::steady_clock::now() - start;
-  EXPECT_GE(waited, kBound * 9 / 10);
-  EXPECT_LT(waited, kBound * 3) << "the wait is bounded (one that ran on would take for ever)";
-  // While it still hangs, the same server is not asked again: no wait, no new thread.
-  // A second wait would take the whole bound; half of it is over thirty times the call.
-  const auto again = std::chrono::steady_clock::now();
-  EXPECT_EQ(disk.Get_Disk_Free_Space_Ex("N:\\").total_bytes, 0u);
-  EXPECT_LT(std::chrono::steady_clock::now() - again, kBound / 2);
+  disk.Ask_Drives("CN");
+  EXPECT_GE(std::chrono::steady_clock::now() - start, kBound * 9 / 10);
+  EXPECT_GT(disk.Get_Disk_Free_Space_Ex("C:\\").total_bytes, 0u);
+  EXPECT_FALSE(disk.Get_Disk_Free_Space_Ex("N:\\").answered);
+  disk.Ask_Drives("CN");
+  disk.Ask_Drives("CN");
+  EXPECT_EQ(disk.Waits_Timed_Out(), 1) << "a later pass waited on the stuck drive again";
+  // The chooser's questions share the letter's worker: N is listed by its letter.
+  const std::vector<Drive_Entry> drives = table.Drives();
+  ASSERT_EQ(drives.size(), 26u);
+  if (GetLogicalDrives() & (1u << ('N' - 'A'))) {
+    EXPECT_FALSE(drives['N' - 'A'].answered);
+    EXPECT_EQ(monitor::Chooser_Entry_Text(drives['N' - 'A']), "n:");
+  }
+  EXPECT_TRUE(drives['C' - 'A'].answered);
   {
     std::lock_guard lock(m);
-    EXPECT_EQ(asked, 1);
-    answer = true;
+    EXPECT_EQ(asked, 1) << "one question out at a time";
+    release = true;
   }
   cv.notify_all();
-  // Once it has answered, it is asked normally again.
   Disk_Space_Figures f{};
-  test::Wait_Until([&] { return (f = disk.Get_Disk_Free_Space_Ex("N:\\")).total_bytes != 0; });
+  test::Wait_Until([&] {
+    disk.Ask_Drives("N");
+    return (f = disk.Get_Disk_Free_Space_Ex("N:\\")).total_bytes != 0;
+  });
   EXPECT_EQ(f.total_bytes, 100u);
-  EXPECT_EQ(f.total_free_bytes, 2u);
-}
-
-TEST(Win32_Disk_Space, APassAsksEachRootOnceAndTheNextPassAsksAgain) {
-  std::map<std::string, int> asked;
-  auto counting = [&](const std::string& root) {
-    ++asked[root];
-    return Disk_Space_Figures{static_cast<std::uint64_t>(asked[root]), 100, 50, true};
-  };
-  Win32_Drive_Table table;
-  Win32_Disk_Space disk(table, Network_Query_Wait, counting);
-  disk.Ask_Drives("CZ");
-  for (int query = 0; query < 4; ++query) {
-    EXPECT_EQ(disk.Get_Disk_Free_Space_Ex("C:\\").free_bytes_to_caller, 1u);
-    disk.Get_Disk_Free_Space_Ex("Z:\\");
-  }
-  EXPECT_EQ(asked, (std::map<std::string, int>{{"C:\\", 1}, {"Z:\\", 1}}));
-  disk.Ask_Drives("C");
-  EXPECT_EQ(disk.Get_Disk_Free_Space_Ex("C:\\").free_bytes_to_caller, 2u) << "a new look";
 }
 
 TEST(Win32_System_Function, LoadsOnDemandAndSaysWhenSomethingIsMissing) {

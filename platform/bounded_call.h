@@ -1,0 +1,27 @@
+#pragma once
+// Work that may touch a volume that never answers (the settings folder on a dead
+// network share, a PATH entry on a stalled mount), done where a stuck call cannot
+// hold up the caller: a helper process on Linux, where a call stuck in the kernel
+// cannot be interrupted, a worker thread on Windows. The caller waits once, at most
+// for the wait given.
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace keldra::platform {
+
+// Long enough for a healthy network volume, which answers within a few hundred
+// milliseconds even over a slow link; short enough that a hung one stalls the
+// window noticeably less than two seconds, once.
+inline constexpr std::chrono::milliseconds Volume_Wait{1500};
+
+// Runs job elsewhere and answers what it returned, or nothing when it did not
+// finish within the wait (or could not be started, or failed by exception). On
+// Linux the job runs in a copy of the process: it must not rely on other threads,
+// and what it changes in memory is not seen here; only its result comes back. On
+// Windows it may run on after the wait: it must own what it uses (capture by value).
+std::optional<std::string> Run_Bounded(const std::function<std::string()>& job,
+                                       std::chrono::milliseconds wait);
+
+}  // namespace keldra::platform

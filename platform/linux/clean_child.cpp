@@ -1,0 +1,64 @@
+#include "platform/linux/clean_child.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <mutex>
+#include <vector>
+
+namespace keldra::platform::linux_impl {
+namespace {
+
+std::mutex stopped_mutex;
+std::vector<pid_t>& Stopped() {
+  static std::vector<pid_t> stopped;
+  return stopped;
+}
+
+}  // namespace
+
+pid_t Fork_Clean_Child(int answer_fd) {
+  const int null_fd = open("/dev/null", O_RDWR | O_CLOEXEC);
+  if (null_fd < 0) return -1;
+  const pid_t parent = getpid();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != parent) _exit(0);
+    const int fd = fcntl(answer_fd, F_DUPFD, 10);
+    if (fd < 0) _exit(1);
+    for (int std_fd = 0; std_fd < 3; ++std_fd) dup2(null_fd, std_fd);
+    dup2(fd, 3);
+    if (close_range(4, ~0U, 0) != 0) {
+      for (int other = 4; other < 65536; ++other) close(other);
+    }
+    return 0;
+  }
+  close(null_fd);
+  return pid;
+}
+
+void Stop_Child(pid_t pid) {
+  if (pid <= 0) return;
+  kill(pid, SIGKILL);
+  if (waitpid(pid, nullptr, WNOHANG) != 0) return;
+  std::lock_guard lock(stopped_mutex);
+  Stopped().push_back(pid);
+}
+
+void Reap_Stopped_Children() {
+  std::lock_guard lock(stopped_mutex);
+  std::erase_if(Stopped(), [](pid_t pid) { return waitpid(pid, nullptr, WNOHANG) != 0; });
+}
+
+int Stopped_Children() {
+  Reap_Stopped_Children();
+  std::lock_guard lock(stopped_mutex);
+  return static_cast<int>(Stopped().size());
+}
+
+}  // namespace keldra::platform::linux_impl
