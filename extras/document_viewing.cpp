@@ -1,5 +1,6 @@
 #include "extras/document_viewing.h"
 
+#include "platform/bounded_call.h"
 #include "platform/file_access.h"
 #include "platform/module_path.h"
 
@@ -37,7 +38,13 @@ std::string Catalog_Missing_Message(const std::string& product_caption) {
 void View_Catalog_File(Document_Context& ctx, const std::string& product_caption) {
   const std::string catalog =
       platform::Directory_With_Separator(ctx.executable_path) + "catalog.txt";
-  if (platform::File_Exists(catalog)) {
+  // Looked for elsewhere: the program's folder may be on a volume that has stopped
+  // answering, and then the file counts as not there.
+  const bool present =
+      platform::Run_Bounded(
+          [catalog] { return std::string(platform::File_Exists(catalog) ? "1" : ""); },
+          platform::Volume_Wait) == "1";
+  if (present) {
     View_File_In_Notepad(ctx, catalog);
   } else {
     ctx.boxes.Inform(Catalog_Missing_Message(product_caption));

@@ -21,7 +21,12 @@ inline constexpr std::chrono::milliseconds Volume_Wait{1500};
 // Linux the job runs in a copy of the process: it must not rely on other threads,
 // and what it changes in memory is not seen here; only its result comes back. On
 // Windows it may run on after the wait: it must own what it uses (capture by value).
+//
+// place names what the job touches (a folder): while an earlier job there is still
+// stuck, a new one is not started and answers nothing at once, so that a folder that
+// has stopped answering costs one wait, not one for each of its files.
 std::optional<std::string> Run_Bounded(const std::function<std::string()>& job,
-                                       std::chrono::milliseconds wait);
+                                       std::chrono::milliseconds wait,
+                                       const std::string& place = std::string());
 
 }  // namespace keldra::platform

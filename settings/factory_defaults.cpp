@@ -2,6 +2,8 @@
 
 #include "extras/file_status.h"
 #include "extras/scrambled_text.h"
+#include "platform/bounded_call.h"
+#include "platform/module_path.h"
 
 namespace keldra::settings {
 namespace {
@@ -27,7 +29,12 @@ void Restore_Factory_Defaults(platform::Message_Boxes& boxes, const std::string&
       platform::Message_Kind::Warning, Factory_Defaults_Confirmation(),
       platform::Button_Yes | platform::Button_No, platform::Button_Yes, platform::Button_No);
   if (answer != platform::Button_Yes) return;
-  extras::Delete_File_If_Closed(settings_path);
+  // The program's folder may be on a volume that has stopped answering.
+  platform::Run_Bounded(
+      [settings_path] {
+        return std::string(extras::Delete_File_If_Closed(settings_path) ? "1" : "");
+      },
+      platform::Volume_Wait, platform::Directory_With_Separator(settings_path));
   if (steps.restore_window) steps.restore_window();
   if (steps.show_sequence) steps.show_sequence();
 }

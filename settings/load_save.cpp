@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/keldra_error.h"
+#include "platform/module_path.h"
 #include "settings/memory_settings_holder.h"
 #include "settings/profile_file.h"
 #include "settings/profile_values.h"
@@ -101,7 +102,7 @@ bool Load_Settings_Within(Settings_Holder& holder, const std::string& path,
         Load_Settings(loaded, path);
         return Packed(loaded);
       },
-      wait);
+      wait, platform::Directory_With_Separator(path));
   if (packed && Unpack(*packed, holder)) return true;
   // As for a file with none of the keys.
   holder.Set_Window_Top(Default_Top);
@@ -129,7 +130,7 @@ void Save_Settings_Within(const Settings_Holder& holder, const std::string& path
           return std::string();
         }
       },
-      wait);
+      wait, platform::Directory_With_Separator(path));
   if (saved != "saved") throw Keldra_Error("Unable to write to " + path);
 }
 

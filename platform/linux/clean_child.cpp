@@ -61,4 +61,10 @@ int Stopped_Children() {
   return static_cast<int>(Stopped().size());
 }
 
+bool Still_Stuck(pid_t pid) {
+  Reap_Stopped_Children();
+  std::lock_guard lock(stopped_mutex);
+  return std::find(Stopped().begin(), Stopped().end(), pid) != Stopped().end();
+}
+
 }  // namespace keldra::platform::linux_impl

@@ -18,5 +18,7 @@ void Stop_Child(pid_t pid);
 void Reap_Stopped_Children();
 // Children stopped and not yet ended.
 int Stopped_Children();
+// True while a stopped child has not ended.
+bool Still_Stuck(pid_t pid);
 
 }  // namespace keldra::platform::linux_impl

@@ -5,15 +5,35 @@
 
 #include <cerrno>
 #include <exception>
+#include <map>
+#include <mutex>
 
 #include "platform/bounded_call.h"
 #include "platform/linux/clean_child.h"
 
 namespace keldra::platform {
 
+namespace {
+
+std::mutex places_mutex;
+// The helper last left stuck at each place.
+std::map<std::string, pid_t>& Stuck_Places() {
+  static std::map<std::string, pid_t> places;
+  return places;
+}
+
+}  // namespace
+
 std::optional<std::string> Run_Bounded(const std::function<std::string()>& job,
-                                       std::chrono::milliseconds wait) {
-  linux_impl::Reap_Stopped_Children();
+                                       std::chrono::milliseconds wait, const std::string& place) {
+  if (!place.empty()) {
+    std::lock_guard lock(places_mutex);
+    const auto it = Stuck_Places().find(place);
+    if (it != Stuck_Places().end()) {
+      if (linux_impl::Still_Stuck(it->second)) return std::nullopt;
+      Stuck_Places().erase(it);
+    }
+  }
   int pair[2];
   if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) return std::nullopt;
   const pid_t pid = linux_impl::Fork_Clean_Child(pair[1]);
@@ -67,6 +87,10 @@ std::optional<std::string> Run_Bounded(const std::function<std::string()>& job,
   close(pair[0]);
   if (!ended) {
     linux_impl::Stop_Child(pid);
+    if (!place.empty() && linux_impl::Still_Stuck(pid)) {
+      std::lock_guard lock(places_mutex);
+      Stuck_Places()[place] = pid;
+    }
     return std::nullopt;
   }
   // The answer is whole once the child closed its end; it has exited or is about to.

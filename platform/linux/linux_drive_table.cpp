@@ -13,6 +13,7 @@
 #include "platform/file_system.h"
 #include "platform/held_disk_space.h"
 #include "platform/linux/volume_rules.h"
+#include "platform/module_path.h"
 #include "settings/profile_file.h"
 
 namespace keldra::platform::linux_impl {
@@ -66,9 +67,21 @@ void Linux_Drive_Table::Scan() {
   File_Text mountinfo = Read_Text_File(mountinfo_path_);
   mounts_ = mountinfo.status == Read_Status::Ok ? Parse_Mountinfo(mountinfo.text)
                                                 : std::vector<Mount_Entry>{};
-  // Read with the settings' own limit, lines and pins in one pass.
-  lines_ = Read_Drive_Lines(settings::Read_Visible_Profile_Text(drives_ini_path_));
+  Read_Drives_Ini();
   Assign_Letters();
+}
+
+void Linux_Drive_Table::Read_Drives_Ini() const {
+  // drives.ini lies in the program's folder, which may be on a volume that has
+  // stopped answering: read in a helper, with the settings' own limit. Where it does
+  // not answer in time, the pins read last stay, and no new letter is written into a
+  // file whose lines are not known.
+  const std::string path = drives_ini_path_;
+  const std::optional<std::string> ini =
+      Run_Bounded([path] { return settings::Read_Visible_Profile_Text(path); }, Volume_Wait,
+                  Directory_With_Separator(path));
+  lines_known_ = ini.has_value();
+  if (ini) lines_ = Read_Drive_Lines(*ini);
 }
 
 void Linux_Drive_Table::Assign_Letters() const {
@@ -87,20 +100,19 @@ void Linux_Drive_Table::Assign_Letters() const {
     if (dir.find_first_of("\r\n") != std::string::npos) continue;
     added.emplace_back(Keys.substr(static_cast<std::size_t>(Drive_Letter_Index(letter)), 1),
                        Drive_Ini_Value(dir));
-    lines_.lines[static_cast<std::size_t>(Drive_Letter_Index(letter))] = true;
-    lines_.pins[static_cast<std::size_t>(Drive_Letter_Index(letter))] = dir;
+    if (lines_known_) {
+      lines_.lines[static_cast<std::size_t>(Drive_Letter_Index(letter))] = true;
+      lines_.pins[static_cast<std::size_t>(Drive_Letter_Index(letter))] = dir;
+    }
   }
-  if (added.empty()) return;
-  if (watch_fd_ < 0 || last_watch_ == std::chrono::steady_clock::time_point{}) {
-    settings::Write_Private_Profile_Strings("drives", added, drives_ini_path_);
-  } else {
-    Run_Bounded(
-        [&] {
-          settings::Write_Private_Profile_Strings("drives", added, drives_ini_path_);
-          return std::string();
-        },
-        Volume_Wait);
-  }
+  if (added.empty() || !lines_known_) return;
+  const std::string path = drives_ini_path_;
+  Run_Bounded(
+      [added, path] {
+        settings::Write_Private_Profile_Strings("drives", added, path);
+        return std::string();
+      },
+      Volume_Wait, Directory_With_Separator(path));
 }
 
 void Linux_Drive_Table::Look_For_Mount_Changes() const {
@@ -117,12 +129,7 @@ void Linux_Drive_Table::Look_For_Mount_Changes() const {
   for (ssize_t n; (n = read(watch_fd_, buf, sizeof buf)) > 0;)
     text.append(buf, static_cast<std::size_t>(n));
   mounts_ = Parse_Mountinfo(text);
-  // drives.ini lies in the program's folder, which may be on a volume that has
-  // stopped answering: read in a helper, and where it does not answer in time the
-  // pins read last stay.
-  const std::optional<std::string> ini = Run_Bounded(
-      [this] { return settings::Read_Visible_Profile_Text(drives_ini_path_); }, Volume_Wait);
-  if (ini) lines_ = Read_Drive_Lines(*ini);
+  Read_Drives_Ini();
   Assign_Letters();
 }
 

@@ -27,9 +27,9 @@ class Linux_Drive_Table final : public Drive_Table {
 
   // Reads the mount table and drives.ini again, gives new volumes their letters and
   // appends those to drives.ini (where it cannot be written they last for the run).
-  // drives.ini is read and written here the first time, as the program starts;
-  // after that in a helper, within one bounded wait: the program's folder may be on
-  // a volume that has stopped answering, and then the pins read last stay.
+  // drives.ini is read and written in a helper, within one bounded wait: the
+  // program's folder may be on a volume that has stopped answering, and then the
+  // pins read last stay.
   void Scan();
 
   ~Linux_Drive_Table() override;
@@ -65,6 +65,7 @@ class Linux_Drive_Table final : public Drive_Table {
     Volume_Reply reply;
   };
   void Look_For_Mount_Changes() const;
+  void Read_Drives_Ini() const;
   // Gives out letters from the mount table and the pins read last, and records the
   // new ones in drives.ini.
   void Assign_Letters() const;
@@ -81,6 +82,7 @@ class Linux_Drive_Table final : public Drive_Table {
   // table changes, which asking does: the table's constness is its callers'.
   mutable std::vector<Mount_Entry> mounts_;
   mutable Drive_Lines lines_{};
+  mutable bool lines_known_ = false;  // the last read of drives.ini answered
   mutable Letter_Directories letters_;
   int watch_fd_ = -1;  // the mount table, polled for changes
   mutable std::chrono::steady_clock::time_point last_watch_{};

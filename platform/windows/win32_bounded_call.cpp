@@ -1,4 +1,5 @@
 #include <condition_variable>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <system_error>
@@ -8,15 +9,36 @@
 
 namespace keldra::platform {
 
+namespace {
+
+// Shared with the worker, which may answer after the caller has gone on.
+struct Outcome {
+  std::mutex mutex;
+  std::condition_variable done_signal;
+  bool done = false;
+  std::optional<std::string> result;
+};
+
+std::mutex places_mutex;
+// The worker last left stuck at each place.
+std::map<std::string, std::shared_ptr<Outcome>>& Stuck_Places() {
+  static std::map<std::string, std::shared_ptr<Outcome>> places;
+  return places;
+}
+
+}  // namespace
+
 std::optional<std::string> Run_Bounded(const std::function<std::string()>& job,
-                                       std::chrono::milliseconds wait) {
-  // Shared with the worker, which may answer after the caller has gone on.
-  struct Outcome {
-    std::mutex mutex;
-    std::condition_variable done_signal;
-    bool done = false;
-    std::optional<std::string> result;
-  };
+                                       std::chrono::milliseconds wait, const std::string& place) {
+  if (!place.empty()) {
+    std::lock_guard lock(places_mutex);
+    const auto it = Stuck_Places().find(place);
+    if (it != Stuck_Places().end()) {
+      std::lock_guard done_lock(it->second->mutex);
+      if (!it->second->done) return std::nullopt;
+      Stuck_Places().erase(it);
+    }
+  }
   auto outcome = std::make_shared<Outcome>();
   try {
     std::thread([outcome, job] {
@@ -36,6 +58,11 @@ std::optional<std::string> Run_Bounded(const std::function<std::string()>& job,
   }
   std::unique_lock lock(outcome->mutex);
   if (!outcome->done_signal.wait_for(lock, wait, [&] { return outcome->done; })) {
+    lock.unlock();
+    if (!place.empty()) {
+      std::lock_guard places_lock(places_mutex);
+      Stuck_Places()[place] = outcome;
+    }
     return std::nullopt;
   }
   return outcome->result;

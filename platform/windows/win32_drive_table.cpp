@@ -16,14 +16,12 @@ int Index_Of(char letter) {
   return upper >= 'A' && upper <= 'Z' ? upper - 'A' : -1;
 }
 
-// The volume label, read with the critical-error boxes suppressed so that an
-// empty floppy or card reader raises no system prompt; "" when there is none.
+// The volume label; "" when there is none. Asked on a worker whose critical-error
+// boxes are off (see Ask_System).
 std::string Volume_Label(const std::string& root) {
-  const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
   char label[MAX_PATH + 1] = {};
   const BOOL ok = GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr,
                                         nullptr, nullptr, 0);
-  SetErrorMode(previous);
   return ok ? std::string(label) : std::string();
 }
 

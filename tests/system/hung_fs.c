@@ -9,6 +9,10 @@
  *   gate=PATH       waits while PATH exists, then answers
  *   alternate=N     answers at once and after N seconds, turn about
  *   huge            answers at once: 2^45 blocks of 1 MiB (32 EiB), half of them free
+ *   answer          answers at once
+ *   deep-gate=PATH  while PATH exists, every question waits, a name's lookup too (a
+ *                   server gone away with the folders on it); then names are not
+ *                   there and statfs answers
  * An answer reports 1000 blocks of 4096 bytes, 600 free, 500 of them available,
  * unless the mode says otherwise. */
 #define FUSE_USE_VERSION 31
@@ -23,8 +27,14 @@
 static const char* mode = "never";
 static atomic_int calls;
 
+static void Wait_At_Deep_Gate(void) {
+  if (strncmp(mode, "deep-gate=", 10) != 0) return;
+  while (access(mode + 10, F_OK) == 0) usleep(20000);
+}
+
 static int hung_getattr(const char* path, struct stat* st, struct fuse_file_info* fi) {
   (void)fi;
+  if (strcmp(path, "/") != 0) Wait_At_Deep_Gate();
   memset(st, 0, sizeof *st);
   if (strcmp(path, "/") != 0) return -ENOENT;
   st->st_mode = S_IFDIR | 0755;
@@ -37,6 +47,9 @@ static int hung_statfs(const char* path, struct statvfs* st) {
   const int call = atomic_fetch_add(&calls, 1);
   if (strncmp(mode, "delay=", 6) == 0) {
     sleep((unsigned)atoi(mode + 6));
+  } else if (strcmp(mode, "answer") == 0) {
+  } else if (strncmp(mode, "deep-gate=", 10) == 0) {
+    Wait_At_Deep_Gate();
   } else if (strncmp(mode, "gate=", 5) == 0) {
     while (access(mode + 5, F_OK) == 0) usleep(20000);
   } else if (strncmp(mode, "alternate=", 10) == 0) {

@@ -53,11 +53,12 @@ void TMainForm1::Restore_Normal_State() {
 // A drop takes nothing away from where it came: always a copy, whatever the drag
 // source proposes. Accepting its move would have it delete the files it dropped.
 bool TMainForm1::Take_As_Copy(QDropEvent* event) {
-  std::vector<std::string> paths = Local_Paths(event->mimeData());
-  // The files are read while the drag passes over the window. Some sources (Qt's
-  // own among them, seen with Qt 6.4 under X11) no longer hand the data over at the
-  // drop itself; what was offered on the way in is what is dropped.
-  if (paths.empty() && event->type() == QEvent::Drop) paths = drag_paths_;
+  // The files are read once, as the drag comes in: asking the source again holds
+  // the window until it answers, and some sources (Qt's own among them, seen with
+  // Qt 6.4 under X11) no longer answer at the drop itself, which then waits for
+  // seconds. What was offered on the way in is what is dropped.
+  std::vector<std::string> paths = drag_paths_;
+  if (paths.empty()) paths = Local_Paths(event->mimeData());
   if (!(event->possibleActions() & Qt::CopyAction) || paths.empty()) {
     event->ignore();
     return false;
