@@ -1,7 +1,7 @@
 /* Pings a window as a window manager does (_NET_WM_PING), one ping at a time, for
  * as long as asked, and prints how many were answered and the longest wait for an
  * answer: a window whose thread is stuck answers none until it is free again.
- *   window_pinger <window id> <seconds>
+ *   window_pinger <window id> <seconds> [<pings>]   stops after that many answers
  * Prints a line "slow W at T" for each answer that took over a second (W ms, T ms
  * after the start), then "answered N longest_ms M" at the end, or when told to stop
  * (SIGTERM); exit
@@ -35,7 +35,8 @@ static xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
 }
 
 int main(int argc, char** argv) {
-  if (argc != 3) return 2;
+  if (argc != 3 && argc != 4) return 2;
+  const int wanted = argc == 4 ? atoi(argv[3]) : 0;
   struct sigaction on_term;
   memset(&on_term, 0, sizeof on_term);
   on_term.sa_handler = Stop;
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
       fflush(stdout);
     }
     if (!got) break; /* the end, or told to stop */
-    ++answered;
+    if (++answered == wanted) break;
     struct timespec pause = {0, 50 * 1000 * 1000};
     nanosleep(&pause, NULL);
   }

@@ -139,6 +139,54 @@ TEST(Hung_Volume_Window, AVolumeAnsweringInThreeSecondsShowsItsFiguresAFewPasses
   Watch_Until_Real_Figures("delay=3", [](const Temp_Folder&) {});
 }
 
+// Its question is out most of the time, yet once it has answered, every pass shows
+// its figures: the last answer is held until a newer one comes.
+TEST(Hung_Volume_Window, ASlowVolumesFiguresStayOnScreenBetweenItsAnswers) {
+  Temp_Folder dir;
+  Hung_Volume volume(dir / "vol", "delay=3");
+  if (!volume.Mounted()) GTEST_SKIP() << "no FUSE volume here: " << volume.Why_Not();
+  Write_File(dir / "drives.ini", "[drives]\nV=" + volume.Path() + "\n");
+  Write_File(dir / "keldra.ini",
+             "[keldra]\ndrive_being_monitored_letters=CV\ntimer_interval=1000\n");
+  Window_On_Real_Drives w(dir);
+  w.windows.MainForm1->show();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.Row_Text(2) != "0"; }, 60000));
+  int ticks = 0, shown = 0;
+  QObject::connect(w.windows.MainForm1->Timer1, &ui::Refresh_Timer::Tick, [&] {
+    ++ticks;
+    if (w.Row_Text(2) == "2.0 MB / 3.5 MB") ++shown;
+  });
+  EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 20; }, 120000)) << ticks << " ticks";
+  EXPECT_GE(shown, 19) << "of " << ticks << " passes";
+}
+
+// Helpers come and go with their volumes: after forty remounts (each a new mount
+// of the same volume) a new volume is still asked, and no helper is left behind.
+TEST(Hung_Volume_Window, FortyRemountsLeaveNoHelperBehindAndANewVolumeIsAsked) {
+  Temp_Folder dir;
+  Write_File(dir / "drives.ini", "[drives]\nV=" + (dir / "vol") + "\nW=" + (dir / "new") + "\n");
+  Write_File(dir / "keldra.ini",
+             "[keldra]\ndrive_being_monitored_letters=VW\ntimer_interval=100\n");
+  Window_On_Real_Drives w(dir);
+  w.windows.MainForm1->show();
+  const std::string figures = "2.0 MB / 3.5 MB";
+  for (int mount = 0; mount < 40; ++mount) {
+    {
+      Hung_Volume volume(dir / "vol", "answer");
+      if (!volume.Mounted()) GTEST_SKIP() << "no FUSE volume here: " << volume.Why_Not();
+      ASSERT_TRUE(QTest::qWaitFor([&] { return w.Row_Text(1) == figures; }, 60000))
+          << "mount " << mount << " was not asked: " << w.Row_Text(1);
+    }  // unmounted, and its folder gone
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.Row_Text(1) == "0"; }, 60000)) << mount;
+  }
+  Hung_Volume fresh(dir / "new", "answer");
+  ASSERT_TRUE(fresh.Mounted()) << fresh.Why_Not();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.Row_Text(2) == figures; }, 60000))
+      << "a new volume was not asked: " << w.Row_Text(2);
+  // One for each volume in the table that was asked lately, and none stuck.
+  EXPECT_LE(w.table.Helpers_Alive(), 4);
+}
+
 TEST(Hung_Volume_Window, AServerThatHangsAndComesBackIsShownAgain) {
   Temp_Folder gate;
   const std::string gate_file = gate / "gate";
