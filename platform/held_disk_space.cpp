@@ -48,10 +48,15 @@ void Held_Disk_Space::Ask(std::string_view letters) {
   }
   // One wait for every volume of the pass together.
   Take(askers_->Collect(awaited, now + wait_));
+  // Where each letter stands, taken once: the pass asks about each four times.
+  for (const char c : wanted) {
+    letters_[static_cast<std::size_t>(Drive_Letter_Index(c))].out_since = askers_->Out_Since(c);
+  }
   bool missed = false;
   for (const char c : awaited) {
-    if (!askers_->Out_Since(c)) continue;
-    letters_[static_cast<std::size_t>(Drive_Letter_Index(c))].slow = true;
+    Letter_State& s = letters_[static_cast<std::size_t>(Drive_Letter_Index(c))];
+    if (!s.out_since) continue;
+    s.slow = true;
     missed = true;
   }
   if (missed) ++waits_timed_out_;
@@ -63,7 +68,7 @@ Drive_Freshness Held_Disk_Space::Freshness_Of(char letter) const {
   const Letter_State& s = letters_[static_cast<std::size_t>(i)];
   if (!s.last) return {};
   const Steady_Time now = clock_();
-  const std::optional<Steady_Time> out = askers_->Out_Since(letter);
+  const std::optional<Steady_Time> out = s.asked_in_pass ? s.out_since : askers_->Out_Since(letter);
   if (out && now - *out > hold_) return {};
   const auto age = std::chrono::duration_cast<std::chrono::milliseconds>(now - s.answered_at);
   if (s.answered_at >= pass_start_) return {Answer_Freshness::Fresh, age};

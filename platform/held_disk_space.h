@@ -43,6 +43,7 @@ class Held_Disk_Space : public Disk_Space {
     Steady_Time asked_at{};
     bool slow = false;  // missed a wait, or answered slower than one: not waited for
     bool asked_in_pass = false;
+    std::optional<Steady_Time> out_since;  // as the pass's wait left it
   };
   void Ask(std::string_view letters);
   void Take(const std::vector<Drive_Answer>& answers);

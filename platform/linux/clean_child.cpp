@@ -21,7 +21,7 @@ std::vector<pid_t>& Stopped() {
 
 }  // namespace
 
-pid_t Fork_Clean_Child(int answer_fd) {
+pid_t Fork_Clean_Child(int answer_fd, int signal_fd) {
   const int null_fd = open("/dev/null", O_RDWR | O_CLOEXEC);
   if (null_fd < 0) return -1;
   const pid_t parent = getpid();
@@ -30,11 +30,14 @@ pid_t Fork_Clean_Child(int answer_fd) {
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (getppid() != parent) _exit(0);
     const int fd = fcntl(answer_fd, F_DUPFD, 10);
-    if (fd < 0) _exit(1);
+    const int signal = signal_fd < 0 ? -1 : fcntl(signal_fd, F_DUPFD, 10);
+    if (fd < 0 || (signal_fd >= 0 && signal < 0)) _exit(1);
     for (int std_fd = 0; std_fd < 3; ++std_fd) dup2(null_fd, std_fd);
     dup2(fd, 3);
-    if (close_range(4, ~0U, 0) != 0) {
-      for (int other = 4; other < 65536; ++other) close(other);
+    if (signal >= 0) dup2(signal, 4);
+    const unsigned first_closed = signal >= 0 ? 5 : 4;
+    if (close_range(first_closed, ~0U, 0) != 0) {
+      for (int other = static_cast<int>(first_closed); other < 65536; ++other) close(other);
     }
     return 0;
   }

@@ -7,10 +7,10 @@
 
 namespace keldra::platform::linux_impl {
 
-// Forks. In the child, answer_fd becomes descriptor 3 and the call returns 0; in
-// the program it returns the child's pid, or -1. The child's code after it must
-// end in _exit.
-pid_t Fork_Clean_Child(int answer_fd);
+// Forks. In the child, answer_fd becomes descriptor 3 (and signal_fd, if given,
+// descriptor 4) and the call returns 0; in the program it returns the child's pid,
+// or -1. The child's code after it must end in _exit.
+pid_t Fork_Clean_Child(int answer_fd, int signal_fd = -1);
 
 // Kills a child; one stuck in a volume ends when the volume lets go of it, and is
 // reaped then by a later call of Reap_Stopped_Children.

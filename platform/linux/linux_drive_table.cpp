@@ -36,6 +36,8 @@ std::string Volume_Key(const Mount_Entry* m) {
 // own, and the volume's other paths get a new one.
 std::string Stuck_Key(const std::string& path) { return "stuck\n" + path; }
 
+constexpr std::string_view Local_Key = "local";
+
 std::int64_t Volume_Wait_Ns() {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(Volume_Wait).count();
 }
@@ -151,11 +153,17 @@ const Mount_Entry* Linux_Drive_Table::Volume_Of(std::size_t i) const {
 std::string Linux_Drive_Table::Key_Of(std::size_t i) const {
   const std::string stuck = Stuck_Key(letters_[i]);
   if (askers_.Out_Since(stuck)) return stuck;
-  return Volume_Key(Volume_Of(i));
+  // Volumes that answer by themselves share one helper: one round trip a pass for
+  // all of them. Should one of their paths lead into a volume that stops answering,
+  // that path is given a helper of its own (see Send).
+  const Mount_Entry* volume = Volume_Of(i);
+  if (volume != nullptr && !Volume_May_Stall(volume)) return std::string(Local_Key);
+  return Volume_Key(volume);
 }
 
-std::string Linux_Drive_Table::Send(std::string_view letters) const {
+std::string Linux_Drive_Table::Send(std::string_view letters, bool real_paths) const {
   Look_For_Mount_Changes();
+  Learn(askers_.Collect({}, 0));  // answers that came late: who is still out is known
   const std::int64_t now = Monotonic_Ns();
   // Helpers whose volume has left the table, or that nobody asked for a long time.
   askers_.Retire([&](const std::string& key, std::uint64_t mount_id, bool out, std::int64_t sent) {
@@ -198,8 +206,10 @@ std::string Linux_Drive_Table::Send(std::string_view letters) const {
     std::vector<std::string> paths;
     for (const std::size_t i : group) paths.push_back(letters_[i]);
     for (const std::size_t i : group) asked_key_[i] = key;
-    const std::uint64_t mount_id = volume ? static_cast<std::uint64_t>(volume->mount_id) : 0;
-    if (!askers_.Send(key, mount_id, paths)) continue;
+    // The shared helper of the volumes that answer belongs to none of them.
+    const std::uint64_t mount_id =
+        volume && key != Local_Key ? static_cast<std::uint64_t>(volume->mount_id) : 0;
+    if (!askers_.Send(key, mount_id, paths, real_paths)) continue;
     for (const std::size_t i : group) asked += static_cast<char>('A' + i);
   }
   return asked;
@@ -306,13 +316,13 @@ std::optional<std::string> Linux_Drive_Table::Drive_Form(const std::string& path
   for (std::size_t i = 0; i < letters_.size(); ++i) {
     if (!letters_[i].empty()) all += static_cast<char>('A' + i);
   }
-  const std::string asked = Send(all);
+  const std::string asked = Send(all, true);
   const std::string key = "resolve\n" + path;
   askers_.Retire([&](const std::string& k, std::uint64_t, bool out, std::int64_t) {
     return !out && k.rfind("resolve\n", 0) == 0;
   });
   std::optional<Volume_Reply> reply;
-  if (askers_.Send(key, 0, {path})) {
+  if (askers_.Send(key, 0, {path}, true)) {
     const std::int64_t deadline = Monotonic_Ns() + Volume_Wait_Ns();
     Volume_Askers::Awaited awaited{{key, path}};
     for (const char c : asked) {

@@ -42,8 +42,9 @@ class Linux_Drive_Table final : public Drive_Table {
   std::optional<std::string> Drive_Form(const std::string& path) const override;
 
   // Sends a question for each letter whose volume has none out; the letters asked.
-  // A letter with no directory is answered at once, as having no volume.
-  std::string Send(std::string_view letters) const;
+  // A letter with no directory is answered at once, as having no volume. With
+  // real_paths, the answers say where each directory really is.
+  std::string Send(std::string_view letters, bool real_paths = false) const;
   // Waits until none of the awaited letters' volumes has a question out, or until
   // the deadline; learns from every answer that came.
   void Wait(std::string_view awaited, std::int64_t deadline_ns) const;

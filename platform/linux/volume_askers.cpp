@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/statfs.h>
 #include <unistd.h>
 
@@ -23,9 +24,12 @@ namespace {
 struct Request_Header {
   std::uint32_t count = 0;
   std::uint32_t bytes = 0;
+  std::uint32_t real_paths = 0;  // whether each answer carries its real path
+  std::uint32_t unused = 0;
 };
 
-// One answer a path, sent as soon as the helper has it.
+// One answer a path, sent as soon as the helper has it, followed by real_length
+// bytes of its real path.
 struct Wire_Reply {
   std::uint32_t index;
   std::uint32_t found;
@@ -34,7 +38,6 @@ struct Wire_Reply {
   std::int64_t done_ns;
   std::uint64_t unit, blocks, blocks_free, blocks_available;
   std::uint64_t mount_id;
-  char real_path[PATH_MAX];
 };
 
 // One pass asks at most every letter's path of a volume.
@@ -65,33 +68,24 @@ bool Write_All(int fd, const void* data, std::size_t size) {
   return true;
 }
 
-// The mount an open descriptor lies on, from the kernel's own record of it: no
+// The mount an open descriptor lies on, as the kernel recorded it at the open: no
 // question to the volume.
 std::uint64_t Mount_Id_Of(int fd) {
-  char name[64];
-  std::snprintf(name, sizeof name, "/proc/self/fdinfo/%d", fd);
-  const int info = open(name, O_RDONLY | O_CLOEXEC);
-  if (info < 0) return 0;
-  char text[1024];
-  const ssize_t n = read(info, text, sizeof text - 1);
-  close(info);
-  if (n <= 0) return 0;
-  text[n] = '\0';
-  const char* at = std::strstr(text, "mnt_id:");
-  if (at == nullptr) return 0;
-  at += 7;
-  while (*at == ' ' || *at == '\t') ++at;
-  std::uint64_t id = 0;
-  while (*at >= '0' && *at <= '9') id = id * 10 + static_cast<std::uint64_t>(*at++ - '0');
-  return id;
+  struct statx st;
+  if (statx(fd, "", AT_EMPTY_PATH | AT_STATX_DONT_SYNC, STATX_MNT_ID, &st) != 0) return 0;
+  return (st.stx_mask & STATX_MNT_ID) != 0 ? st.stx_mnt_id : 0;
 }
 
 // The helper's whole life, after fork: only calls that are safe in a child of a
 // process with other threads (no allocation, no locks). The path is walked once,
-// by open; everything else is asked of the opened descriptor.
-[[noreturn]] void Serve(int fd) {
+// by open; everything else is asked of the opened descriptor. Each answer goes out
+// on fd as soon as it is known (so a helper stuck on one path has given the others);
+// one byte on done says the whole question is answered: the program waits on that
+// alone, and wakes once a question, not once a path.
+[[noreturn]] void Serve(int fd, int done) {
   static char request[kMaxRequestBytes + 1];
   static Wire_Reply reply;
+  static char real_path[PATH_MAX];
   for (;;) {
     Request_Header header;
     if (!Read_All(fd, &header, sizeof header)) _exit(0);
@@ -114,18 +108,24 @@ std::uint64_t Mount_Id_Of(int fd) {
           reply.blocks_available = st.f_bavail;
         }
         reply.mount_id = Mount_Id_Of(opened);
-        char link[64];
-        std::snprintf(link, sizeof link, "/proc/self/fd/%d", opened);
-        const ssize_t n = readlink(link, reply.real_path, sizeof reply.real_path);
-        reply.real_length = n > 0 && n < static_cast<ssize_t>(sizeof reply.real_path)
-                                ? static_cast<std::uint32_t>(n)
-                                : 0;
+        if (header.real_paths != 0) {
+          char link[64];
+          std::snprintf(link, sizeof link, "/proc/self/fd/%d", opened);
+          const ssize_t n = readlink(link, real_path, sizeof real_path);
+          reply.real_length = n > 0 && n < static_cast<ssize_t>(sizeof real_path)
+                                  ? static_cast<std::uint32_t>(n)
+                                  : 0;
+        }
         close(opened);
       }
       reply.done_ns = Monotonic_Ns();
-      if (!Write_All(fd, &reply, sizeof reply)) _exit(0);
+      if (!Write_All(fd, &reply, sizeof reply) || !Write_All(fd, real_path, reply.real_length)) {
+        _exit(0);
+      }
       path += std::strlen(path) + 1;
     }
+    const char token = 1;
+    while (write(done, &token, 1) < 0 && errno == EINTR) {}
   }
 }
 
@@ -142,30 +142,44 @@ Volume_Askers::~Volume_Askers() {
 }
 
 bool Volume_Askers::Start(Helper& h) {
-  int pair[2];
+  int pair[2], done[2];
   if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) return false;
-  const pid_t pid = Fork_Clean_Child(pair[1]);
-  if (pid == 0) Serve(3);
+  if (pipe2(done, O_CLOEXEC | O_NONBLOCK) != 0) {
+    close(pair[0]);
+    close(pair[1]);
+    return false;
+  }
+  const pid_t pid = Fork_Clean_Child(pair[1], done[1]);
+  if (pid == 0) {
+    fcntl(4, F_SETFL, 0);  // the helper's own end blocks
+    Serve(3, 4);
+  }
   close(pair[1]);
+  close(done[1]);
   if (pid < 0) {
     close(pair[0]);
+    close(done[0]);
     return false;
   }
   h.pid = pid;
   h.socket = pair[0];
+  h.done = done[0];
   return true;
 }
 
 void Volume_Askers::Stop(Helper& h) {
   if (h.socket >= 0) close(h.socket);
+  if (h.done >= 0) close(h.done);
+  h.done = -1;
   Stop_Child(h.pid);
   h.socket = -1;
   h.pid = -1;
   h.unanswered.clear();
+  h.inbox.clear();
 }
 
 bool Volume_Askers::Send(const std::string& key, std::uint64_t mount_id,
-                         const std::vector<std::string>& paths) {
+                         const std::vector<std::string>& paths, bool real_paths) {
   Reap_Stopped_Children();
   auto found = helpers_.find(key);
   if (found != helpers_.end() && !found->second.unanswered.empty()) return false;
@@ -201,7 +215,7 @@ bool Volume_Askers::Send(const std::string& key, std::uint64_t mount_id,
     asked.push_back(p);
   }
   const Request_Header header{static_cast<std::uint32_t>(asked.size()),
-                              static_cast<std::uint32_t>(payload.size())};
+                              static_cast<std::uint32_t>(payload.size()), real_paths ? 1u : 0u, 0};
   if (asked.empty()) return true;
   if (!Write_All(h.socket, &header, sizeof header) ||
       !Write_All(h.socket, payload.data(), payload.size())) {
@@ -217,38 +231,47 @@ bool Volume_Askers::Send(const std::string& key, std::uint64_t mount_id,
 }
 
 bool Volume_Askers::Receive(Helper& h, std::vector<Asked_Path>& into) {
-  auto owned = std::make_unique<Wire_Reply>();
-  Wire_Reply& reply = *owned;
-  if (!Read_All(h.socket, &reply, sizeof reply) || reply.index >= h.asked.size()) return false;
-  Asked_Path a;
-  a.path = h.asked[reply.index];
-  a.reply.found = reply.found != 0;
-  if (reply.has_space) {
-    a.reply.space =
-        Volume_Space{reply.unit, reply.blocks, reply.blocks_free, reply.blocks_available};
+  // Whatever has come, in as few reads as it takes; the answers complete so far are
+  // taken, a part of one waits for the rest.
+  char buffer[16384];
+  for (;;) {
+    const ssize_t n = recv(h.socket, buffer, sizeof buffer, MSG_DONTWAIT);
+    if (n > 0) {
+      h.inbox.append(buffer, static_cast<std::size_t>(n));
+      continue;
+    }
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
+    return false;  // closed, or failed: the helper is gone
   }
-  a.reply.mount_id = reply.mount_id;
-  a.reply.real_path.assign(reply.real_path, std::min<std::size_t>(reply.real_length, PATH_MAX));
-  a.reply.done_ns = reply.done_ns;
-  std::erase(h.unanswered, a.path);
-  into.push_back(std::move(a));
+  std::size_t at = 0;
+  while (h.inbox.size() - at >= sizeof(Wire_Reply)) {
+    Wire_Reply reply;
+    std::memcpy(&reply, h.inbox.data() + at, sizeof reply);
+    if (reply.index >= h.asked.size() || reply.real_length >= PATH_MAX) return false;
+    if (h.inbox.size() - at - sizeof reply < reply.real_length) break;
+    Asked_Path a;
+    a.path = h.asked[reply.index];
+    a.reply.found = reply.found != 0;
+    if (reply.has_space) {
+      a.reply.space =
+          Volume_Space{reply.unit, reply.blocks, reply.blocks_free, reply.blocks_available};
+    }
+    a.reply.mount_id = reply.mount_id;
+    a.reply.real_path.assign(h.inbox, at + sizeof reply, reply.real_length);
+    a.reply.done_ns = reply.done_ns;
+    std::erase(h.unanswered, a.path);
+    into.push_back(std::move(a));
+    at += sizeof reply + reply.real_length;
+  }
+  h.inbox.erase(0, at);
   return true;
 }
 
 void Volume_Askers::Read_Ready(std::vector<Asked_Path>& into) {
   for (auto it = helpers_.begin(); it != helpers_.end();) {
     Helper& h = it->second;
-    bool gone = false;
-    for (;;) {
-      if (h.unanswered.empty()) break;
-      pollfd p{h.socket, POLLIN, 0};
-      if (poll(&p, 1, 0) <= 0) break;
-      if (!Receive(h, into)) {
-        gone = true;
-        break;
-      }
-    }
-    if (gone) {  // a new helper next time
+    if (!h.unanswered.empty() && !Receive(h, into)) {  // gone: a new helper next time
       Stop(h);
       it = helpers_.erase(it);
     } else {
@@ -261,15 +284,22 @@ std::vector<Asked_Path> Volume_Askers::Collect(const Awaited& awaited, std::int6
   std::vector<Asked_Path> replies;
   for (;;) {
     Read_Ready(replies);
+    // A helper whose every outstanding path is awaited is waited on for its whole
+    // answer (one wake-up); one that also has paths nobody waits for (a slow one
+    // among them) is waited on answer by answer.
     std::vector<pollfd> fds;
     for (const auto& [key, path] : awaited) {
       const auto it = helpers_.find(key);
       if (it == helpers_.end()) continue;
       const std::vector<std::string>& left = it->second.unanswered;
       if (std::find(left.begin(), left.end(), path) == left.end()) continue;
-      const bool polled = std::any_of(fds.begin(), fds.end(),
-                                      [&](const pollfd& p) { return p.fd == it->second.socket; });
-      if (!polled) fds.push_back({it->second.socket, POLLIN, 0});
+      const bool all_awaited = std::all_of(left.begin(), left.end(), [&](const std::string& p) {
+        return std::find(awaited.begin(), awaited.end(), std::make_pair(key, p)) != awaited.end();
+      });
+      const int fd = all_awaited ? it->second.done : it->second.socket;
+      const bool polled =
+          std::any_of(fds.begin(), fds.end(), [&](const pollfd& p) { return p.fd == fd; });
+      if (!polled) fds.push_back({fd, POLLIN, 0});
     }
     if (fds.empty()) break;
     const std::int64_t left_ms = (deadline_ns - Monotonic_Ns()) / 1'000'000;
@@ -278,7 +308,12 @@ std::vector<Asked_Path> Volume_Askers::Collect(const Awaited& awaited, std::int6
         poll(fds.data(), fds.size(), static_cast<int>(std::min<std::int64_t>(left_ms, INT_MAX)));
     if (n < 0 && errno != EINTR) break;
     if (n == 0) break;
+    for (const auto& [key, helper] : helpers_) {
+      char tokens[64];
+      while (helper.done >= 0 && read(helper.done, tokens, sizeof tokens) > 0) {}
+    }
   }
+  Read_Ready(replies);  // what came while the wait ran out
   return replies;
 }
 

@@ -36,7 +36,7 @@ struct Volume_Reply {
   bool found = false;                 // the path opened
   std::optional<Volume_Space> space;  // its volume's statfs
   std::uint64_t mount_id = 0;         // the mount it lies on, 0 when unknown
-  std::string real_path;              // as the kernel names it, links resolved
+  std::string real_path;              // as the kernel names it, when asked for
   std::int64_t done_ns = 0;           // when the helper had it, CLOCK_MONOTONIC
 };
 
@@ -58,7 +58,9 @@ class Volume_Askers {
   // is none. False when the key has a question out or no helper could be had.
   // mount_id is the mount the question is meant for: the helper is let go of when
   // that mount leaves the table.
-  bool Send(const std::string& key, std::uint64_t mount_id, const std::vector<std::string>& paths);
+  // real_paths: whether the answers carry each path's real path.
+  bool Send(const std::string& key, std::uint64_t mount_id, const std::vector<std::string>& paths,
+            bool real_paths = false);
   // Waits until each awaited path (key, path) has its answer, or until the
   // deadline (CLOCK_MONOTONIC), then answers every path answered since the last call.
   using Awaited = std::vector<std::pair<std::string, std::string>>;
@@ -82,14 +84,16 @@ class Volume_Askers {
   struct Helper {
     int pid = -1;
     int socket = -1;
+    int done = -1;  // a byte for each question answered whole
     std::uint64_t mount_id = 0;
     std::int64_t sent_ns = 0;
     std::vector<std::string> unanswered;  // the question's paths still to come
     std::vector<std::string> asked;       // the whole question, in order
+    std::string inbox;                    // answers read, not yet whole
   };
   bool Start(Helper& helper);
   void Stop(Helper& helper);
-  // Reads what is ready; false when the helper is gone.
+  // Takes the answers that have come; false when the helper is gone.
   bool Receive(Helper& helper, std::vector<Asked_Path>& into);
   void Read_Ready(std::vector<Asked_Path>& into);
 

@@ -93,7 +93,7 @@ TEST(Volume_Askers, AStuckVolumeIsAskedOnceAndOthersStillAnswer) {
   EXPECT_TRUE(askers.Collect({{"hung", hung.Path()}}, Soon()).empty());
   for (int i = 0; i < 20; ++i) {
     EXPECT_FALSE(askers.Send("hung", 0, {hung.Path()})) << "a second question while one is out";
-    ASSERT_TRUE(askers.Send("root", 0, {"/", "/no/such/folder"}));
+    ASSERT_TRUE(askers.Send("root", 0, {"/", "/no/such/folder"}, true));
     const auto replies = askers.Collect({{"root", "/"}, {"root", "/no/such/folder"}}, Soon());
     ASSERT_EQ(replies.size(), 2u);
     EXPECT_TRUE(replies[0].reply.found && replies[0].reply.space) << "other volumes answer";
