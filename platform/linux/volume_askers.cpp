@@ -2,12 +2,14 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/mman.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -28,8 +30,7 @@ struct Request_Header {
   std::uint32_t unused = 0;
 };
 
-// One answer a path, sent as soon as the helper has it, followed by real_length
-// bytes of its real path.
+// One answer a path.
 struct Wire_Reply {
   std::uint32_t index;
   std::uint32_t found;
@@ -42,6 +43,22 @@ struct Wire_Reply {
 
 // One pass asks at most every letter's path of a volume.
 constexpr std::uint32_t kMaxPaths = 26;
+
+}  // namespace
+
+// Where a helper leaves its answers, shared with the program: a slot a path of the
+// question, marked ready once filled. No call a path, so asking costs the program
+// nothing but the question and one wake-up.
+struct Answer_Board {
+  struct Slot {
+    std::atomic<std::uint32_t> ready;
+    Wire_Reply reply;
+    char real_path[PATH_MAX];
+  };
+  Slot slots[kMaxPaths];
+};
+
+namespace {
 constexpr std::uint32_t kMaxRequestBytes = kMaxPaths * (PATH_MAX + 1);
 
 bool Read_All(int fd, void* data, std::size_t size) {
@@ -78,14 +95,12 @@ std::uint64_t Mount_Id_Of(int fd) {
 
 // The helper's whole life, after fork: only calls that are safe in a child of a
 // process with other threads (no allocation, no locks). The path is walked once,
-// by open; everything else is asked of the opened descriptor. Each answer goes out
-// on fd as soon as it is known (so a helper stuck on one path has given the others);
-// one byte on done says the whole question is answered: the program waits on that
-// alone, and wakes once a question, not once a path.
-[[noreturn]] void Serve(int fd, int done) {
+// by open; everything else is asked of the opened descriptor. Each answer is left on
+// the board as soon as it is known (so a helper stuck on one path has given the
+// others); one byte on done says the whole question is answered: the program waits
+// on that, and wakes once a question, not once a path.
+[[noreturn]] void Serve(int fd, int done, Answer_Board* board) {
   static char request[kMaxRequestBytes + 1];
-  static Wire_Reply reply;
-  static char real_path[PATH_MAX];
   for (;;) {
     Request_Header header;
     if (!Read_All(fd, &header, sizeof header)) _exit(0);
@@ -94,6 +109,8 @@ std::uint64_t Mount_Id_Of(int fd) {
     request[header.bytes] = '\0';
     const char* path = request;
     for (std::uint32_t i = 0; i < header.count; ++i) {
+      Wire_Reply& reply = board->slots[i].reply;
+      char* real_path = board->slots[i].real_path;
       reply = Wire_Reply{};
       reply.index = i;
       const int opened = path < request + header.bytes ? open(path, O_PATH | O_CLOEXEC) : -1;
@@ -111,17 +128,14 @@ std::uint64_t Mount_Id_Of(int fd) {
         if (header.real_paths != 0) {
           char link[64];
           std::snprintf(link, sizeof link, "/proc/self/fd/%d", opened);
-          const ssize_t n = readlink(link, real_path, sizeof real_path);
-          reply.real_length = n > 0 && n < static_cast<ssize_t>(sizeof real_path)
-                                  ? static_cast<std::uint32_t>(n)
-                                  : 0;
+          const ssize_t n = readlink(link, real_path, PATH_MAX);
+          reply.real_length =
+              n > 0 && n < static_cast<ssize_t>(PATH_MAX) ? static_cast<std::uint32_t>(n) : 0;
         }
         close(opened);
       }
       reply.done_ns = Monotonic_Ns();
-      if (!Write_All(fd, &reply, sizeof reply) || !Write_All(fd, real_path, reply.real_length)) {
-        _exit(0);
-      }
+      board->slots[i].ready.store(1, std::memory_order_release);
       path += std::strlen(path) + 1;
     }
     const char token = 1;
@@ -149,18 +163,22 @@ bool Volume_Askers::Start(Helper& h) {
     close(pair[1]);
     return false;
   }
-  const pid_t pid = Fork_Clean_Child(pair[1], done[1]);
+  void* board = mmap(nullptr, sizeof(Answer_Board), PROT_READ | PROT_WRITE,
+                     MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+  const pid_t pid = board == MAP_FAILED ? -1 : Fork_Clean_Child(pair[1], done[1]);
   if (pid == 0) {
     fcntl(4, F_SETFL, 0);  // the helper's own end blocks
-    Serve(3, 4);
+    Serve(3, 4, static_cast<Answer_Board*>(board));
   }
   close(pair[1]);
   close(done[1]);
   if (pid < 0) {
+    if (board != MAP_FAILED) munmap(board, sizeof(Answer_Board));
     close(pair[0]);
     close(done[0]);
     return false;
   }
+  h.board = static_cast<Answer_Board*>(board);
   h.pid = pid;
   h.socket = pair[0];
   h.done = done[0];
@@ -168,6 +186,8 @@ bool Volume_Askers::Start(Helper& h) {
 }
 
 void Volume_Askers::Stop(Helper& h) {
+  if (h.board != nullptr) munmap(h.board, sizeof(Answer_Board));
+  h.board = nullptr;
   if (h.socket >= 0) close(h.socket);
   if (h.done >= 0) close(h.done);
   h.done = -1;
@@ -175,7 +195,6 @@ void Volume_Askers::Stop(Helper& h) {
   h.socket = -1;
   h.pid = -1;
   h.unanswered.clear();
-  h.inbox.clear();
 }
 
 bool Volume_Askers::Send(const std::string& key, std::uint64_t mount_id,
@@ -216,9 +235,11 @@ bool Volume_Askers::Send(const std::string& key, std::uint64_t mount_id,
   }
   const Request_Header header{static_cast<std::uint32_t>(asked.size()),
                               static_cast<std::uint32_t>(payload.size()), real_paths ? 1u : 0u, 0};
+  // The helper has nothing out: its board is the program's to clear.
+  for (auto& slot : h.board->slots) slot.ready.store(0, std::memory_order_relaxed);
   if (asked.empty()) return true;
-  if (!Write_All(h.socket, &header, sizeof header) ||
-      !Write_All(h.socket, payload.data(), payload.size())) {
+  payload.insert(0, reinterpret_cast<const char*>(&header), sizeof header);
+  if (!Write_All(h.socket, payload.data(), payload.size())) {
     Stop(h);
     helpers_.erase(found);
     return false;
@@ -231,40 +252,31 @@ bool Volume_Askers::Send(const std::string& key, std::uint64_t mount_id,
 }
 
 bool Volume_Askers::Receive(Helper& h, std::vector<Asked_Path>& into) {
-  // Whatever has come, in as few reads as it takes; the answers complete so far are
-  // taken, a part of one waits for the rest.
-  char buffer[16384];
-  for (;;) {
-    const ssize_t n = recv(h.socket, buffer, sizeof buffer, MSG_DONTWAIT);
-    if (n > 0) {
-      h.inbox.append(buffer, static_cast<std::size_t>(n));
-      continue;
-    }
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
-    return false;  // closed, or failed: the helper is gone
+  char probe;
+  const ssize_t n = recv(h.socket, &probe, 1, MSG_DONTWAIT | MSG_PEEK);
+  if (n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) {
+    return false;  // the helper is gone
   }
-  std::size_t at = 0;
-  while (h.inbox.size() - at >= sizeof(Wire_Reply)) {
-    Wire_Reply reply;
-    std::memcpy(&reply, h.inbox.data() + at, sizeof reply);
-    if (reply.index >= h.asked.size() || reply.real_length >= PATH_MAX) return false;
-    if (h.inbox.size() - at - sizeof reply < reply.real_length) break;
+  for (std::size_t i = 0; i < h.asked.size(); ++i) {
+    const Answer_Board::Slot& slot = h.board->slots[i];
+    if (slot.ready.load(std::memory_order_acquire) == 0) continue;
+    const std::string& path = h.asked[i];
+    if (std::find(h.unanswered.begin(), h.unanswered.end(), path) == h.unanswered.end()) continue;
+    const Wire_Reply& reply = slot.reply;
     Asked_Path a;
-    a.path = h.asked[reply.index];
+    a.path = path;
     a.reply.found = reply.found != 0;
     if (reply.has_space) {
       a.reply.space =
           Volume_Space{reply.unit, reply.blocks, reply.blocks_free, reply.blocks_available};
     }
     a.reply.mount_id = reply.mount_id;
-    a.reply.real_path.assign(h.inbox, at + sizeof reply, reply.real_length);
+    a.reply.real_path.assign(slot.real_path,
+                             std::min<std::size_t>(reply.real_length, PATH_MAX - 1));
     a.reply.done_ns = reply.done_ns;
-    std::erase(h.unanswered, a.path);
+    std::erase(h.unanswered, path);
     into.push_back(std::move(a));
-    at += sizeof reply + reply.real_length;
   }
-  h.inbox.erase(0, at);
   return true;
 }
 
@@ -286,8 +298,9 @@ std::vector<Asked_Path> Volume_Askers::Collect(const Awaited& awaited, std::int6
     Read_Ready(replies);
     // A helper whose every outstanding path is awaited is waited on for its whole
     // answer (one wake-up); one that also has paths nobody waits for (a slow one
-    // among them) is waited on answer by answer.
+    // among them) has its board looked at every 2 ms.
     std::vector<pollfd> fds;
+    bool mixed = false;
     for (const auto& [key, path] : awaited) {
       const auto it = helpers_.find(key);
       if (it == helpers_.end()) continue;
@@ -296,7 +309,8 @@ std::vector<Asked_Path> Volume_Askers::Collect(const Awaited& awaited, std::int6
       const bool all_awaited = std::all_of(left.begin(), left.end(), [&](const std::string& p) {
         return std::find(awaited.begin(), awaited.end(), std::make_pair(key, p)) != awaited.end();
       });
-      const int fd = all_awaited ? it->second.done : it->second.socket;
+      if (!all_awaited) mixed = true;
+      const int fd = it->second.done;
       const bool polled =
           std::any_of(fds.begin(), fds.end(), [&](const pollfd& p) { return p.fd == fd; });
       if (!polled) fds.push_back({fd, POLLIN, 0});
@@ -304,13 +318,16 @@ std::vector<Asked_Path> Volume_Askers::Collect(const Awaited& awaited, std::int6
     if (fds.empty()) break;
     const std::int64_t left_ms = (deadline_ns - Monotonic_Ns()) / 1'000'000;
     if (left_ms <= 0) break;
+    const std::int64_t timeout = mixed ? std::min<std::int64_t>(left_ms, 2) : left_ms;
     const int n =
-        poll(fds.data(), fds.size(), static_cast<int>(std::min<std::int64_t>(left_ms, INT_MAX)));
+        poll(fds.data(), fds.size(), static_cast<int>(std::min<std::int64_t>(timeout, INT_MAX)));
     if (n < 0 && errno != EINTR) break;
-    if (n == 0) break;
-    for (const auto& [key, helper] : helpers_) {
+    if (n == 0 && !mixed) break;
+    for (const pollfd& p : fds) {
       char tokens[64];
-      while (helper.done >= 0 && read(helper.done, tokens, sizeof tokens) > 0) {}
+      if (p.revents != 0) {
+        while (read(p.fd, tokens, sizeof tokens) > 0) {}
+      }
     }
   }
   Read_Ready(replies);  // what came while the wait ran out

@@ -47,6 +47,8 @@ struct Asked_Path {
 
 std::int64_t Monotonic_Ns();
 
+struct Answer_Board;
+
 class Volume_Askers {
  public:
   Volume_Askers() = default;
@@ -89,7 +91,7 @@ class Volume_Askers {
     std::int64_t sent_ns = 0;
     std::vector<std::string> unanswered;  // the question's paths still to come
     std::vector<std::string> asked;       // the whole question, in order
-    std::string inbox;                    // answers read, not yet whole
+    Answer_Board* board = nullptr;        // where the helper leaves its answers
   };
   bool Start(Helper& helper);
   void Stop(Helper& helper);
