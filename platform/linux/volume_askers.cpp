@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <map>
 #include <memory>
 
 #include "platform/linux/clean_child.h"
@@ -277,6 +278,12 @@ bool Volume_Askers::Receive(Helper& h, std::vector<Asked_Path>& into) {
     std::erase(h.unanswered, path);
     into.push_back(std::move(a));
   }
+  if (h.unanswered.empty()) {
+    // The question's "done" byte, read now or at the next look: the pipe never
+    // fills, so the helper never waits on it.
+    char tokens[64];
+    while (read(h.done, tokens, sizeof tokens) > 0) {}
+  }
   return true;
 }
 
@@ -294,28 +301,30 @@ void Volume_Askers::Read_Ready(std::vector<Asked_Path>& into) {
 
 std::vector<Asked_Path> Volume_Askers::Collect(const Awaited& awaited, std::int64_t deadline_ns) {
   std::vector<Asked_Path> replies;
+  // Volumes that answer do so within a fraction of a millisecond: the board is
+  // looked at without sleeping that long, since waking from a sleep costs more than
+  // the answers take.
+  const std::int64_t spin_until = std::min(deadline_ns, Monotonic_Ns() + 200'000);
   for (;;) {
     Read_Ready(replies);
     // A helper whose every outstanding path is awaited is waited on for its whole
     // answer (one wake-up); one that also has paths nobody waits for (a slow one
     // among them) has its board looked at every 2 ms.
-    std::vector<pollfd> fds;
-    bool mixed = false;
+    std::map<const Helper*, std::size_t> awaited_left;  // awaited paths still out, by helper
     for (const auto& [key, path] : awaited) {
       const auto it = helpers_.find(key);
       if (it == helpers_.end()) continue;
       const std::vector<std::string>& left = it->second.unanswered;
-      if (std::find(left.begin(), left.end(), path) == left.end()) continue;
-      const bool all_awaited = std::all_of(left.begin(), left.end(), [&](const std::string& p) {
-        return std::find(awaited.begin(), awaited.end(), std::make_pair(key, p)) != awaited.end();
-      });
-      if (!all_awaited) mixed = true;
-      const int fd = it->second.done;
-      const bool polled =
-          std::any_of(fds.begin(), fds.end(), [&](const pollfd& p) { return p.fd == fd; });
-      if (!polled) fds.push_back({fd, POLLIN, 0});
+      if (std::find(left.begin(), left.end(), path) != left.end()) ++awaited_left[&it->second];
+    }
+    std::vector<pollfd> fds;
+    bool mixed = false;
+    for (const auto& [helper, count] : awaited_left) {
+      if (count < helper->unanswered.size()) mixed = true;
+      fds.push_back({helper->done, POLLIN, 0});
     }
     if (fds.empty()) break;
+    if (Monotonic_Ns() < spin_until) continue;
     const std::int64_t left_ms = (deadline_ns - Monotonic_Ns()) / 1'000'000;
     if (left_ms <= 0) break;
     const std::int64_t timeout = mixed ? std::min<std::int64_t>(left_ms, 2) : left_ms;
