@@ -104,13 +104,10 @@ start_keldra
 "$pinger" "$win" 1000 >"$work/pings" &
 pinger_pid=$!
 pids+=("$pinger_pid")
-step() { echo "$(date +%s.%N | cut -c1-14) $*"; }
-step "pinging"
 
 # 3. A hung volume mounted at a pinned folder since the last pass: the chooser
 # opens within a wait, and a dropped local file is taken.
 mount_hung "$work/later" never
-step "the chooser"
 menu_command f s
 dialog="$(wait_for_window 'Keldra Options Setup :')"
 [ -n "$dialog" ] || fail "the options dialog did not open with a hung volume at L"
@@ -118,7 +115,6 @@ import -window root "$shots/keldra-frozen-chooser.png"
 activate "$dialog" || fail "the options dialog could not be activated"
 xdotool key --clearmodifiers alt+F4
 wait_until 30 no_visible_window 'Keldra Options Setup :' || fail "the options dialog did not close"
-step "a drop"
 echo dropped >"$work/local/file.txt"
 "$drag_source" "$work/local/file.txt" >"$work/drag.out" 2>"$work/drag.log" &
 pids+=($!)
@@ -142,7 +138,6 @@ wait_until 60 test -s "$work/drag.out" || fail "the drag did not end: $(cat "$wo
 rm "$app/keldra.ini" "$app/drives.ini"
 ln -s "$work/deep/keldra.ini" "$app/keldra.ini"
 ln -s "$work/deep/drives.ini" "$app/drives.ini"
-step "the folder goes"
 touch "$gate"
 mkdir -p "$work/elsewhere"
 mount -t tmpfs -o size=1m tmpfs "$work/elsewhere" && mounts+=("$work/elsewhere")
@@ -159,7 +154,6 @@ mount -t tmpfs -o size=1m tmpfs "$work/elsewhere" && mounts+=("$work/elsewhere")
 ) &
 swapper=$!
 pids+=("$swapper")
-step "swapping"
 for run in 1 2 3 4 5 6; do run_report "a pinned folder swapped with a link, run $run"; done
 kill "$swapper"
 # Another visible window of the program's: a message box.
@@ -172,7 +166,6 @@ has_message_box() { [ -n "$(message_box)" ]; }
 no_message_box() { [ -z "$(message_box)" ]; }
 
 # Closing with the folder gone: one wait, "Unable to write to", the window stays.
-step "closing"
 wmctrl -i -c "$win"
 wait_until 30 has_message_box || fail "closing with the folder gone showed no message"
 import -window root "$shots/keldra-frozen-unwritable.png"

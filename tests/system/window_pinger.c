@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
   const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
   const xcb_atom_t protocols = Atom(c, "WM_PROTOCOLS"), ping = Atom(c, "_NET_WM_PING");
   /* The answer is sent to the root window, to those who listen to its structure
-   * (as Qt sends it) or to its children's (as the specification and Wine do). */
+   * (as Qt sends it) or to its children's (as window managers expect and Wine does). */
   const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
   xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &mask);
   const double start = Now_Ms(), end = start + seconds * 1000.0;
