@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/keldra_error.h"
+#include "platform/linux/clean_child.h"
 #include "platform/linux/desktop_entry.h"
 #include "platform/linux/linux_registry.h"
+#include "tests/fakes/hung_volume.h"
 #include "tests/fakes/scripted_message_boxes.h"
 #include "tests/fakes/temp_folder.h"
 
@@ -226,6 +228,28 @@ TEST(Auto_Run_Messages, AreAssembledFromTheirPiecesExactly) {
             "being run from.\r\n\r\n Old      = /old\r\n Current = /new\r\n\r\nDo you want to "
             "update the Windows Registry to reflect the programs current locaton ?");
   EXPECT_EQ(std::string(Run_Key_Path), "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+}
+
+// An autostart folder on a volume that stops answering: the start's check finds no
+// value, turning it on reports the key missing, turning it off is not reported as
+// done; and once the folder is known to be stuck, nothing waits on it again.
+TEST(Autostart_Folder, OnAHungVolumeEveryLookEndsAndOnlyTheFirstWaits) {
+  test::Temp_Folder dir;
+  test::Write_File(dir / "gate", "");  // never taken away while the test runs
+  test::Hung_Volume hung(dir / "xdg", "deep-gate=" + (dir / "gate"));
+  if (!hung.Mounted()) GTEST_SKIP() << "no hung FUSE volume here: " << hung.Why_Not();
+  platform::linux_impl::Linux_Registry registry{hung.Path() + "/autostart"};
+  test::Scripted_Message_Boxes boxes;
+  Auto_Run_Context ctx{registry, boxes, dir / "bin/keldra"};
+
+  EXPECT_FALSE(Check_Auto_Run(ctx));
+  EXPECT_FALSE(Turn_Auto_Run_On(ctx));
+  EXPECT_FALSE(Turn_Auto_Run_Off(ctx));
+  const std::string key = Run_Key_Path;
+  ASSERT_EQ(boxes.shown.size(), 2u);
+  EXPECT_EQ(boxes.shown[0].text, Message_W2(key, "keldra", dir / "bin/keldra"));
+  EXPECT_EQ(boxes.shown[1].text, Message_R2(key, "keldra"));
+  EXPECT_EQ(platform::linux_impl::Stopped_Children(), 1) << "one helper for the stuck folder";
 }
 
 TEST(Autostart_Folder, FromTheFirstConfigDirOrEtcXdg) {
