@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "settings/ini_text.h"
+#include "ini/ini_text.h"
 
 namespace {
 
@@ -26,15 +26,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string key = Take(data, size);
   const std::string value = Take(data, size);
   const std::string text(reinterpret_cast<const char*>(data), size);
-  (void)keldra::settings::Ini_Find_Value(text, section, key);
-  const auto written = keldra::settings::Ini_Set_Value(text, section, key, value);
+  (void)keldra::ini::Ini_Find_Value(text, section, key);
+  const auto written = keldra::ini::Ini_Set_Value(text, section, key, value);
   if (!written) return 0;
-  const bool plain_value = value.size() <= keldra::settings::Max_Profile_Value &&
+  const bool plain_value = value.size() <= keldra::ini::Max_Profile_Value &&
                            (value.empty() || (!Blank(value.front()) && !Blank(value.back()))) &&
                            !(value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
                              value.back() == value.front());
   if (plain_value && (key.find_first_not_of(" \t") != std::string::npos)) {
-    const auto back = keldra::settings::Ini_Find_Value(*written, section, key);
+    const auto back = keldra::ini::Ini_Find_Value(*written, section, key);
     if (!back || *back != value) __builtin_trap();
   }
   return 0;

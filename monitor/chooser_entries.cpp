@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "settings/profile_values.h"
+#include "ini/profile_values.h"
 
 namespace keldra::monitor {
 
@@ -16,7 +16,7 @@ std::string Chooser_Entry_Text(const platform::Drive_Entry& d) {
   if (d.letter < 'A' || d.letter > 'Z') return std::string();
   const std::string letter(1, d.letter);
   std::string text;
-  if (!d.answered && d.type != Drive_Type::Missing) return settings::Lower_Case_Ascii(letter + ":");
+  if (!d.answered && d.type != Drive_Type::Missing) return ini::Lower_Case_Ascii(letter + ":");
   switch (d.type) {
     case Drive_Type::Missing: return std::string();
     case Drive_Type::Removable: text = letter + ":"; break;
@@ -27,7 +27,7 @@ std::string Chooser_Entry_Text(const platform::Drive_Entry& d) {
     case Drive_Type::Cdrom:
     case Drive_Type::Ramdisk: text = letter + ": [" + d.label + "]"; break;
   }
-  return settings::Lower_Case_Ascii(text);
+  return ini::Lower_Case_Ascii(text);
 }
 
 std::vector<Chooser_Entry> Chooser_Entries(const std::vector<platform::Drive_Entry>& drives) {

@@ -1,7 +1,7 @@
 #include "monitor/drive_number.h"
 
+#include "ini/profile_values.h"
 #include "platform/keldra_error.h"
-#include "settings/profile_values.h"
 
 namespace keldra::monitor {
 
@@ -20,7 +20,7 @@ std::string Root_Path(std::uint8_t number) {
 }
 
 std::int32_t String_To_Integer(std::string_view text) {
-  if (auto v = settings::Parse_Profile_Integer(text)) return *v;
+  if (auto v = ini::Parse_Profile_Integer(text)) return *v;
   throw Keldra_Error("'" + std::string(text) + "' is not a valid integer value");
 }
 

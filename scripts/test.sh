@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the code's format, builds Keldra and runs every
+# Installs what is missing, checks the code's format and layers, builds Keldra and runs every
 # test: the suite, the Windows builds' tests under Wine, the suite again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and each fuzz target for a
 # bounded time.
@@ -13,6 +13,7 @@ else
   bash "$here/scripts/install-deps.sh" --windows
 fi
 bash "$here/scripts/check-format.sh"
+bash "$here/scripts/check-layers.sh"
 bash "$here/scripts/build.sh"
 (cd "$build" && ctest --output-on-failure --timeout 600 -j "$(nproc)")
 if [ "${KELDRA_QUICK:-0}" = "1" ]; then

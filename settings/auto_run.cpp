@@ -1,8 +1,8 @@
 #include "settings/auto_run.h"
 
+#include "ini/profile_values.h"
 #include "platform/keldra_error.h"
 #include "platform/module_path.h"
-#include "settings/profile_values.h"
 
 namespace keldra::settings {
 namespace {
@@ -138,7 +138,7 @@ bool Check_Auto_Run(Auto_Run_Context& ctx) {
   const std::string stored =
       Read_Registry_String(ctx, Registry_Root::Local_Machine, Run_Key_Path, name);
   if (stored.empty()) return false;
-  if (Upper_Case_Ascii(stored) != Upper_Case_Ascii(ctx.executable_path)) {
+  if (ini::Upper_Case_Ascii(stored) != ini::Upper_Case_Ascii(ctx.executable_path)) {
     const platform::Message_Button answer = ctx.boxes.Show_Message(
         platform::Message_Kind::Warning, Message_Q1(name, stored, ctx.executable_path),
         platform::Button_Yes | platform::Button_No, platform::Button_Yes, platform::Button_No);

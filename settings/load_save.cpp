@@ -3,11 +3,11 @@
 #include <utility>
 #include <vector>
 
+#include "ini/profile_values.h"
 #include "platform/keldra_error.h"
 #include "platform/module_path.h"
+#include "platform/profile_file.h"
 #include "settings/memory_settings_holder.h"
-#include "settings/profile_file.h"
-#include "settings/profile_values.h"
 #include "settings/settings_file.h"
 
 namespace keldra::settings {
@@ -31,7 +31,8 @@ void Load_Settings(Settings_Holder& h, const std::string& path) {
   // its 32-bit pattern, exactly as the timer would take it.
   h.Set_Timer_Interval(
       static_cast<std::uint32_t>(file.Integer(Key_Timer_Interval, Default_Interval)));
-  h.Set_Monitored_Drive_Letters(Upper_Case_Ascii(file.String(Key_Drive_Letters, Default_Letters)));
+  h.Set_Monitored_Drive_Letters(
+      ini::Upper_Case_Ascii(file.String(Key_Drive_Letters, Default_Letters)));
   h.Set_Show_Total(file.Boolean(Key_Show_Total));
   h.Set_Always_On_Top_Mark(file.Boolean(Key_Always_On_Top));
   h.Set_Auto_Run_Mark(file.Boolean(Key_Auto_Run));
@@ -49,7 +50,7 @@ void Save_Settings(const Settings_Holder& h, const std::string& path) {
       {Key_Always_On_Top, h.Always_On_Top_Mark() ? "1" : "0"},
       {Key_Auto_Run, h.Auto_Run_Mark() ? "1" : "0"},
   };
-  if (!Write_Private_Profile_Strings(Settings_Section, values, path)) {
+  if (!platform::Write_Private_Profile_Strings(Settings_Section, values, path)) {
     throw Keldra_Error("Unable to write to " + path);
   }
 }
@@ -109,7 +110,7 @@ bool Load_Settings_Within(Settings_Holder& holder, const std::string& path,
   holder.Set_Window_Left(Default_Left);
   holder.Set_Client_Width(Default_Width);
   holder.Set_Timer_Interval(Default_Interval);
-  holder.Set_Monitored_Drive_Letters(Upper_Case_Ascii(Default_Letters));
+  holder.Set_Monitored_Drive_Letters(ini::Upper_Case_Ascii(Default_Letters));
   holder.Set_Show_Total(false);
   holder.Set_Always_On_Top_Mark(false);
   holder.Set_Auto_Run_Mark(false);

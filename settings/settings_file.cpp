@@ -1,7 +1,7 @@
 #include "settings/settings_file.h"
 
+#include "ini/profile_values.h"
 #include "platform/module_path.h"
-#include "settings/profile_values.h"
 
 namespace keldra::settings {
 
@@ -13,8 +13,8 @@ Settings_Text::Settings_Text(const std::string& path) : file_(path) {}
 
 std::int32_t Settings_Text::Integer(std::string_view key, std::int32_t default_value) const {
   // A missing key reads as the default's own text, which converts back to it.
-  return Str_To_Int_Def(file_.Get(Settings_Section, key, std::to_string(default_value)),
-                        default_value);
+  return ini::Str_To_Int_Def(file_.Get(Settings_Section, key, std::to_string(default_value)),
+                             default_value);
 }
 
 bool Settings_Text::Boolean(std::string_view key) const { return Integer(key, 0) != 0; }

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/profile_file.h"
+#include "platform/profile_file.h"
 
 namespace keldra::settings {
 
@@ -38,7 +38,7 @@ class Settings_Text {
   std::string String(std::string_view key, std::string_view default_value) const;
 
  private:
-  Profile_Reader file_;
+  platform::Profile_Reader file_;
 };
 
 // One-key reads of the file.

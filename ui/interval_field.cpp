@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "settings/profile_values.h"
+#include "ini/profile_values.h"
 
 namespace keldra::ui::interval_field {
 
 int Written_Value(std::string_view text) {
-  const auto v = settings::Parse_Profile_Integer(text);
+  const auto v = ini::Parse_Profile_Integer(text);
   return v ? *v : Minimum;
 }
 

@@ -4,12 +4,12 @@
 #include <functional>
 #include <string>
 
-#include "extras/about_box_behaviour.h"
 #include "monitor/disk_queries.h"
 #include "platform/drive_table.h"
 #include "platform/launcher.h"
 #include "platform/message_boxes.h"
 #include "platform/registry.h"
+#include "ui/about_box_behaviour.h"
 
 namespace keldra::ui {
 
@@ -25,7 +25,7 @@ struct Keldra_Services {
   std::function<std::string()> memory_free_percent;
 };
 
-inline extras::About_Box_Behaviour::Services About_Box_Services(const Keldra_Services& s) {
+inline ui::About_Box_Behaviour::Services About_Box_Services(const Keldra_Services& s) {
   return {s.launcher, s.executable_path, s.current_year, s.memory_free_percent};
 }
 

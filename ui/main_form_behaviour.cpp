@@ -4,21 +4,21 @@
 
 #include "extras/document_viewing.h"
 #include "extras/text_helpers.h"
+#include "ini/profile_values.h"
 #include "monitor/refresh_pass.h"
 #include "monitor/spinner.h"
 #include "platform/startup_info.h"
 #include "settings/auto_run.h"
 #include "settings/factory_defaults.h"
 #include "settings/load_save.h"
-#include "settings/profile_values.h"
 #include "settings/settings_file.h"
 
 namespace keldra::ui {
 
 Main_Form_Behaviour::Main_Form_Behaviour(Main_Form_View& view, Services services,
                                          Options_Setup_Behaviour& options,
-                                         extras::About_Box_Behaviour& about,
-                                         extras::Application_Title& title)
+                                         ui::About_Box_Behaviour& about,
+                                         ui::Application_Title& title)
     : view_(view),
       services_(std::move(services)),
       options_(options),
@@ -166,7 +166,7 @@ void Main_Form_Behaviour::Files_Dropped(const std::vector<std::string>& paths) {
   for (const std::string& path : paths) {
     const std::optional<std::string> form = services_.drives.Drive_Form(path);
     if (!form) continue;  // on no lettered drive
-    const char letter = extras::First_Char(settings::Upper_Case_Ascii(*form));
+    const char letter = extras::First_Char(ini::Upper_Case_Ascii(*form));
     if (letter < 'A' || letter > 'Z') continue;
     if (letters_.find(letter) != std::string::npos) continue;
     letters_ = extras::Sort_Chars(letters_ + letter);

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "extras/about_box_behaviour.h"
 #include "monitor/disk_queries.h"
 #include "platform/drive_table.h"
 #include "platform/launcher.h"
 #include "platform/message_boxes.h"
 #include "platform/registry.h"
 #include "settings/settings_holder.h"
+#include "ui/about_box_behaviour.h"
 #include "ui/keldra_services.h"
 #include "ui/main_form_view.h"
 #include "ui/options_setup_behaviour.h"
@@ -28,7 +28,7 @@ class Main_Form_Behaviour : public monitor::Refresh_Inputs, public settings::Set
  public:
   using Services = Keldra_Services;
   Main_Form_Behaviour(Main_Form_View& view, Services services, Options_Setup_Behaviour& options,
-                      extras::About_Box_Behaviour& about, extras::Application_Title& title);
+                      ui::About_Box_Behaviour& about, ui::Application_Title& title);
 
   void Refresh_All_Drives();
   void Timer1Timer();
@@ -83,8 +83,8 @@ class Main_Form_Behaviour : public monitor::Refresh_Inputs, public settings::Set
   Main_Form_View& view_;
   Services services_;
   Options_Setup_Behaviour& options_;
-  extras::About_Box_Behaviour& about_;
-  extras::Application_Title& title_;
+  ui::About_Box_Behaviour& about_;
+  ui::Application_Title& title_;
   std::string letters_;
   std::uint32_t interval_ = Timer1_Design_Interval;
   bool on_top_mark_ = false;

@@ -2,8 +2,8 @@
 
 #include <set>
 
+#include "ini/ini_text.h"
 #include "platform/linux/volume_rules.h"
-#include "settings/ini_text.h"
 
 namespace keldra::platform::linux_impl {
 namespace {
@@ -20,12 +20,12 @@ using Device = std::pair<unsigned, unsigned>;
 Drive_Lines Read_Drive_Lines(std::string_view text) {
   Drive_Lines result{};
   // One pass over the section; the first line of a letter is the one that counts.
-  for (const settings::Ini_Entry& e : settings::Ini_Section_Entries(text, "drives")) {
+  for (const ini::Ini_Entry& e : ini::Ini_Section_Entries(text, "drives")) {
     if (e.name.size() != 1) continue;
     const int i = Drive_Letter_Index(e.name.front());
     if (i < 0 || result.lines[static_cast<std::size_t>(i)]) continue;
     result.lines[static_cast<std::size_t>(i)] = true;
-    const std::string value = settings::Ini_Value_As_Read(e.value);
+    const std::string value = ini::Ini_Value_As_Read(e.value);
     if (!value.empty() && value.front() == '/') {
       result.pins[static_cast<std::size_t>(i)] = Without_Trailing_Slash(value);
     }

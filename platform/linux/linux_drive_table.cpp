@@ -14,7 +14,7 @@
 #include "platform/held_disk_space.h"
 #include "platform/linux/volume_rules.h"
 #include "platform/module_path.h"
-#include "settings/profile_file.h"
+#include "platform/profile_file.h"
 
 namespace keldra::platform::linux_impl {
 namespace {
@@ -80,7 +80,7 @@ void Linux_Drive_Table::Read_Drives_Ini() const {
   // file whose lines are not known.
   const std::string path = drives_ini_path_;
   const std::optional<std::string> ini =
-      Run_Bounded([path] { return settings::Read_Visible_Profile_Text(path); }, Volume_Wait,
+      Run_Bounded([path] { return platform::Read_Visible_Profile_Text(path); }, Volume_Wait,
                   Directory_With_Separator(path));
   lines_known_ = ini.has_value();
   if (ini) lines_ = Read_Drive_Lines(*ini);
@@ -111,7 +111,7 @@ void Linux_Drive_Table::Assign_Letters() const {
   const std::string path = drives_ini_path_;
   Run_Bounded(
       [added, path] {
-        settings::Write_Private_Profile_Strings("drives", added, path);
+        platform::Write_Private_Profile_Strings("drives", added, path);
         return std::string();
       },
       Volume_Wait, Directory_With_Separator(path));

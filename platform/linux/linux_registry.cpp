@@ -6,10 +6,10 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "ini/profile_values.h"
 #include "platform/bounded_call.h"
 #include "platform/file_system.h"
 #include "platform/linux/desktop_entry.h"
-#include "settings/profile_values.h"
 
 namespace keldra::platform::linux_impl {
 namespace {
@@ -40,7 +40,7 @@ Linux_Registry::Linux_Registry(std::string autostart_folder)
 bool Linux_Registry::Is_Run_Key(Registry_Root root, const std::string& path) const {
   // Key names match without regard to case, as the registry's do.
   return root == Registry_Root::Local_Machine &&
-         settings::Upper_Case_Ascii(path) == "SOFTWARE\\MICROSOFT\\WINDOWS\\CURRENTVERSION\\RUN";
+         ini::Upper_Case_Ascii(path) == "SOFTWARE\\MICROSOFT\\WINDOWS\\CURRENTVERSION\\RUN";
 }
 
 std::string Linux_Registry::Entry_Path(const std::string& name) const {

@@ -5,10 +5,10 @@
 #include <string>
 
 #include <windows.h>
+#include "platform/profile_file.h"
 #include "platform/windows/win32_files.h"
-#include "settings/profile_file.h"
 
-namespace keldra::settings {
+namespace keldra::platform {
 namespace {
 
 using namespace platform::win32_impl;
@@ -70,4 +70,4 @@ std::string Profile_Reader::Get(std::string_view section, std::string_view key,
   return Get_Private_Profile_String(section, key, default_value, path_);
 }
 
-}  // namespace keldra::settings
+}  // namespace keldra::platform

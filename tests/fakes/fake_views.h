@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "extras/about_box_view.h"
 #include "tests/fakes/recording_rows.h"
+#include "ui/about_box_view.h"
 #include "ui/main_form_view.h"
 #include "ui/options_setup_view.h"
 
@@ -92,9 +92,9 @@ class Fake_Options_View final : public ui::Options_Setup_View {
   std::function<void()> while_open;  // the user's doings while the dialog is open
 };
 
-class Fake_About_View final : public extras::About_Box_View {
+class Fake_About_View final : public ui::About_Box_View {
  public:
-  void Set_Field(extras::About_Field f, const std::string& text) override { fields[f] = text; }
+  void Set_Field(ui::About_Field f, const std::string& text) override { fields[f] = text; }
   void Set_Running(bool on) override { running = on; }
   void Show_Links_As_Labels(const std::string& email, const std::string& web) override {
     link_hints = {email, web};
@@ -104,12 +104,12 @@ class Fake_About_View final : public extras::About_Box_View {
     if (while_open) while_open();
   }
   void Close() override { ++closed; }
-  std::string operator[](extras::About_Field f) const {
+  std::string operator[](ui::About_Field f) const {
     const auto it = fields.find(f);
     return it == fields.end() ? "" : it->second;
   }
 
-  std::map<extras::About_Field, std::string> fields;
+  std::map<ui::About_Field, std::string> fields;
   bool running = false;
   std::vector<std::string> link_hints;
   int shown = 0, closed = 0;

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/keldra_error.h"
+#include "platform/profile_file.h"
 #include "settings/memory_settings_holder.h"
-#include "settings/profile_file.h"
 #include "tests/fakes/factory_settings.h"
 #include "tests/fakes/junk_text.h"
 #include "tests/fakes/temp_folder.h"
@@ -88,13 +88,13 @@ TEST(Load_Save, SavingKeepsWhatKeldraDoesNotKnowAndWritesTheIntervalAsSigned) {
 // Everything past what a read sees is carried over byte for byte, after what the
 // save wrote into the part it sees.
 bool Tail_Kept(const std::string& before, const std::string& after) {
-  const std::size_t tail = before.size() - Max_Settings_Bytes;
+  const std::size_t tail = before.size() - platform::Max_Settings_Bytes;
   return after.size() >= before.size() &&
          after.compare(after.size() - tail, tail, before, before.size() - tail) == 0;
 }
 
 TEST(Load_Save, AFileOverTheLimitIsReadUpToItAndSavedWithEveryByteKept) {
-  const std::string junk = test::Junk_Text(Max_Settings_Bytes + (2u << 20));
+  const std::string junk = test::Junk_Text(platform::Max_Settings_Bytes + (2u << 20));
   const std::string section = "\n[keldra]\ntimer_interval=4000\n";
   const struct {
     const char* name;
@@ -103,9 +103,11 @@ TEST(Load_Save, AFileOverTheLimitIsReadUpToItAndSavedWithEveryByteKept) {
   } cases[] = {
       {"the section first", section + junk, 4000},
       {"the section past the limit", junk + section, 30000},
-      {"no line break at all", std::string(Max_Settings_Bytes + 100, 'x') + section, 30000},
+      {"no line break at all", std::string(platform::Max_Settings_Bytes + 100, 'x') + section,
+       30000},
       // The keys a save adds to this section would end past the limit.
-      {"the section at the edge", junk.substr(0, Max_Settings_Bytes - 60) + section + junk, 4000},
+      {"the section at the edge",
+       junk.substr(0, platform::Max_Settings_Bytes - 60) + section + junk, 4000},
   };
   for (const auto& c : cases) {
     test::Temp_Folder dir;

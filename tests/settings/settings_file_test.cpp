@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/profile_file.h"
+#include "platform/profile_file.h"
 #include "tests/fakes/temp_folder.h"
 
 namespace keldra::settings {
@@ -23,7 +23,7 @@ TEST(Settings_Reading, DefaultsTypesAndTheMissingVersusEmptyString) {
   EXPECT_EQ(Read_String_Setting(ini, Key_Drive_Letters, "c"), "c");
   EXPECT_FALSE(Read_Boolean_Setting(ini, Key_Show_Total));
   // A default loses its trailing blanks, its leading ones stay.
-  EXPECT_EQ(Get_Private_Profile_String("keldra", "absent", "  c d  ", ini), "  c d");
+  EXPECT_EQ(platform::Get_Private_Profile_String("keldra", "absent", "  c d  ", ini), "  c d");
 
   test::Write_File(ini,
                    "[KELDRA]\nTIMER_INTERVAL=$7530\ndrive_being_monitored_letters=\n"
@@ -38,17 +38,17 @@ TEST(Profile_File, AFileThatCannotBeReadReadsAsDefaultsAndIsNeverReplaced) {
   test::Temp_Folder dir;
   const std::string path = dir / "keldra.ini";
   ASSERT_EQ(mkdir(path.c_str(), 0755), 0);  // a folder where the file should be
-  EXPECT_EQ(Get_Private_Profile_String("keldra", "k", "dflt", path), "dflt");
-  EXPECT_FALSE(Write_Private_Profile_String("keldra", "k", "v", path));
+  EXPECT_EQ(platform::Get_Private_Profile_String("keldra", "k", "dflt", path), "dflt");
+  EXPECT_FALSE(platform::Write_Private_Profile_String("keldra", "k", "v", path));
 }
 
 TEST(Profile_File, WritesCreateTheFileAndKeepUnknownContent) {
   test::Temp_Folder dir;
   const std::string path = dir / "keldra.ini";
-  ASSERT_TRUE(Write_Private_Profile_String("keldra", "a", "1", path));
+  ASSERT_TRUE(platform::Write_Private_Profile_String("keldra", "a", "1", path));
   EXPECT_EQ(test::Read_File(path), "[keldra]\r\na=1\r\n");
   test::Write_File(path, "# mine\r\n[keldra]\r\na=1\r\nzzz=keep\r\n");
-  ASSERT_TRUE(Write_Private_Profile_String("keldra", "A", "2", path));
+  ASSERT_TRUE(platform::Write_Private_Profile_String("keldra", "A", "2", path));
   EXPECT_EQ(test::Read_File(path), "# mine\r\n[keldra]\r\na=2\r\nzzz=keep\r\n");
 }
 

@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/profile_file.h"
+#include "platform/profile_file.h"
 #include "tests/fakes/hung_volume.h"
 #include "tests/fakes/junk_text.h"
 #include "tests/fakes/temp_folder.h"
@@ -115,9 +115,9 @@ void Write_Junk_File(const std::string& path, const std::string& lines) {
   ASSERT_EQ(std::fclose(f), 0);
 }
 
-// The file still ends with the junk past the first Max_Settings_Bytes, byte for byte.
+// The file still ends with the junk past the first platform::Max_Settings_Bytes, byte for byte.
 bool Junk_Tail_Kept(const std::string& path, std::size_t lines) {
-  const std::size_t tail = lines + Junk_Bytes - settings::Max_Settings_Bytes;
+  const std::size_t tail = lines + Junk_Bytes - platform::Max_Settings_Bytes;
   FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) return false;
   bool same = std::fseek(f, -static_cast<long>(tail), SEEK_END) == 0;

@@ -3,7 +3,6 @@
 // settings in a temporary folder, as the three windows are wired at start-up.
 #include <memory>
 
-#include "extras/about_box_behaviour.h"
 #include "monitor/disk_queries.h"
 #include "platform/error_mode.h"
 #include "tests/fakes/fake_disk_space.h"
@@ -11,6 +10,7 @@
 #include "tests/fakes/fake_views.h"
 #include "tests/fakes/scripted_message_boxes.h"
 #include "tests/fakes/temp_folder.h"
+#include "ui/about_box_behaviour.h"
 #include "ui/main_form_behaviour.h"
 #include "ui/options_setup_behaviour.h"
 
@@ -40,7 +40,7 @@ struct Behaviour_Fixture {
   Recording_Launcher launcher;
   int year = 2026;
   std::string memory = "57%";
-  extras::Application_Title title;
+  ui::Application_Title title;
 
   Fake_Main_View view;
   Fake_About_View about_view;
@@ -54,7 +54,7 @@ struct Behaviour_Fixture {
                                ".",
                                [this] { return year; },
                                [this] { return memory; }};
-  extras::About_Box_Behaviour about{about_view, ui::About_Box_Services(services)};
+  ui::About_Box_Behaviour about{about_view, ui::About_Box_Services(services)};
   ui::Options_Setup_Behaviour options{options_view, boxes};
   ui::Main_Form_Behaviour main{view, services, options, about, title};
 };

@@ -16,7 +16,7 @@
 namespace keldra::test {
 namespace {
 
-using extras::About_Field;
+using ui::About_Field;
 
 class Main_Behaviour : public ::testing::Test, public Behaviour_Fixture {};
 

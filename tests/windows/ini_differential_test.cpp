@@ -9,7 +9,7 @@
 #include <vector>
 
 #include <windows.h>
-#include "settings/ini_text.h"
+#include "ini/ini_text.h"
 #include "tests/fakes/temp_folder.h"
 
 namespace keldra::settings {
@@ -135,7 +135,7 @@ TEST_F(Ini_Differential, ReadsAgreeOnEveryGeneratedFile) {
         // The file's value, or the default as a read returns it.
         const std::string default_value = compared % 2 ? "<default>" : " <default> \t  ";
         const std::string ours =
-            Ini_Find_Value(text, section, key).value_or(Profile_Default(default_value));
+            ini::Ini_Find_Value(text, section, key).value_or(ini::Profile_Default(default_value));
         const std::string system = System_Read(path, section, key, default_value);
         ASSERT_EQ(ours, system) << "[" << section << "] " << key << " in:\n" << Show(text);
         ++compared;
@@ -158,7 +158,7 @@ TEST_F(Ini_Differential, WritesLeaveTheSameLines) {
       const std::string key = gen.Pick(kKeys);
       const std::string value = gen.Pick(kValues);
       const std::string before = text;
-      std::optional<std::string> ours = Ini_Set_Value(text, section, key, value);
+      std::optional<std::string> ours = ini::Ini_Set_Value(text, section, key, value);
       ASSERT_TRUE(ours);
       ASSERT_TRUE(
           WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()));
@@ -171,7 +171,8 @@ TEST_F(Ini_Differential, WritesLeaveTheSameLines) {
       } else if (system == before) {
         // Wine skipped a write of the value that was there already; the engine
         // wrote the same value, at most tidying the line's blanks.
-        ASSERT_EQ(Ini_Find_Value(before, section, key), Ini_Find_Value(*ours, section, key));
+        ASSERT_EQ(ini::Ini_Find_Value(before, section, key),
+                  ini::Ini_Find_Value(*ours, section, key));
         ASSERT_EQ(As_Wine_Writes_It(before), As_Wine_Writes_It(*ours)) << Show(before);
       } else {
         ASSERT_EQ(Show(As_Wine_Writes_It(*ours)), Show(system))
@@ -194,7 +195,7 @@ TEST_F(Ini_Differential, ANewFileIsWrittenTheSameWay) {
   const std::vector<std::pair<std::string, std::string>> writes = {
       {"keldra", "a"}, {"other", "b"}, {"KELDRA", "c"}, {"keldra", "A"}};
   for (const auto& [section, key] : writes) {
-    text = *Ini_Set_Value(text, section, key, "v");
+    text = *ini::Ini_Set_Value(text, section, key, "v");
     ASSERT_TRUE(WritePrivateProfileStringA(section.c_str(), key.c_str(), "v", path.c_str()));
   }
   WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());

@@ -50,7 +50,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-TAboutBox::TAboutBox(extras::About_Box_Behaviour::Services services, QWidget* parent)
+TAboutBox::TAboutBox(ui::About_Box_Behaviour::Services services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       behaviour_(*this, std::move(services)) {
   setObjectName("AboutBox");
@@ -187,7 +187,7 @@ void TAboutBox::Create_Controls() {
 
   Quotes_From_Vantrel_ListBox = new QListWidget(g);
   Quotes_From_Vantrel_ListBox->setObjectName("Quotes_From_Vantrel_ListBox");
-  for (const std::string& q : extras::About_Quotes()) Quotes_From_Vantrel_ListBox->addItem(Q(q));
+  for (const std::string& q : ui::About_Quotes()) Quotes_From_Vantrel_ListBox->addItem(Q(q));
   Quotes_From_Vantrel_ListBox->hide();
 
   Quote_Change_Timer = new QTimer(this);
@@ -202,8 +202,8 @@ void TAboutBox::Create_Controls() {
           [this] { behaviour_.Free_Resources_TimerTimer(); });
 }
 
-void TAboutBox::Set_Field(extras::About_Field field, const std::string& text) {
-  using extras::About_Field;
+void TAboutBox::Set_Field(ui::About_Field field, const std::string& text) {
+  using ui::About_Field;
   QLabel* label = nullptr;
   switch (field) {
     case About_Field::Caption: setWindowTitle(Q(text)); return;

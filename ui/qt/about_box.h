@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "extras/about_box_behaviour.h"
-#include "extras/about_box_view.h"
+#include "ui/about_box_behaviour.h"
+#include "ui/about_box_view.h"
 
 class QGroupBox;
 class QLabel;
@@ -20,16 +20,16 @@ namespace keldra::ui {
 
 class Animated_Picture;
 
-class TAboutBox : public QDialog, public extras::About_Box_View {
+class TAboutBox : public QDialog, public ui::About_Box_View {
   Q_OBJECT
 
  public:
-  TAboutBox(extras::About_Box_Behaviour::Services services, QWidget* parent = nullptr);
+  TAboutBox(ui::About_Box_Behaviour::Services services, QWidget* parent = nullptr);
 
-  extras::About_Box_Behaviour& Behaviour() { return behaviour_; }
+  ui::About_Box_Behaviour& Behaviour() { return behaviour_; }
 
-  // extras::About_Box_View
-  void Set_Field(extras::About_Field field, const std::string& text) override;
+  // ui::About_Box_View
+  void Set_Field(ui::About_Field field, const std::string& text) override;
   void Set_Running(bool running) override;
   void Show_Links_As_Labels(const std::string& email_hint, const std::string& web_hint) override;
   void Show_Modal() override { exec(); }
@@ -73,7 +73,7 @@ class TAboutBox : public QDialog, public extras::About_Box_View {
  private:
   void Create_Controls();
   void Draw_Artwork();
-  extras::About_Box_Behaviour behaviour_;
+  ui::About_Box_Behaviour behaviour_;
   bool artwork_drawn_ = false;
 };
 

@@ -24,7 +24,7 @@ class Keldra_Windows {
   Keldra_Windows(const Keldra_Services& services, Window_Stacking& stacking);
   ~Keldra_Windows();
 
-  extras::Application_Title title;
+  ui::Application_Title title;
   std::unique_ptr<TMainForm1> MainForm1;
   std::unique_ptr<TAboutBox> AboutBox;
   std::unique_ptr<TOptions_Setup> Options_Setup;

@@ -1,8 +1,6 @@
 // keldra: the window. Creates the platform services, then the three windows in
 // their order, and runs until the main window closes.
-#ifndef _WIN32
 #include <unistd.h>
-#endif
 
 #include <QApplication>
 #include <QTimer>
@@ -14,14 +12,13 @@
 #include "platform/module_path.h"
 #include "platform/platform_services.h"
 #include "platform/regional.h"
-#include "ui/display_platform.h"
+#include "ui/qt/display_platform.h"
 #include "ui/qt/keldra_windows.h"
 #include "ui/qt/qt_message_boxes.h"
 
 namespace {
 
-#ifndef _WIN32
-// Windows always has its desktop; an X or Wayland session may be missing.
+// An X or Wayland session may be missing.
 bool Has_Display() {
   for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
     const char* v = std::getenv(name);
@@ -41,7 +38,6 @@ int Without_Display(const std::string& folder) {
   std::fprintf(stderr, "keldra-report could not be started from %s\n", folder.c_str());
   return 1;
 }
-#endif
 
 }  // namespace
 
@@ -55,24 +51,18 @@ int main(int argc, char** argv) {
     return 1;
   }
   const std::string folder = platform::Directory_With_Separator(executable);
-#ifndef _WIN32
   if (!Has_Display()) return Without_Display(folder);
-#endif
 
   const std::string separator = platform::Decimal_Separator_From_Environment();
   // The client area is a native window of its own (so that it can be measured from
   // outside); its siblings, the menu bar among them, need not be.
   QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
-#ifndef _WIN32
   // Asked for through the environment, which the toolkit reads as it starts; taken
   // out again at once, so that programs Keldra opens choose for themselves.
   const std::string platform = ui::Preferred_Display_Platform(std::getenv, argc, argv);
   if (!platform.empty()) setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
-#endif
   QApplication app(argc, argv);
-#ifndef _WIN32
   if (!platform.empty()) unsetenv("QT_QPA_PLATFORM");
-#endif
 
   platform::Platform_Services os = platform::Make_Platform_Services(folder);
   monitor::Disk_Queries queries(*os.disk, *os.error_mode, separator);

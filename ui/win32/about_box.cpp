@@ -53,7 +53,7 @@ std::string Text_Of(HWND w) {
 
 }  // namespace
 
-TAboutBox::TAboutBox(HWND owner, Fonts& fonts, extras::About_Box_Behaviour::Services services)
+TAboutBox::TAboutBox(HWND owner, Fonts& fonts, ui::About_Box_Behaviour::Services services)
     : fonts_(fonts), owner_(owner), behaviour_(*this, std::move(services)) {
   Register_Object_Class<TAboutBox>(kClassName);
   const SIZE outer = Outer_Size(622, 411, kStyle, kExStyle);
@@ -126,14 +126,14 @@ void TAboutBox::Create_Controls() {
   Set_Font(OKButton, fonts_.Get("Times New Roman", 19, {true}));
   Quotes_From_Vantrel_ListBox = Child(hwnd_, "LISTBOX", "", LBS_HASSTRINGS, -1, kBody, 0, 0, 1, 1);
   ShowWindow(Quotes_From_Vantrel_ListBox, SW_HIDE);
-  for (const std::string& q : extras::About_Quotes())
+  for (const std::string& q : ui::About_Quotes())
     SendMessageA(Quotes_From_Vantrel_ListBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(q.c_str()));
 }
 
 // --- the box as the behaviour sees it ---
 
-void TAboutBox::Set_Field(extras::About_Field field, const std::string& text) {
-  using extras::About_Field;
+void TAboutBox::Set_Field(ui::About_Field field, const std::string& text) {
+  using ui::About_Field;
   HWND target = nullptr;
   switch (field) {
     case About_Field::Caption: target = hwnd_; break;
@@ -270,7 +270,7 @@ void TAboutBox::Draw_Item(const DRAWITEMSTRUCT& item) {
 }
 
 LRESULT TAboutBox::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
-  extras::About_Box_Behaviour& b = behaviour_;
+  ui::About_Box_Behaviour& b = behaviour_;
   switch (msg) {
     case WM_COMMAND: {
       const int code = HIWORD(wparam);

@@ -7,8 +7,8 @@
 #include <memory>
 #include <set>
 
-#include "extras/about_box_behaviour.h"
-#include "extras/about_box_view.h"
+#include "ui/about_box_behaviour.h"
+#include "ui/about_box_view.h"
 #include "ui/win32/animated_picture.h"
 #include "ui/win32/win32_fonts.h"
 
@@ -31,18 +31,18 @@ enum About_Control_Id : int {
 inline constexpr UINT_PTR Quote_Change_Timer_Id = 1;
 inline constexpr UINT_PTR Free_Resources_Timer_Id = 2;
 
-class TAboutBox final : public extras::About_Box_View {
+class TAboutBox final : public ui::About_Box_View {
  public:
-  TAboutBox(HWND owner, Fonts& fonts, extras::About_Box_Behaviour::Services services);
+  TAboutBox(HWND owner, Fonts& fonts, ui::About_Box_Behaviour::Services services);
   ~TAboutBox() override;
 
-  extras::About_Box_Behaviour& Behaviour() { return behaviour_; }
+  ui::About_Box_Behaviour& Behaviour() { return behaviour_; }
   HWND Handle() const { return hwnd_; }
   bool Open() const { return open_; }
   bool Timers_Running() const { return running_; }
 
-  // extras::About_Box_View
-  void Set_Field(extras::About_Field field, const std::string& text) override;
+  // ui::About_Box_View
+  void Set_Field(ui::About_Field field, const std::string& text) override;
   void Set_Running(bool running) override;
   void Show_Links_As_Labels(const std::string& email_hint, const std::string& web_hint) override;
   void Show_Modal() override;
@@ -78,7 +78,7 @@ class TAboutBox final : public extras::About_Box_View {
   HWND owner_;
   HWND hwnd_ = nullptr;
   HWND hints_ = nullptr;
-  extras::About_Box_Behaviour behaviour_;
+  ui::About_Box_Behaviour behaviour_;
   HBITMAP banner_ = nullptr, badge_ = nullptr, paypal_ = nullptr, glyph_ = nullptr,
           glyph_off_ = nullptr;
   std::set<HWND> hand_;  // the controls that show the hand pointer, from the first activation

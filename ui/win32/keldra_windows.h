@@ -4,12 +4,12 @@
 #include <memory>
 #include <string>
 
-#include "extras/about_box_behaviour.h"
 #include "monitor/disk_queries.h"
 #include "platform/drive_table.h"
 #include "platform/launcher.h"
 #include "platform/message_boxes.h"
 #include "platform/registry.h"
+#include "ui/about_box_behaviour.h"
 #include "ui/keldra_services.h"
 #include "ui/main_form_behaviour.h"
 #include "ui/win32/about_box.h"
@@ -25,7 +25,7 @@ class Keldra_Windows {
   ~Keldra_Windows();
 
   Fonts fonts;
-  extras::Application_Title title;
+  ui::Application_Title title;
   std::unique_ptr<TMainForm1> MainForm1;
   std::unique_ptr<TAboutBox> AboutBox;
   std::unique_ptr<TOptions_Setup> Options_Setup;

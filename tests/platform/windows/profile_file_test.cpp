@@ -6,9 +6,9 @@
 
 #include <windows.h>
 #include "platform/keldra_error.h"
+#include "platform/profile_file.h"
 #include "settings/load_save.h"
 #include "settings/memory_settings_holder.h"
-#include "settings/profile_file.h"
 #include "tests/fakes/factory_settings.h"
 #include "tests/fakes/temp_folder.h"
 
@@ -65,7 +65,9 @@ TEST_F(Win32_Profile_File, ASaveKeepsEveryOtherLineOfTheFile) {
   EXPECT_EQ(text.rfind("; kept\r\n[other]\r\nx=1\r\n[KELDRA]\r\nwindow_top_posn=-1\r\n", 0), 0u)
       << text;
   EXPECT_NE(text.find("mine=yes\r\n"), std::string::npos);
-  EXPECT_EQ(Get_Private_Profile_String("keldra", "drive_being_monitored_letters", "", ini), "?");
+  EXPECT_EQ(
+      platform::Get_Private_Profile_String("keldra", "drive_being_monitored_letters", "", ini),
+      "?");
 }
 
 TEST_F(Win32_Profile_File, AReadOnlyFileFailsTheSaveAndStaysByteForByte) {
@@ -86,12 +88,13 @@ TEST_F(Win32_Profile_File, AReadOnlyFileFailsTheSaveAndStaysByteForByte) {
 
 TEST_F(Win32_Profile_File, LineBreaksAreRefusedAndLongValuesReadCut) {
   test::Write_File(ini, "[keldra]\r\nk=" + std::string(3000, 'v') + "\r\n");
-  EXPECT_EQ(Get_Private_Profile_String("keldra", "k", "", ini), std::string(2047, 'v'));
-  EXPECT_FALSE(Write_Private_Profile_String("keldra", "k", "a\r\n[evil]\r\nx=1", ini));
-  EXPECT_FALSE(Write_Private_Profile_String("keldra", "k\n", "a", ini));
-  EXPECT_EQ(Get_Private_Profile_String("evil", "x", "none", ini), "none");
-  EXPECT_EQ(Get_Private_Profile_String("keldra", "missing", std::string(3000, 'd'), ini).size(),
-            2047u)
+  EXPECT_EQ(platform::Get_Private_Profile_String("keldra", "k", "", ini), std::string(2047, 'v'));
+  EXPECT_FALSE(platform::Write_Private_Profile_String("keldra", "k", "a\r\n[evil]\r\nx=1", ini));
+  EXPECT_FALSE(platform::Write_Private_Profile_String("keldra", "k\n", "a", ini));
+  EXPECT_EQ(platform::Get_Private_Profile_String("evil", "x", "none", ini), "none");
+  EXPECT_EQ(
+      platform::Get_Private_Profile_String("keldra", "missing", std::string(3000, 'd'), ini).size(),
+      2047u)
       << "the default is cut to the buffer as well";
 }
 

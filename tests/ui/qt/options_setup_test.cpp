@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/ui/form_fixture.h"
+#include "tests/ui/qt/form_fixture.h"
 #include "ui/qt/drive_chooser.h"
 #include "ui/qt/spin_edit.h"
 

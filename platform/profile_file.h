@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "settings/ini_text.h"
+#include "ini/ini_text.h"
 
-namespace keldra::settings {
+namespace keldra::platform {
 
 // Keldra's own engine reads at most this much of a settings file: they hold a few
 // hundred bytes, and a runaway one (junk, a link to a device or to /proc) must not
@@ -55,7 +55,7 @@ class Profile_Reader {
   std::string path_;
   std::string text_;
   mutable std::string section_;
-  mutable std::optional<std::vector<Ini_Entry>> entries_;
+  mutable std::optional<std::vector<ini::Ini_Entry>> entries_;
 };
 
-}  // namespace keldra::settings
+}  // namespace keldra::platform

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/ui/form_fixture.h"
+#include "tests/ui/qt/form_fixture.h"
 #include "ui/qt/percent_gauge.h"
 
 namespace keldra::test {

@@ -11,8 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include "extras/about_texts.h"
-#include "tests/ui/form_fixture.h"
+#include "tests/ui/qt/form_fixture.h"
+#include "ui/about_texts.h"
 #include "ui/qt/animated_picture.h"
 
 namespace keldra::test {
@@ -62,7 +62,7 @@ TEST_F(About_Test, OpeningShowsAQuoteAndTheMemoryAtOnceAndStartsEverything) {
   form->show();
   bool checked = false;
   Open([&] {
-    const auto& quotes = extras::About_Quotes();
+    const auto& quotes = ui::About_Quotes();
     EXPECT_NE(std::find(quotes.begin(), quotes.end(),
                         about->Quote_From_Vantrel_Label->text().toStdString()),
               quotes.end());

@@ -9,7 +9,7 @@
 #include <QPixmap>
 #include <cstdio>
 
-#include "tests/ui/form_fixture.h"
+#include "tests/ui/qt/form_fixture.h"
 #include "ui/qt/drive_chooser.h"
 
 namespace {

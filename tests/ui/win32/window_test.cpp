@@ -11,8 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include "extras/about_box_behaviour.h"
-#include "tests/windows/window_fixture.h"
+#include "tests/ui/win32/window_fixture.h"
+#include "ui/about_box_behaviour.h"
 #include "ui/win32/percent_gauge.h"
 
 namespace keldra::test {
@@ -243,7 +243,7 @@ TEST_F(Win32_Window, TheAboutBoxRunsWhileOpenAndEscapeStopsIt) {
     inside = true;
     EXPECT_TRUE(about.Timers_Running());
     EXPECT_TRUE(about.Vantrel_Logo_GIFImage->Animate());
-    const auto& quotes = extras::About_Quotes();
+    const auto& quotes = ui::About_Quotes();
     EXPECT_NE(std::find(quotes.begin(), quotes.end(), Window_Text(about.Quote_From_Vantrel_Label)),
               quotes.end());
     EXPECT_EQ(Window_Text(about.Free_Resources_Label), "57%");

@@ -3,7 +3,7 @@
 // its timers and animation, the links shown as labels, and being shown and closed.
 #include <string>
 
-namespace keldra::extras {
+namespace keldra::ui {
 
 enum class About_Field {
   Caption,  // the box's own title
@@ -34,4 +34,4 @@ class About_Box_View {
   virtual void Close() = 0;
 };
 
-}  // namespace keldra::extras
+}  // namespace keldra::ui

@@ -1,8 +1,8 @@
-#include "settings/ini_text.h"
+#include "ini/ini_text.h"
 
 #include <gtest/gtest.h>
 
-namespace keldra::settings {
+namespace keldra::ini {
 namespace {
 
 TEST(Ini_Find_Value, WindowsLookupRules) {
@@ -107,4 +107,4 @@ TEST(Ini_Set_Value, RefusesWhatAnIniLineCannotHold) {
 }
 
 }  // namespace
-}  // namespace keldra::settings
+}  // namespace keldra::ini

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace keldra::settings {
+namespace keldra::ini {
 
 // The longest value a read returns, as the 2048-byte buffer of the profile call allows.
 inline constexpr std::size_t Max_Profile_Value = 2047;
@@ -48,4 +48,4 @@ std::string Profile_Default(std::string_view default_value);
 std::optional<std::string> Ini_Set_Value(std::string_view text, std::string_view section,
                                          std::string_view key, std::string_view value);
 
-}  // namespace keldra::settings
+}  // namespace keldra::ini

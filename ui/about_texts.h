@@ -3,7 +3,7 @@
 // Fill_About_Box_Texts asks for them.
 #include <string>
 
-namespace keldra::extras {
+namespace keldra::ui {
 
 inline constexpr const char* Product_Title = "Keldra v3.6f";
 inline constexpr const char* About_Caption = "About Keldra v3.6f ...";
@@ -26,4 +26,4 @@ std::string Url_Handler_Target(const std::string& target);
 // "mailto:<address>?subject=Shareware: <executable file name>", nothing escaped.
 std::string Email_Target(const std::string& address, const std::string& executable_file_name);
 
-}  // namespace keldra::extras
+}  // namespace keldra::ui

@@ -1,8 +1,8 @@
-#include "settings/ini_text.h"
+#include "ini/ini_text.h"
 
 #include <vector>
 
-namespace keldra::settings {
+namespace keldra::ini {
 namespace {
 
 struct Line {
@@ -231,4 +231,4 @@ std::optional<std::string> Ini_Set_Value(std::string_view text, std::string_view
   return out;
 }
 
-}  // namespace keldra::settings
+}  // namespace keldra::ini

@@ -1,4 +1,4 @@
-#include "tests/windows/window_fixture.h"
+#include "tests/ui/win32/window_fixture.h"
 
 #include <commctrl.h>
 

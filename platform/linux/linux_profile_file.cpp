@@ -1,9 +1,9 @@
-#include "settings/profile_file.h"
+#include "platform/profile_file.h"
 
+#include "ini/ini_text.h"
 #include "platform/file_system.h"
-#include "settings/ini_text.h"
 
-namespace keldra::settings {
+namespace keldra::platform {
 namespace {
 
 // What a read sees of a file that starts with `text`: all of it when the file ends
@@ -27,7 +27,7 @@ platform::File_Text Read_Settings_File(const std::string& path) {
 std::string Section_Of(std::string_view section,
                        const std::vector<std::pair<std::string_view, std::string>>& values) {
   std::string text;
-  for (const auto& [key, value] : values) text = *Ini_Set_Value(text, section, key, value);
+  for (const auto& [key, value] : values) text = *ini::Ini_Set_Value(text, section, key, value);
   return text;
 }
 
@@ -37,11 +37,11 @@ std::string Get_Private_Profile_String(std::string_view section, std::string_vie
                                        std::string_view default_value, const std::string& path) {
   const platform::File_Text file = Read_Settings_File(path);
   if (file.status == platform::Read_Status::Ok) {
-    if (auto value = Ini_Find_Value(Visible_Part(file.text, file.whole), section, key)) {
+    if (auto value = ini::Ini_Find_Value(Visible_Part(file.text, file.whole), section, key)) {
       return *value;
     }
   }
-  return Profile_Default(default_value);
+  return ini::Profile_Default(default_value);
 }
 
 std::string Read_Visible_Profile_Text(const std::string& path) {
@@ -57,14 +57,14 @@ Profile_Reader::Profile_Reader(const std::string& path)
 std::string Profile_Reader::Get(std::string_view section, std::string_view key,
                                 std::string_view default_value) const {
   // The section's lines found once, in one pass, for all the keys asked of it.
-  if (!entries_ || !Ini_Same_Name(section_, section)) {
+  if (!entries_ || !ini::Ini_Same_Name(section_, section)) {
     section_.assign(section);
-    entries_ = Ini_Section_Entries(text_, section);
+    entries_ = ini::Ini_Section_Entries(text_, section);
   }
-  for (const Ini_Entry& e : *entries_) {
-    if (Ini_Same_Name(e.name, key)) return Ini_Value_As_Read(e.value);
+  for (const ini::Ini_Entry& e : *entries_) {
+    if (ini::Ini_Same_Name(e.name, key)) return ini::Ini_Value_As_Read(e.value);
   }
-  return Profile_Default(default_value);
+  return ini::Profile_Default(default_value);
 }
 
 bool Write_Private_Profile_Strings(
@@ -77,7 +77,7 @@ bool Write_Private_Profile_Strings(
   const std::string_view seen = Visible_Part(file.text, file.whole);
   std::string text(seen);
   for (const auto& [key, value] : values) {
-    std::optional<std::string> updated = Ini_Set_Value(text, section, key, value);
+    std::optional<std::string> updated = ini::Ini_Set_Value(text, section, key, value);
     if (!updated) return false;
     text = std::move(*updated);
   }
@@ -90,13 +90,13 @@ bool Write_Private_Profile_Strings(
     const std::string_view next_seen = Visible_Part(next, file.whole);
     bool all_seen = true;
     for (const auto& [key, value] : values) {
-      all_seen =
-          all_seen && Ini_Find_Value(next_seen, section, key) == Ini_Find_Value(text, section, key);
+      all_seen = all_seen && ini::Ini_Find_Value(next_seen, section, key) ==
+                                 ini::Ini_Find_Value(text, section, key);
     }
     if (!all_seen) {
       // Before the first section header seen, so that it is the first of its name,
       // and the lines ahead of every section stay outside any.
-      const std::size_t at = Ini_First_Section_Start(seen);
+      const std::size_t at = ini::Ini_First_Section_Start(seen);
       text = std::string(seen.substr(0, at)) + Section_Of(section, values) +
              std::string(seen.substr(at));
     }
@@ -106,4 +106,4 @@ bool Write_Private_Profile_Strings(
   return platform::Write_Text_File_Atomically(path, text, options);
 }
 
-}  // namespace keldra::settings
+}  // namespace keldra::platform

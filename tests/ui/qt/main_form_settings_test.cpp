@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/fakes/file_holder.h"
-#include "tests/ui/form_fixture.h"
+#include "tests/ui/qt/form_fixture.h"
 
 namespace keldra::test {
 namespace {

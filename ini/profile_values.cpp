@@ -1,6 +1,6 @@
-#include "settings/profile_values.h"
+#include "ini/profile_values.h"
 
-namespace keldra::settings {
+namespace keldra::ini {
 namespace {
 
 int Hex_Digit(char c) {
@@ -69,4 +69,4 @@ std::string Lower_Case_Ascii(std::string_view text) {
   return out;
 }
 
-}  // namespace keldra::settings
+}  // namespace keldra::ini

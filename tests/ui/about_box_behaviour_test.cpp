@@ -4,13 +4,13 @@
 
 #include <algorithm>
 
-#include "extras/about_texts.h"
 #include "tests/ui/behaviour_fixture.h"
+#include "ui/about_texts.h"
 
 namespace keldra::test {
 namespace {
 
-using extras::About_Field;
+using ui::About_Field;
 
 class About_Behaviour : public ::testing::Test, public Behaviour_Fixture {
  protected:
@@ -43,7 +43,7 @@ TEST_F(About_Behaviour, EachActivationShowsAQuoteAndTheMemoryAndStartsEverything
   for (int activation = 0; activation < 2; ++activation) {
     memory = activation == 0 ? "57%" : "42%";
     about.FormActivate();
-    const auto& quotes = extras::About_Quotes();
+    const auto& quotes = ui::About_Quotes();
     EXPECT_NE(std::find(quotes.begin(), quotes.end(), about_view[About_Field::Quote]),
               quotes.end());
     EXPECT_EQ(about_view[About_Field::Free_Resources], memory);
@@ -83,16 +83,16 @@ TEST_F(About_Behaviour, TheLinksHandTheirAddressesToTheUrlHandler) {
 }
 
 TEST(About_Url_Handler_Target, ABareWwwAddressIsAWebPage) {
-  EXPECT_EQ(extras::Url_Handler_Target("www.example.org"), "https://www.example.org");
-  EXPECT_EQ(extras::Url_Handler_Target("mailto:a@b"), "mailto:a@b");
-  EXPECT_EQ(extras::Url_Handler_Target("https://x/y"), "https://x/y");
-  EXPECT_EQ(extras::Url_Handler_Target("www."), "www.");
+  EXPECT_EQ(ui::Url_Handler_Target("www.example.org"), "https://www.example.org");
+  EXPECT_EQ(ui::Url_Handler_Target("mailto:a@b"), "mailto:a@b");
+  EXPECT_EQ(ui::Url_Handler_Target("https://x/y"), "https://x/y");
+  EXPECT_EQ(ui::Url_Handler_Target("www."), "www.");
 }
 
 TEST(About_Email_Target, NamesTheExecutableFileWithoutItsFolder) {
-  EXPECT_EQ(extras::Email_Target("a@b.org", "keldra.exe"),
+  EXPECT_EQ(ui::Email_Target("a@b.org", "keldra.exe"),
             "mailto:a@b.org?subject=Shareware: keldra.exe");
-  EXPECT_EQ(extras::Email_Target("a@b.org", "keldra"), "mailto:a@b.org?subject=Shareware: keldra");
+  EXPECT_EQ(ui::Email_Target("a@b.org", "keldra"), "mailto:a@b.org?subject=Shareware: keldra");
 }
 
 }  // namespace

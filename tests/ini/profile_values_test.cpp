@@ -1,8 +1,8 @@
-#include "settings/profile_values.h"
+#include "ini/profile_values.h"
 
 #include <gtest/gtest.h>
 
-namespace keldra::settings {
+namespace keldra::ini {
 namespace {
 
 TEST(Parse_Profile_Integer, DecimalHexSignsBlanksAndLimits) {
@@ -51,4 +51,4 @@ TEST(Upper_Case_Ascii, ChangesOnlyAToZ) {
 }
 
 }  // namespace
-}  // namespace keldra::settings
+}  // namespace keldra::ini

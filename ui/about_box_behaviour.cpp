@@ -1,11 +1,11 @@
-#include "extras/about_box_behaviour.h"
+#include "ui/about_box_behaviour.h"
 
 #include <chrono>
 
-#include "extras/about_texts.h"
 #include "platform/module_path.h"
+#include "ui/about_texts.h"
 
-namespace keldra::extras {
+namespace keldra::ui {
 
 const std::vector<std::string>& About_Quotes() {
   static const std::vector<std::string> quotes = {
@@ -35,8 +35,8 @@ void About_Box_Behaviour::Fill_About_Box_Texts(
                   Copyright_Line() + std::to_string(services_.current_year()));
   view_.Set_Field(About_Field::Comments_Lead_In, Comments_Lead_In());
   view_.Set_Field(About_Field::Web_Page_Lead_In, Web_Page_Lead_In());
-  email_ = extras::Email_Address();
-  web_ = extras::Web_Address();
+  email_ = ui::Email_Address();
+  web_ = ui::Web_Address();
   donation_ = Donation_Address_Part_1() + Donation_Address_Part_2();
   view_.Set_Field(About_Field::Email_Address, email_);
   view_.Set_Field(About_Field::Web_Address, web_);
@@ -85,4 +85,4 @@ void About_Box_Behaviour::WEB_ButtonClick() { Shell_Open(web_); }
 
 void About_Box_Behaviour::PayPal_Donations_LabelClick() { Shell_Open(donation_); }
 
-}  // namespace keldra::extras
+}  // namespace keldra::ui

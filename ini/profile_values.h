@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace keldra::settings {
+namespace keldra::ini {
 
 // A signed 32-bit integer: leading blanks skipped, an optional sign, then decimal
 // digits, or hexadecimal after "$" or after "0x"/"0X" (which needs at least one
@@ -19,4 +19,4 @@ std::int32_t Str_To_Int_Def(std::string_view text, std::int32_t default_value);
 std::string Upper_Case_Ascii(std::string_view text);
 std::string Lower_Case_Ascii(std::string_view text);
 
-}  // namespace keldra::settings
+}  // namespace keldra::ini

@@ -18,7 +18,7 @@
 #include "platform/linux/linux_disk_space.h"
 #include "platform/linux/linux_drive_table.h"
 #include "tests/fakes/hung_volume.h"
-#include "tests/ui/form_fixture.h"
+#include "tests/ui/qt/form_fixture.h"
 
 namespace keldra::test {
 namespace {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "extras/about_box_view.h"
 #include "platform/launcher.h"
+#include "ui/about_box_view.h"
 
-namespace keldra::extras {
+namespace keldra::ui {
 
 // The application title: the taskbar text and the title of the standard error box.
 struct Application_Title {
@@ -63,4 +63,4 @@ class About_Box_Behaviour {
   std::string donation_;
 };
 
-}  // namespace keldra::extras
+}  // namespace keldra::ui

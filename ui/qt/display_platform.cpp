@@ -1,4 +1,4 @@
-#include "ui/display_platform.h"
+#include "ui/qt/display_platform.h"
 
 #include <cstring>
 
