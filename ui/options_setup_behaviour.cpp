@@ -13,7 +13,14 @@ char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned 
 }  // namespace
 
 void Options_Setup_Behaviour::Set_Drive_Limit() {
-  view_.Set_Drive_Limit(platform::Drive_Letter_Count);
+  drive_limit_ =
+      std::clamp(platform::Drive_Letter_Count, Drive_Limit_Range.first, Drive_Limit_Range.second);
+  view_.Show_Drive_Limit(drive_limit_);
+}
+
+void Options_Setup_Behaviour::Set_Show_Total(bool on) {
+  show_total_ = on;
+  view_.Show_Total_Checked(on);
 }
 
 void Options_Setup_Behaviour::Fill_Options_Dialog(const settings::Settings_Holder& main) {

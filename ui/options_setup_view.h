@@ -22,11 +22,10 @@ class Options_Setup_View {
   virtual void Set_Interval_Seconds(int seconds) = 0;
   // DriveComboBox1's drive letter, as the chooser shows it; none when it has none.
   virtual std::optional<char> Current_Drive() const = 0;
-  // Max_Drives_SpinEdit.
-  virtual int Drive_Limit() const = 0;
-  virtual void Set_Drive_Limit(int limit) = 0;
-  virtual bool Show_Total_Checked() const = 0;
-  virtual void Set_Show_Total_Checked(bool on) = 0;
+  // Max_Drives_SpinEdit and Show_Total_of_All_Drives_CheckBox show what the
+  // behaviour holds; a click on the box is reported to it (Show_Total_CheckBoxClick).
+  virtual void Show_Drive_Limit(int limit) = 0;
+  virtual void Show_Total_Checked(bool on) = 0;
   virtual bool Always_On_Top_Checked() const = 0;
   virtual void Set_Always_On_Top_Checked(bool on) = 0;
   // Modal; returns once the dialog is closed, by OK or its close box.

@@ -71,10 +71,8 @@ class Fake_Options_View final : public ui::Options_Setup_View {
   int Interval_Seconds() const override { return seconds; }
   void Set_Interval_Seconds(int s) override { seconds = s; }
   std::optional<char> Current_Drive() const override { return current_drive; }
-  int Drive_Limit() const override { return limit; }
-  void Set_Drive_Limit(int l) override { limit = l; }
-  bool Show_Total_Checked() const override { return show_total; }
-  void Set_Show_Total_Checked(bool on) override { show_total = on; }
+  void Show_Drive_Limit(int l) override { limit = l; }
+  void Show_Total_Checked(bool on) override { show_total = on; }
   bool Always_On_Top_Checked() const override { return on_top; }
   void Set_Always_On_Top_Checked(bool on) override { on_top = on; }
   void Show_Modal() override {

@@ -139,7 +139,7 @@ TEST_F(Main_Behaviour, TheSettingsSequenceFillsShowsReadsAndAppliesTheBoxesOnEve
     EXPECT_EQ(options_view.seconds, 45);
     EXPECT_TRUE(options_view.on_top);
     // A tick while it is open reads the live total box, not the list.
-    options_view.show_total = true;
+    options.Show_Total_CheckBoxClick(true);
     options_view.Add_Entry("E");
     main.Timer1Timer();
     EXPECT_EQ(view.rows.Shown(), (std::vector<int>{1, 2, 3}));

@@ -59,18 +59,6 @@ void Ram(QPainter& p) {
 
 }  // namespace
 
-const char* Drive_Picture_Name(Drive_Type type) {
-  switch (type) {
-    case Drive_Type::Removable: return "FLOPPY";
-    case Drive_Type::Remote: return "NETWORK";
-    case Drive_Type::Cdrom: return "CDROM";
-    case Drive_Type::Ramdisk: return "RAM";
-    case Drive_Type::Fixed:
-    case Drive_Type::Missing: break;
-  }
-  return "HARD";
-}
-
 QImage Drive_Picture_Bitmap(Drive_Type type) {
   QImage image(kSize, kSize, QImage::Format_RGB32);
   image.fill(kTransparent);

@@ -4,11 +4,9 @@
 #include <QPixmap>
 
 #include "platform/drive_table.h"
+#include "ui/options_setup_description.h"
 
 namespace keldra::ui {
-
-// "FLOPPY", "HARD", "NETWORK", "CDROM" or "RAM".
-const char* Drive_Picture_Name(platform::Drive_Type type);
 
 // The picture as drawn, transparent colour included.
 QImage Drive_Picture_Bitmap(platform::Drive_Type type);

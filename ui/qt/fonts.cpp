@@ -44,4 +44,17 @@ QFont Courier_Font(int px, bool bold) {
 }
 QFont System_Font(int px, bool bold) { return Make({"Liberation Sans", "Arial"}, px, bold); }
 
+QFont Font_Of(const Font_Description& d, const QFont& window_font) {
+  if (d.face.empty()) return window_font;
+  // Each face by the stand-in of its kind where it is not installed; the System
+  // font is drawn in the sans stand-in.
+  const QString face = QString::fromStdString(d.face);
+  QFont f = face.startsWith("Times")     ? Times_Font(d.height, d.bold)
+            : face.startsWith("Courier") ? Courier_Font(d.height, d.bold)
+            : face.startsWith("Arial")   ? Arial_Font(d.height, d.bold)
+                                         : System_Font(d.height, d.bold);
+  f.setUnderline(d.underline);
+  return f;
+}
+
 }  // namespace keldra::ui

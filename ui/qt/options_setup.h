@@ -39,10 +39,8 @@ class TOptions_Setup : public QDialog, public Options_Setup_View {
   int Interval_Seconds() const override;
   void Set_Interval_Seconds(int seconds) override;
   std::optional<char> Current_Drive() const override;
-  int Drive_Limit() const override;
-  void Set_Drive_Limit(int limit) override;
-  bool Show_Total_Checked() const override;
-  void Set_Show_Total_Checked(bool on) override;
+  void Show_Drive_Limit(int limit) override;
+  void Show_Total_Checked(bool on) override;
   bool Always_On_Top_Checked() const override;
   void Set_Always_On_Top_Checked(bool on) override;
   void Show_Modal() override { exec(); }
@@ -65,6 +63,7 @@ class TOptions_Setup : public QDialog, public Options_Setup_View {
  private:
   void Create_Fixed_Texts();
   void Create_Controls(const std::string& decimal_separator);
+  void Run_Command(int command);
 
   const platform::Drive_Table& table_;
   Options_Setup_Behaviour behaviour_;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <map>
 
 #include "ui/win32/win32_fonts.h"
 
@@ -46,6 +47,37 @@ void Draw_Transparent(HDC dc, HBITMAP picture, int x, int y, int w, int h) {
   TransparentBlt(dc, x, y, w, h, mem, 0, 0, w, h, GetPixel(mem, 0, h - 1));
   SelectObject(mem, old);
   DeleteDC(mem);
+}
+
+namespace {
+
+int System_Index(Colour_Role role, int inherit) {
+  switch (role) {
+    case Colour_Role::Button_Face: return COLOR_BTNFACE;
+    case Colour_Role::Window_Text: return COLOR_WINDOWTEXT;
+    case Colour_Role::Inactive_Caption_Text: return COLOR_INACTIVECAPTIONTEXT;
+    case Colour_Role::Highlight_Text: return COLOR_HIGHLIGHTTEXT;
+    case Colour_Role::Exact:
+    case Colour_Role::Inherit: break;
+  }
+  return inherit;
+}
+
+}  // namespace
+
+COLORREF Colour_Of(const Colour& colour, int inherit) {
+  if (colour.role == Colour_Role::Exact)
+    return RGB((colour.rgb >> 16) & 0xFF, (colour.rgb >> 8) & 0xFF, colour.rgb & 0xFF);
+  return GetSysColor(System_Index(colour.role, inherit));
+}
+
+HBRUSH Brush_Of(const Colour& colour, int inherit) {
+  if (colour.role != Colour_Role::Exact)
+    return GetSysColorBrush(System_Index(colour.role, inherit));
+  static std::map<std::uint32_t, HBRUSH> brushes;
+  HBRUSH& brush = brushes[colour.rgb];
+  if (brush == nullptr) brush = CreateSolidBrush(Colour_Of(colour, inherit));
+  return brush;
 }
 
 }  // namespace keldra::ui::win32

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "ui/window_description.h"
+
 namespace keldra::ui::win32 {
 
 // A child control of `parent` at x, y, w x h (WS_CHILD is added; pass WS_VISIBLE
@@ -24,5 +26,12 @@ void Fit_To_Text(HWND label, int min_height = 0);
 
 // Draws `picture` (w x h) at x, y, its bottom-left pixel's colour left out.
 void Draw_Transparent(HDC dc, HBITMAP picture, int x, int y, int w, int h);
+
+// A described colour as the system gives it; Inherit is the system colour `inherit`
+// (a COLOR_* index).
+COLORREF Colour_Of(const Colour& colour, int inherit);
+// A brush of that colour: the system's own for its colours, one made once for each
+// exact colour, kept for the run.
+HBRUSH Brush_Of(const Colour& colour, int inherit);
 
 }  // namespace keldra::ui::win32

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "ui/options_setup_description.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/modal_window.h"
 #include "ui/win32/window_class.h"
@@ -11,25 +12,28 @@
 namespace keldra::ui::win32 {
 namespace {
 
-const char* const kClassName = "TOptions_Setup";
-constexpr int kClientWidth = 463;
-constexpr int kClientHeight = 435;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // only a close box
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
-HWND Child(HWND parent, const char* cls, const char* text, DWORD style, int id, int x, int y, int w,
-           int h, DWORD ex_style = 0) {
-  return Make_Control(parent, cls, text, WS_VISIBLE | style, id, x, y, w, h, ex_style);
+const Window_Description& Described() { return Options_Setup_Description(); }
+
+HWND Child(HWND parent, const char* cls, const Control_Description& c, DWORD style, int id,
+           DWORD ex_style = 0) {
+  return Make_Control(parent, cls, c.text.c_str(), WS_VISIBLE | style, id, c.box.left, c.box.top,
+                      c.box.width, c.box.height, ex_style);
 }
+
+RECT Rect_Of(const Box& b) { return RECT{b.left, b.top, b.left + b.width, b.top + b.height}; }
 
 }  // namespace
 
 TOptions_Setup::TOptions_Setup(HWND owner, Fonts& fonts, const platform::Drive_Table& table,
                                platform::Message_Boxes& boxes, const std::string& decimal_separator)
     : fonts_(fonts), owner_(owner), table_(table), behaviour_(*this, boxes) {
-  Register_Object_Class<TOptions_Setup>(kClassName);
-  const SIZE outer = Outer_Size(kClientWidth, kClientHeight, kStyle, kExStyle);
-  hwnd_ = CreateWindowExA(kExStyle, kClassName, "Keldra Options Setup :", kStyle, CW_USEDEFAULT,
+  const Window_Description& d = Described();
+  Register_Object_Class<TOptions_Setup>(d.class_name.c_str());
+  const SIZE outer = Outer_Size(d.client_width, d.client_height, kStyle, kExStyle);
+  hwnd_ = CreateWindowExA(kExStyle, d.class_name.c_str(), d.caption.c_str(), kStyle, CW_USEDEFAULT,
                           CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr,
                           GetModuleHandleA(nullptr), this);
   Create_Controls(decimal_separator);
@@ -39,74 +43,101 @@ TOptions_Setup::~TOptions_Setup() {
   if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
 }
 
-void TOptions_Setup::Create_Controls(const std::string& decimal_separator) {
-  HFONT dialog_font = fonts_.Get("System", 13);
-  hints_ = Create_Hints();
-  // In tab order; the disabled limit field never takes the focus.
-  DriveComboBox1 =
-      std::make_unique<Drive_Chooser>(hwnd_, ID_DriveComboBox1, RECT{24, 24, 169, 46}, table_);
-  AddButton =
-      Child(hwnd_, "BUTTON", "Add Drive", WS_TABSTOP | BS_PUSHBUTTON, ID_AddButton, 24, 64, 97, 33);
-  Add_Hint(hints_, hwnd_, AddButton,
-           "Add the currently selected drive to the list being monitored.");
-  ListBox1 =
-      Child(hwnd_, "LISTBOX", "",
-            WS_TABSTOP | WS_VSCROLL | LBS_SORT | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
-            ID_ListBox1, 264, 40, 89, 129, WS_EX_CLIENTEDGE);
-  SpinEdit1 =
-      std::make_unique<Spin_Edit>(hwnd_, ID_SpinEdit1, RECT{264, 240, 321, 266}, decimal_separator);
-  OKButton =
-      Child(hwnd_, "BUTTON", "OK", WS_TABSTOP | BS_PUSHBUTTON, ID_OKButton, 186, 396, 89, 33);
-  // Shown, never edited and never focused: a field drawn as the system draws a
-  // disabled one, in the colours it keeps for the limit.
-  Max_Drives_SpinEdit = Child(hwnd_, "STATIC", "20", SS_LEFT | SS_CENTERIMAGE,
-                              ID_Max_Drives_SpinEdit, 264, 191, 57, 26, WS_EX_CLIENTEDGE);
-  Show_Total_of_All_Drives_CheckBox =
-      Child(hwnd_, "BUTTON", "Show Total of All Drives", WS_TABSTOP | BS_AUTOCHECKBOX,
-            ID_Show_Total_of_All_Drives_CheckBox, 20, 296, 417, 17);
-  Always_On_Top_CheckBox =
-      Child(hwnd_, "BUTTON", "Keldra Window Always On Top", WS_TABSTOP | BS_AUTOCHECKBOX,
-            ID_Always_On_Top_CheckBox, 20, 352, 429, 17);
-  for (HWND w : {DriveComboBox1->Handle(), AddButton, ListBox1, SpinEdit1->Editor(), OKButton,
-                 Show_Total_of_All_Drives_CheckBox, Always_On_Top_CheckBox}) {
-    Set_Font(w, dialog_font);
+HFONT TOptions_Setup::Font(const Font_Description& f) {
+  const Font_Description& face = f.face.empty() ? Described().font : f;
+  return fonts_.Get(face.face, face.height, {face.bold, face.underline});
+}
+
+void TOptions_Setup::Run_Command(int command) {
+  switch (command) {
+    case Options_Add_Drive: behaviour_.AddButtonClick(); break;
+    case Options_Remove_Drive: behaviour_.ListBox1Click(); break;
+    case Options_OK: open_ = false; break;
+    default: break;
   }
-  SendMessageA(ListBox1, LB_SETITEMHEIGHT, 0, 16);
-  Set_Font(Max_Drives_SpinEdit, fonts_.Get("System", 13, {true}));
+}
+
+void TOptions_Setup::Create_Controls(const std::string& decimal_separator) {
+  const Window_Description& d = Described();
+  hints_ = Create_Hints();
+  // In tab order, as described; the disabled limit field never takes the focus.
+  int id = ID_DriveComboBox1;
+  for (const Control_Description& c : d.controls) {
+    if (c.name.empty() || c.name == "Arrow_Label") continue;  // made when first shown
+    HWND w = nullptr;
+    switch (c.kind) {
+      case Control_Kind::Drive_Chooser:
+        DriveComboBox1 = std::make_unique<Drive_Chooser>(hwnd_, id, Rect_Of(c.box), table_);
+        w = DriveComboBox1->Handle();
+        break;
+      case Control_Kind::Button:
+        w = Child(hwnd_, "BUTTON", c, WS_TABSTOP | BS_PUSHBUTTON, id);
+        break;
+      case Control_Kind::List_Box:
+        w = ListBox1 = Child(
+            hwnd_, "LISTBOX", c,
+            WS_TABSTOP | WS_VSCROLL | LBS_SORT | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
+            id, WS_EX_CLIENTEDGE);
+        SendMessageA(ListBox1, LB_SETITEMHEIGHT, 0, c.item_height);
+        break;
+      case Control_Kind::Spin_Edit:
+        SpinEdit1 = std::make_unique<Spin_Edit>(hwnd_, id, Rect_Of(c.box), decimal_separator);
+        w = SpinEdit1->Editor();
+        break;
+      case Control_Kind::Number_Display:
+        // Shown, never edited and never focused: a field drawn as the system draws a
+        // disabled one, in the colours described for it.
+        w = Max_Drives_SpinEdit =
+            Child(hwnd_, "STATIC", c, SS_LEFT | SS_CENTERIMAGE, id, WS_EX_CLIENTEDGE);
+        Show_Drive_Limit(behaviour_.Drive_Limit());
+        break;
+      case Control_Kind::Check_Box:
+        w = Child(hwnd_, "BUTTON", c, WS_TABSTOP | BS_AUTOCHECKBOX, id);
+        break;
+      default: break;
+    }
+    if (w == nullptr) continue;
+    commands_[GetDlgCtrlID(w)] = c.click;
+    Set_Font(w, Font(c.font));
+    if (c.show_hint) Add_Hint(hints_, hwnd_, w, c.hint);
+    if (c.name == "AddButton") AddButton = w;
+    if (c.name == "OKButton") OKButton = w;
+    if (c.name == "Show_Total_of_All_Drives_CheckBox") Show_Total_of_All_Drives_CheckBox = w;
+    if (c.name == "Always_On_Top_CheckBox") Always_On_Top_CheckBox = w;
+    ++id;
+  }
 }
 
 void TOptions_Setup::Create_Fixed_Texts() {
-  HFONT dialog_font = fonts_.Get("System", 13);
-  auto text = [&](const char* s, int x, int y, int w, int h, DWORD style, HFONT font) {
-    HWND t = Child(hwnd_, "STATIC", s, style, -1, x, y, w, h);
-    Set_Font(t, font);
-    if (w == 0) Fit_To_Text(t);
-    return t;
-  };
-  text("Drives being Monitored :", 232, 16, 0, 0, 0, dialog_font);
-  text("Click on drive to remove it.", 364, 56, 81, 91, SS_CENTER, dialog_font);
-  // The arrow is drawn to fit between the Add button and the list.
-  Child(hwnd_, "STATIC", "------------>", SS_OWNERDRAW, ID_Arrow_Text, 136, 64, 128, 40);
-  text("|", 136, 48, 0, 0, 0, fonts_.Get("Arial", 29, {true}));
-  text("Maximum Drives you can monitor :", 24, 196, 0, 0, 0, dialog_font);
-  text("Refresh Drive status every :", 24, 245, 0, 0, 0, dialog_font);
-  text("(Seconds)", 328, 245, 0, 0, 0, dialog_font);
+  for (const Control_Description& c : Described().controls) {
+    if (c.kind != Control_Kind::Label) continue;
+    if (c.name == "Arrow_Label") {
+      // Drawn to fit between the Add button and the list.
+      const int width = Described().Control("ListBox1").box.left - c.box.left;
+      Make_Control(hwnd_, "STATIC", c.text.c_str(), WS_VISIBLE | SS_OWNERDRAW, ID_Arrow_Text,
+                   c.box.left, c.box.top, width, c.font.height + c.font.height / 7 + 1);
+      continue;
+    }
+    if (!c.name.empty()) continue;
+    const DWORD style = c.align == Text_Align::Centre ? SS_CENTER : 0;
+    HWND t = Child(hwnd_, "STATIC", c, style, -1);
+    Set_Font(t, Font(c.font));
+    if (c.auto_size) Fit_To_Text(t);
+  }
 }
 
-void TOptions_Setup::Draw_Arrow(const DRAWITEMSTRUCT& item) const {
+void TOptions_Setup::Draw_Arrow(const DRAWITEMSTRUCT& item) {
+  const Control_Description& c = Described().Control("Arrow_Label");
   HDC dc = item.hDC;
-  HGDIOBJ old = SelectObject(dc, fonts_.Get("System", 35, {true}));
-  const char* arrow = "------------>";
-  const int length = 13;
+  HGDIOBJ old = SelectObject(dc, Font(c.font));
+  const int length = static_cast<int>(c.text.size());
   SIZE natural;
-  GetTextExtentPoint32A(dc, arrow, length, &natural);
-  // A face wider than the one it stands in for closes its letters up until the
-  // head meets the list.
-  const int room = 264 - 136 - 2;
-  if (natural.cx > room) SetTextCharacterExtra(dc, -((natural.cx - room + 11) / 12));
+  GetTextExtentPoint32A(dc, c.text.c_str(), length, &natural);
+  SetTextCharacterExtra(dc, Arrow_Letter_Spacing(natural.cx));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(0, 0, 0));
-  TextOutA(dc, 0, 0, arrow, length);
+  SetTextColor(dc, RGB((c.text_colour.rgb >> 16) & 0xFF, (c.text_colour.rgb >> 8) & 0xFF,
+                       c.text_colour.rgb & 0xFF));
+  TextOutA(dc, 0, 0, c.text.c_str(), length);
   SetTextCharacterExtra(dc, 0);
   SelectObject(dc, old);
 }
@@ -143,17 +174,11 @@ std::optional<int> TOptions_Setup::Selected_Entry() const {
   return static_cast<int>(i);
 }
 
-int TOptions_Setup::Drive_Limit() const { return limit_; }
-
-void TOptions_Setup::Set_Drive_Limit(int limit) {
-  limit_ = std::clamp(limit, 0, 100);
-  SetWindowTextA(Max_Drives_SpinEdit, std::to_string(limit_).c_str());
+void TOptions_Setup::Show_Drive_Limit(int limit) {
+  SetWindowTextA(Max_Drives_SpinEdit, std::to_string(limit).c_str());
 }
 
-bool TOptions_Setup::Show_Total_Checked() const {
-  return SendMessageA(Show_Total_of_All_Drives_CheckBox, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-void TOptions_Setup::Set_Show_Total_Checked(bool on) {
+void TOptions_Setup::Show_Total_Checked(bool on) {
   SendMessageA(Show_Total_of_All_Drives_CheckBox, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 bool TOptions_Setup::Always_On_Top_Checked() const {
@@ -180,27 +205,30 @@ void TOptions_Setup::Show_Modal() {
 
 LRESULT TOptions_Setup::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {
-    case WM_COMMAND:
-      switch (LOWORD(wparam)) {
-        case ID_AddButton:
-          if (HIWORD(wparam) == BN_CLICKED) behaviour_.AddButtonClick();
-          return 0;
-        case ID_ListBox1:
-          // A change of selection, by mouse or keyboard, offers to remove.
-          if (HIWORD(wparam) == LBN_SELCHANGE) behaviour_.ListBox1Click();
-          return 0;
-        case ID_DriveComboBox1:
-          if (HIWORD(wparam) == CBN_SELCHANGE) DriveComboBox1->Picked();
-          return 0;
-        case ID_OKButton:
-          if (HIWORD(wparam) == BN_CLICKED) open_ = false;
-          return 0;
-        default: return 0;  // Enter and Escape (IDOK, IDCANCEL) do nothing: no default, no Cancel
+    case WM_COMMAND: {
+      const int id = LOWORD(wparam);
+      const WORD code = HIWORD(wparam);
+      if (id == ID_DriveComboBox1) {
+        if (code == CBN_SELCHANGE) DriveComboBox1->Picked();
+        return 0;
       }
+      if (id == ID_Show_Total_of_All_Drives_CheckBox) {
+        if (code == BN_CLICKED)
+          behaviour_.Show_Total_CheckBoxClick(
+              SendMessageA(Show_Total_of_All_Drives_CheckBox, BM_GETCHECK, 0, 0) == BST_CHECKED);
+        return 0;
+      }
+      // A click of a button, or a change of the list's selection by mouse or keyboard.
+      const bool acted =
+          (id == ID_ListBox1 && code == LBN_SELCHANGE) || (id != ID_ListBox1 && code == BN_CLICKED);
+      const auto it = commands_.find(id);
+      if (acted && it != commands_.end()) Run_Command(it->second);
+      return 0;  // Enter and Escape (IDOK, IDCANCEL) do nothing: no default, no Cancel
+    }
     case WM_MEASUREITEM: {
       auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lparam);
       if (item.CtlID == ID_DriveComboBox1)
-        item.itemHeight = Drive_Chooser::Item_Height(fonts_.Get("System", 13));
+        item.itemHeight = Drive_Chooser::Item_Height(Font(Described().font));
       return TRUE;
     }
     case WM_DRAWITEM: {
@@ -212,11 +240,12 @@ LRESULT TOptions_Setup::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(wparam);
       SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-      // The limit: bold black on the inactive caption's text colour.
+      // The limit, in the colours described for it.
       if (reinterpret_cast<HWND>(lparam) == Max_Drives_SpinEdit) {
-        SetTextColor(dc, RGB(0, 0, 0));
-        SetBkColor(dc, GetSysColor(COLOR_INACTIVECAPTIONTEXT));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_INACTIVECAPTIONTEXT));
+        const Control_Description& c = Described().Control("Max_Drives_SpinEdit");
+        SetTextColor(dc, Colour_Of(c.text_colour, COLOR_WINDOWTEXT));
+        SetBkColor(dc, Colour_Of(c.background, COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(Brush_Of(c.background, COLOR_BTNFACE));
       }
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
@@ -228,12 +257,11 @@ LRESULT TOptions_Setup::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
       // switches, drawn on the dialog itself so that they lie behind every control.
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd_, &ps);
-      const RECT frames[] = {{8, 8, 457, 177},
-                             {8, 184, 457, 225},
-                             {8, 232, 457, 273},
-                             {8, 284, 457, 329},
-                             {8, 340, 457, 385}};
-      for (RECT r : frames) DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+      for (const Control_Description& c : Described().controls) {
+        if (c.kind != Control_Kind::Frame) continue;
+        RECT r = Rect_Of(c.box);
+        DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+      }
       EndPaint(hwnd_, &ps);
       return 0;
     }

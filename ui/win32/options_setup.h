@@ -1,9 +1,9 @@
 #pragma once
-// TOptions_Setup, the native Windows face of the options dialog: its controls,
-// fixed texts and frames at their places, passing their events to
-// Options_Setup_Behaviour.
+// TOptions_Setup, the native Windows face of the options dialog: built from its
+// description, passing its events to Options_Setup_Behaviour.
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -14,6 +14,7 @@
 #include "ui/win32/drive_chooser.h"
 #include "ui/win32/spin_edit.h"
 #include "ui/win32/win32_fonts.h"
+#include "ui/window_description.h"
 
 namespace keldra::ui::win32 {
 
@@ -49,10 +50,8 @@ class TOptions_Setup final : public Options_Setup_View {
   int Interval_Seconds() const override { return SpinEdit1->Value(); }
   void Set_Interval_Seconds(int seconds) override { SpinEdit1->Set_Value(seconds); }
   std::optional<char> Current_Drive() const override { return DriveComboBox1->Current_Drive(); }
-  int Drive_Limit() const override;
-  void Set_Drive_Limit(int limit) override;
-  bool Show_Total_Checked() const override;
-  void Set_Show_Total_Checked(bool on) override;
+  void Show_Drive_Limit(int limit) override;
+  void Show_Total_Checked(bool on) override;
   bool Always_On_Top_Checked() const override;
   void Set_Always_On_Top_Checked(bool on) override;
   void Show_Modal() override;
@@ -73,7 +72,9 @@ class TOptions_Setup final : public Options_Setup_View {
  private:
   void Create_Controls(const std::string& decimal_separator);
   void Create_Fixed_Texts();
-  void Draw_Arrow(const DRAWITEMSTRUCT& item) const;
+  void Draw_Arrow(const DRAWITEMSTRUCT& item);
+  void Run_Command(int command);
+  HFONT Font(const Font_Description& font);
 
   Fonts& fonts_;
   HWND owner_;
@@ -81,7 +82,7 @@ class TOptions_Setup final : public Options_Setup_View {
   HWND hints_ = nullptr;
   const platform::Drive_Table& table_;
   Options_Setup_Behaviour behaviour_;
-  int limit_ = 20;  // Max_Drives_SpinEdit's value, shown in its field
+  std::map<int, int> commands_;  // each control's click, by its id
   bool open_ = false;
   bool shown_before_ = false;
 };

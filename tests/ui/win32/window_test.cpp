@@ -225,7 +225,7 @@ TEST_F(Win32_Window, TheOptionsDialogFromTheMenuWithItsKeysAndCloseBox) {
     SendMessageA(options.SpinEdit1->Editor(), WM_CHAR, 'x', 0);
     SendMessageA(options.SpinEdit1->Editor(), WM_KEYDOWN, VK_UP, 0);
     EXPECT_EQ(Window_Text(options.SpinEdit1->Editor()), "50");
-    options.Set_Show_Total_Checked(true);
+    SendMessageA(options.Show_Total_of_All_Drives_CheckBox, BM_CLICK, 0, 0);  // ticked by the user
     SendMessageA(options.Handle(), WM_CLOSE, 0, 0);  // the close box applies, as OK does
   });
   Command(Main(), ID_SettingsOption);

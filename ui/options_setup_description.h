@@ -1,0 +1,26 @@
+#pragma once
+// TOptions_Setup as data: its window, its controls in tab order, its fixed texts and
+// frames, and the drive chooser's pictures.
+#include "platform/drive_table.h"
+#include "ui/window_description.h"
+
+namespace keldra::ui {
+
+enum Options_Setup_Command : int {
+  Options_No_Command = No_Command,
+  Options_Add_Drive,     // AddButtonClick
+  Options_Remove_Drive,  // ListBox1Click
+  Options_OK,            // OKButtonClick: closes the dialog
+};
+
+const Window_Description& Options_Setup_Description();
+
+// The chooser's picture of each kind of drive, by resource name.
+const char* Drive_Picture_Name(platform::Drive_Type type);
+
+// The arrow from the Add button to the list: its letters close up until its head
+// meets the list, in a face wider than the one it stands in for. The spacing to add
+// after each letter (zero or less) for a text of the natural width given.
+int Arrow_Letter_Spacing(int natural_width);
+
+}  // namespace keldra::ui

@@ -1,0 +1,126 @@
+#include "ui/qt/described_controls.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "ui/qt/fonts.h"
+
+namespace keldra::ui {
+namespace {
+
+// A label that answers a click or a double-click with its command.
+class Command_Label : public QLabel {
+ public:
+  Command_Label(QWidget* parent, const Control_Description& d,
+                const std::function<void(int)>& on_command)
+      : QLabel(parent), click_(d.click), double_click_(d.double_click), on_command_(on_command) {}
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override {
+    if (e->button() == Qt::LeftButton && click_ != No_Command) on_command_(click_);
+    QLabel::mousePressEvent(e);
+  }
+  void mouseDoubleClickEvent(QMouseEvent* e) override {
+    if (e->button() == Qt::LeftButton && double_click_ != No_Command) on_command_(double_click_);
+    QLabel::mouseDoubleClickEvent(e);
+  }
+
+ private:
+  int click_;
+  int double_click_;
+  std::function<void(int)> on_command_;
+};
+
+Qt::Alignment Alignment_Of(const Control_Description& d) {
+  Qt::Alignment a = d.align == Text_Align::Centre  ? Qt::AlignHCenter
+                    : d.align == Text_Align::Right ? Qt::AlignRight
+                                                   : Qt::AlignLeft;
+  return a | (d.centre_vertically ? Qt::AlignVCenter : Qt::AlignTop);
+}
+
+}  // namespace
+
+QColor Colour_Of(const Colour& colour, const QPalette& palette, QPalette::ColorRole inherit) {
+  switch (colour.role) {
+    case Colour_Role::Exact:
+      return QColor((colour.rgb >> 16) & 0xFF, (colour.rgb >> 8) & 0xFF, colour.rgb & 0xFF);
+    case Colour_Role::Button_Face: return palette.color(QPalette::Button);
+    case Colour_Role::Window_Text: return palette.color(QPalette::WindowText);
+    case Colour_Role::Highlight_Text: return palette.color(QPalette::HighlightedText);
+    // The colour the system keeps for an inactive caption's text.
+    case Colour_Role::Inactive_Caption_Text: return QColor(212, 208, 200);
+    case Colour_Role::Inherit: break;
+  }
+  return palette.color(inherit);
+}
+
+void Apply_Description(QWidget& w, const Control_Description& d, const QFont& window_font) {
+  if (!d.name.empty()) w.setObjectName(QString::fromStdString(d.name));
+  if (d.tag != 0) w.setProperty("Tag", d.tag);
+  w.setGeometry(d.box.left, d.box.top, d.box.width, d.box.height);
+  if (!d.font.face.empty()) w.setFont(Font_Of(d.font, window_font));
+  if (d.text_colour.role != Colour_Role::Inherit) {
+    QPalette p = w.palette();
+    p.setColor(QPalette::WindowText, Colour_Of(d.text_colour, p, QPalette::WindowText));
+    w.setPalette(p);
+  }
+  if (!d.hint.empty()) {
+    // A hint kept but switched off shows nothing.
+    w.setProperty("Hint", QString::fromStdString(d.hint));
+    if (d.show_hint) w.setToolTip(QString::fromStdString(d.hint));
+  }
+  if (auto* label = qobject_cast<QLabel*>(&w)) {
+    label->setAlignment(Alignment_Of(d));
+    label->setWordWrap(d.word_wrap);
+    if (d.auto_size) label->adjustSize();
+  }
+  w.setVisible(d.visible);
+}
+
+QWidget* Make_Described(const Control_Description& d, QWidget* parent, const QFont& window_font,
+                        const std::function<void(int)>& on_command) {
+  QWidget* w = nullptr;
+  const QString text = QString::fromStdString(d.text);
+  switch (d.kind) {
+    case Control_Kind::Label: {
+      auto* label = new Command_Label(parent, d, on_command);
+      label->setText(text);
+      w = label;
+      break;
+    }
+    case Control_Kind::Frame:
+    case Control_Kind::Raised_Frame: {
+      auto* frame = new QFrame(parent);
+      frame->setFrameStyle(QFrame::Panel |
+                           (d.kind == Control_Kind::Frame ? QFrame::Sunken : QFrame::Raised));
+      w = frame;
+      break;
+    }
+    case Control_Kind::Group: w = new QGroupBox(parent); break;
+    case Control_Kind::Button:
+    case Control_Kind::Picture_Button: {
+      auto* button = new QPushButton(parent);
+      if (d.kind == Control_Kind::Button) button->setText(text);
+      // Only the button described as the default answers Enter.
+      button->setAutoDefault(false);
+      button->setDefault(d.is_default);
+      if (d.click != No_Command) {
+        const int command = d.click;
+        QObject::connect(button, &QPushButton::clicked, button,
+                         [on_command, command] { on_command(command); });
+      }
+      w = button;
+      break;
+    }
+    case Control_Kind::Check_Box: w = new QCheckBox(text, parent); break;
+    default: return nullptr;
+  }
+  Apply_Description(*w, d, window_font);
+  return w;
+}
+
+}  // namespace keldra::ui
