@@ -31,6 +31,24 @@ std::string Main_Form_Behaviour::Settings_Path() const {
 
 // --- the refresh pass, the timer and the error boundary ---
 
+void Main_Form_Behaviour::Run_Command(int command) {
+  Guarded([this, command] {
+    switch (command) {
+      case Main_Refresh: Refresh_All_Drives(); break;
+      case Main_Settings: SettingsOptionClick(); break;
+      case Main_Always_On_Top: Toggle_Always_on_Top(); break;
+      case Main_Auto_Run: Auto_Run_at_Windows_Startup_OptionClick(); break;
+      case Main_Restore_Defaults: Restore_Factory_Defaults_OptionClick(); break;
+      case Main_Exit: view_.Request_Close(); break;
+      case Main_View_Readme: View_Readme_file_OptionClick(); break;
+      case Main_View_Catalog: View_Shareware_Catalog_OptionClick(); break;
+      case Main_About: About1Click(); break;
+      case Main_Timer1: Timer1Timer(); break;
+      default: break;
+    }
+  });
+}
+
 void Main_Form_Behaviour::Refresh_All_Drives() {
   struct Show_At_End {
     Main_Form_View& view;

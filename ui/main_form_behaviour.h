@@ -16,19 +16,21 @@
 #include "settings/settings_holder.h"
 #include "ui/about_box_behaviour.h"
 #include "ui/keldra_services.h"
+#include "ui/main_form_description.h"
 #include "ui/main_form_view.h"
 #include "ui/options_setup_behaviour.h"
 
 namespace keldra::ui {
-
-// Timer1's interval as the window is made, before any setting is loaded.
-inline constexpr std::uint32_t Timer1_Design_Interval = 30000;
 
 class Main_Form_Behaviour : public monitor::Refresh_Inputs, public settings::Settings_Holder {
  public:
   using Services = Keldra_Services;
   Main_Form_Behaviour(Main_Form_View& view, Services services, Options_Setup_Behaviour& options,
                       ui::About_Box_Behaviour& about, ui::Application_Title& title);
+
+  // What a menu item, a click, a double-click or a tick names in the window's
+  // description (Main_Form_Command); any error it raises is shown once.
+  void Run_Command(int command);
 
   void Refresh_All_Drives();
   void Timer1Timer();

@@ -35,6 +35,8 @@ class Main_Form_View : public monitor::Drive_Rows {
   // The title bar and taskbar text; the window keeps no hint of its own.
   virtual void Set_Window_Caption(const std::string& caption) = 0;
   virtual void Set_Spinner_Text(const std::string& text) = 0;
+  // Asks the window to close, as its close box does: the close query follows.
+  virtual void Request_Close() = 0;
   // Timer1 ticks every `interval` milliseconds from now on; 0 stops it.
   virtual void Start_Ticks(std::uint32_t interval) = 0;
 };

@@ -102,6 +102,7 @@ Window_Description Make() {
   Control_Description click_hint = Fixed_Text("Click on drive to remove it.", {364, 56, 81, 91});
   click_hint.align = Text_Align::Centre;
   click_hint.word_wrap = true;
+  click_hint.top_aligned = true;
   w.controls.push_back(click_hint);
   Control_Description arrow = Fixed_Text("------------>", {136, 64, 0, 0});
   arrow.name = "Arrow_Label";

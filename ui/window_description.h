@@ -82,7 +82,7 @@ struct Control_Description {
   std::string hint;
   bool show_hint = false;
   Text_Align align = Text_Align::Left;
-  bool centre_vertically = false;
+  bool top_aligned = false;  // the text at the top, not centred from top to bottom
   bool word_wrap = false;
   bool auto_size = false;  // grows with its text from the design size
   bool visible = true;

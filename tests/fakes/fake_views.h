@@ -46,6 +46,7 @@ class Fake_Main_View final : public ui::Main_Form_View {
   }
   void Set_Window_Caption(const std::string& c) override { caption = c; }
   void Set_Spinner_Text(const std::string& text) override { spinner = text; }
+  void Request_Close() override { ++close_requests; }
   void Start_Ticks(std::uint32_t interval) override { ticks_started.push_back(interval); }
 
   Recording_Rows rows;
@@ -56,6 +57,7 @@ class Fake_Main_View final : public ui::Main_Form_View {
   bool on_top_mark = false, auto_run_mark = false;
   std::string caption = "??", spinner = "=";
   std::vector<std::uint32_t> ticks_started;
+  int close_requests = 0;
 };
 
 class Fake_Options_View final : public ui::Options_Setup_View {

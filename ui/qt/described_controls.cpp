@@ -39,7 +39,7 @@ Qt::Alignment Alignment_Of(const Control_Description& d) {
   Qt::Alignment a = d.align == Text_Align::Centre  ? Qt::AlignHCenter
                     : d.align == Text_Align::Right ? Qt::AlignRight
                                                    : Qt::AlignLeft;
-  return a | (d.centre_vertically ? Qt::AlignVCenter : Qt::AlignTop);
+  return a | (d.top_aligned ? Qt::AlignTop : Qt::AlignVCenter);
 }
 
 }  // namespace
@@ -63,7 +63,9 @@ void Apply_Description(QWidget& w, const Control_Description& d, const QFont& wi
   if (d.tag != 0) w.setProperty("Tag", d.tag);
   w.setGeometry(d.box.left, d.box.top, d.box.width, d.box.height);
   if (!d.font.face.empty()) w.setFont(Font_Of(d.font, window_font));
-  if (d.text_colour.role != Colour_Role::Inherit) {
+  // A label's text is drawn in the window-text colour; other kinds colour their
+  // own parts.
+  if (d.text_colour.role != Colour_Role::Inherit && qobject_cast<QLabel*>(&w) != nullptr) {
     QPalette p = w.palette();
     p.setColor(QPalette::WindowText, Colour_Of(d.text_colour, p, QPalette::WindowText));
     w.setPalette(p);

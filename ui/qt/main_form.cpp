@@ -10,6 +10,8 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "ui/main_form_description.h"
+#include "ui/qt/described_controls.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/percent_gauge.h"
 #include "ui/qt/window_stacking.h"
@@ -17,16 +19,7 @@
 namespace keldra::ui {
 namespace {
 
-constexpr int kDesignLeft = 456;
-constexpr int kDesignTop = 92;
-constexpr int kDesignClientWidth = 189;
-constexpr int kDesignClientHeight = 551;
-
-const char* const kLabelPrefix = "Drive_Label_";
-const char* const kGaugePrefix = "Drive_Pct_Free_";
-const char* const kFreePrefix = "Drive_Free_";
-
-int Tag_Of(const QObject* o) { return o->property("Tag").toInt(); }
+const Window_Description& Described() { return Main_Form_Description(); }
 
 // The window's background: double-clicks here refresh.
 class Client_Area_Widget : public QWidget {
@@ -46,18 +39,17 @@ class Client_Area_Widget : public QWidget {
 }  // namespace
 
 TMainForm1::TMainForm1(Window_Stacking& stacking) : stacking_(stacking) {
-  setObjectName("MainForm1");
-  setWindowTitle("??");
-  setFont(Times_Font(15));
+  const Window_Description& d = Described();
+  setObjectName(QString::fromStdString(d.name));
+  setWindowTitle(QString::fromStdString(d.caption));
+  setFont(Font_Of(d.font, font()));
 
-  auto* area = new Client_Area_Widget(
-      this, [this] { Guarded([this] { behaviour_->Refresh_All_Drives(); }); });
+  auto* area = new Client_Area_Widget(this, [this] { Run(Main_Refresh); });
   Client_Area = area;
   Client_Area->setObjectName("Client_Area");
   Client_Area->setAutoFillBackground(true);
   QPalette pal = Client_Area->palette();
-  pal.setColor(QPalette::Window, pal.color(QPalette::Button));  // the button face
-  pal.setColor(QPalette::WindowText, pal.color(QPalette::WindowText));
+  pal.setColor(QPalette::Window, Colour_Of(d.background, pal, QPalette::Window));
   Client_Area->setPalette(pal);
   // Its own X window, so that the client area can be measured from outside.
   Client_Area->setAttribute(Qt::WA_NativeWindow);
@@ -66,13 +58,14 @@ TMainForm1::TMainForm1(Window_Stacking& stacking) : stacking_(stacking) {
   Create_Rows();
   Create_Menu();
 
+  const Timer_Description& timer = d.Timer("Timer1");
   Timer1 = new Refresh_Timer(this);
-  connect(Timer1, &Refresh_Timer::Tick, this,
-          [this] { Guarded([this] { behaviour_->Timer1Timer(); }); });
+  Timer1->setObjectName(QString::fromStdString(timer.name));
+  connect(Timer1, &Refresh_Timer::Tick, this, [this, command = timer.command] { Run(command); });
 
   setMinimumWidth(menuBar()->sizeHint().width());
-  Move_Frame(kDesignLeft, kDesignTop);
-  resize(kDesignClientWidth, Menu_Height() + kDesignClientHeight);
+  Move_Frame(d.frame.left, d.frame.top);
+  resize(d.client_width, Menu_Height() + d.client_height);
 
   // FormCreate: accept files dropped from the desktop.
   setAcceptDrops(true);
@@ -85,126 +78,71 @@ TMainForm1::TMainForm1(Window_Stacking& stacking) : stacking_(stacking) {
 
 TMainForm1::~TMainForm1() = default;
 
+void TMainForm1::Run(int command) {
+  if (behaviour_) behaviour_->Run_Command(command);
+}
+
 void TMainForm1::Create_Rows() {
-  const QFont system13 = System_Font(13);
-  const QFont system13_bold = System_Font(13, true);
-  for (int n = 1; n <= monitor::Drive_Row_Count; ++n) {
-    const int top = 8 + 20 * (n - 1);
-    const QString number = QString::number(n);
-
-    auto* label = new QLabel("?", Client_Area);
-    label->setObjectName(kLabelPrefix + number);
-    label->setGeometry(4, top, 7, 17);
-    label->setToolTip("Drive being monitored.");
-
-    auto* gauge = new Percent_Gauge(Client_Area);
-    gauge->setObjectName(kGaugePrefix + number);
-    gauge->setGeometry(32, top, 55, 17);
-    gauge->setToolTip("Percentage (%) of disk space used.");
-    if (n == 1) gauge->setFont(system13_bold);
-    if (n >= 3) gauge->setFont(system13);
-
-    auto* free = new QLabel("??", Client_Area);
-    free->setObjectName(kFreePrefix + number);
-    free->setGeometry(92, top, 14, 17);
-    // Row 3's text carries its hint, but shows none.
-    free->setProperty("Hint", "Disk Space Free / Total Drive Capacity");
-    if (n != 3) free->setToolTip("Disk Space Free / Total Drive Capacity");
-
-    for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(gauge),
-                       static_cast<QWidget*>(free)}) {
-      w->setProperty("Tag", n);
-      w->hide();
-      w->installEventFilter(this);
+  const auto run = [this](int command) { Run(command); };
+  for (const Control_Description& c : Described().controls) {
+    QWidget* w = nullptr;
+    if (c.kind == Control_Kind::Gauge) {
+      auto* gauge = new Percent_Gauge(Client_Area);
+      Apply_Description(*gauge, c, font());
+      gauges_.at(static_cast<std::size_t>(c.tag - 1)) = gauge;
+      w = gauge;
+    } else {
+      w = Make_Described(c, Client_Area, font(), run);
     }
+    // Every control takes its own double-click, so none reaches the background;
+    // each runs the command its description names, if any.
+    w->setProperty("Double_Click", c.double_click);
+    w->installEventFilter(this);
+    if (c.tag < 1) continue;
+    // The refresh pass finds row N's controls by name prefix and Tag.
+    const std::size_t i = static_cast<std::size_t>(c.tag - 1);
+    if (c.name.rfind(Drive_Label_Prefix, 0) == 0) labels_.at(i) = static_cast<QLabel*>(w);
+    if (c.name.rfind(Drive_Free_Prefix, 0) == 0) frees_.at(i) = static_cast<QLabel*>(w);
     // Their design sizes until a pass gives them a caption, when they grow with it.
+    if (c.kind == Control_Kind::Label) w->resize(c.box.width, c.box.height);
   }
-
-  Spinner_Label = new QLabel("=", Client_Area);
-  Spinner_Label->setObjectName("Spinner_Label");
-  Spinner_Label->setGeometry(0, -4, 25, 13);
-  Spinner_Label->setAlignment(Qt::AlignCenter);
-  Spinner_Label->setFont(Courier_Font(13));
-  Free_Used_Label = new QLabel("Free  /  Used", Client_Area);
-  Free_Used_Label->setObjectName("Free_Used_Label");
-  Free_Used_Label->setGeometry(96, -2, 44, 10);
-  Free_Used_Label->setAlignment(Qt::AlignCenter);
-  Free_Used_Label->setFont(Arial_Font(8));
-  Free_Used_Label->adjustSize();
-  for (QLabel* l : {Spinner_Label, Free_Used_Label}) {
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, Qt::black);
-    l->setPalette(p);
-    l->installEventFilter(this);
-  }
-
-  Refresh_Button = new QPushButton(Client_Area);
-  Refresh_Button->setObjectName("Refresh_Button");
-  Refresh_Button->setGeometry(112, 52, 37, 13);
-  Refresh_Button->setToolTip("Refresh Drive Information.");
-  Refresh_Button->hide();
-  connect(Refresh_Button, &QPushButton::clicked, this,
-          [this] { Guarded([this] { behaviour_->Refresh_All_Drives(); }); });
-
-  // The refresh pass finds row N's controls by name prefix and Tag.
-  for (QWidget* w : Client_Area->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-    const int tag = Tag_Of(w);
-    if (tag < 1 || tag > monitor::Drive_Row_Count) continue;
-    const std::size_t i = static_cast<std::size_t>(tag - 1);
-    const QString name = w->objectName();
-    if (name.startsWith(kLabelPrefix)) labels_[i] = qobject_cast<QLabel*>(w);
-    if (name.startsWith(kGaugePrefix)) gauges_[i] = qobject_cast<Percent_Gauge*>(w);
-    if (name.startsWith(kFreePrefix)) frees_[i] = qobject_cast<QLabel*>(w);
-  }
+  Spinner_Label = Client_Area->findChild<QLabel*>("Spinner_Label");
+  Free_Used_Label = Client_Area->findChild<QLabel*>("Free_Used_Label");
+  Refresh_Button = Client_Area->findChild<QPushButton*>("Refresh_Button");
 }
 
 void TMainForm1::Create_Menu() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
   bar->setNativeMenuBar(false);
-  auto separator = [](QMenu* menu, const char* name) {
-    QAction* s = menu->addSeparator();
-    s->setObjectName(name);
-  };
-  auto item = [this](QMenu* menu, const char* name, const char* caption, auto handler) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(name);
-    connect(a, &QAction::triggered, this, [this, handler] { Guarded(handler); });
-    return a;
-  };
-
-  FileMenu = bar->addMenu("&File");
-  FileMenu->setObjectName("FileMenu");
-  RefreshOption =
-      item(FileMenu, "RefreshOption", "&Refresh", [this] { behaviour_->Refresh_All_Drives(); });
-  separator(FileMenu, "N1");
-  SettingsOption =
-      item(FileMenu, "SettingsOption", "&Settings", [this] { behaviour_->SettingsOptionClick(); });
-  separator(FileMenu, "N2");
-  QAction* on_top = FileMenu->addAction("&Always On Top");
-  on_top->setObjectName("Always_on_Top_Option");
-  Always_on_Top_Option =
-      new Menu_Mark(on_top, [this] { Guarded([this] { behaviour_->Toggle_Always_on_Top(); }); });
-  QAction* auto_run = FileMenu->addAction("Auto-Run at Windows Startup");
-  auto_run->setObjectName("Auto_Run_at_Windows_Startup_Option");
-  Auto_Run_at_Windows_Startup_Option = new Menu_Mark(auto_run, [this] {
-    Guarded([this] { behaviour_->Auto_Run_at_Windows_Startup_OptionClick(); });
-  });
-  Restore_Factory_Defaults_Option =
-      item(FileMenu, "Restore_Factory_Defaults_Option", "Restore Factory Defaults",
-           [this] { behaviour_->Restore_Factory_Defaults_OptionClick(); });
-  separator(FileMenu, "N5");
-  ExitOption = item(FileMenu, "ExitOption", "E&xit", [this] { close(); });
-
-  Help1 = bar->addMenu("&Help");
-  Help1->setObjectName("Help1");
-  View_Readme_file_Option = item(Help1, "View_Readme_file_Option", "&View Readme file",
-                                 [this] { behaviour_->View_Readme_file_OptionClick(); });
-  View_Shareware_Catalog_Option =
-      item(Help1, "View_Shareware_Catalog_Option", "View &Shareware Catalog",
-           [this] { behaviour_->View_Shareware_Catalog_OptionClick(); });
-  separator(Help1, "About1");
-  AboutOption = item(Help1, "AboutOption", "&About", [this] { behaviour_->About1Click(); });
+  for (const Menu_Description& m : Described().menus) {
+    QMenu* menu = bar->addMenu(QString::fromStdString(m.caption));
+    menu->setObjectName(QString::fromStdString(m.name));
+    for (const Menu_Item_Description& item : m.items) {
+      QAction* a = item.caption == "-" ? menu->addSeparator()
+                                       : menu->addAction(QString::fromStdString(item.caption));
+      a->setObjectName(QString::fromStdString(item.name));
+      if (item.caption == "-") continue;
+      const int command = item.command;
+      if (item.checkable) {
+        marks_[item.name] = new Menu_Mark(a, [this, command] { Run(command); });
+      } else {
+        connect(a, &QAction::triggered, this, [this, command] { Run(command); });
+      }
+    }
+  }
+  FileMenu = bar->findChild<QMenu*>("FileMenu");
+  Help1 = bar->findChild<QMenu*>("Help1");
+  const auto action = [bar](const char* name) { return bar->findChild<QAction*>(name); };
+  RefreshOption = action("RefreshOption");
+  SettingsOption = action("SettingsOption");
+  Restore_Factory_Defaults_Option = action("Restore_Factory_Defaults_Option");
+  ExitOption = action("ExitOption");
+  View_Readme_file_Option = action("View_Readme_file_Option");
+  View_Shareware_Catalog_Option = action("View_Shareware_Catalog_Option");
+  AboutOption = action("AboutOption");
+  Always_on_Top_Option = marks_.at("Always_on_Top_Option");
+  Auto_Run_at_Windows_Startup_Option = marks_.at("Auto_Run_at_Windows_Startup_Option");
 }
 
 QPoint TMainForm1::Frame_Position() const {
@@ -307,14 +245,9 @@ void TMainForm1::closeEvent(QCloseEvent* event) {
 
 bool TMainForm1::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::MouseButtonDblClick) return QMainWindow::eventFilter(watched, event);
-  // Every control takes its own double-click, so none reaches the background; only
-  // the free/total texts and the first three letters refresh.
-  const QString name = watched->objectName();
-  const int tag = Tag_Of(watched);
-  const bool refreshes =
-      name.startsWith(kFreePrefix) || (name.startsWith(kLabelPrefix) && tag <= 3);
-  if (refreshes && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    Guarded([this] { behaviour_->Refresh_All_Drives(); });
+  const int command = watched->property("Double_Click").toInt();
+  if (command != No_Command && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    Run(command);
   }
   return true;
 }

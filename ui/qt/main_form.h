@@ -5,6 +5,7 @@
 #include <array>
 #include <chrono>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,6 +59,7 @@ class TMainForm1 : public QMainWindow, public Main_Form_View {
   void Show_Mark(Menu_Mark_Item item, bool checked) override;
   void Set_Window_Caption(const std::string& caption) override;
   void Set_Spinner_Text(const std::string& text) override;
+  void Request_Close() override { close(); }
   void Start_Ticks(std::uint32_t interval) override { Timer1->Set_Interval(interval); }
 
   // Controls, by their names.
@@ -99,6 +101,9 @@ class TMainForm1 : public QMainWindow, public Main_Form_View {
   std::vector<std::string> drag_paths_;  // the local files of the drag over the window
   void Create_Rows();
   void Create_Menu();
+  // Runs a command the description names, through the behaviour.
+  void Run(int command);
+  std::map<std::string, Menu_Mark*> marks_;
   int Menu_Height() const;
   // The outer frame's top-left, as last asked for until the system confirms a move.
   QPoint Frame_Position() const;

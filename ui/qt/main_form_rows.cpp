@@ -5,20 +5,14 @@
 #include <QResizeEvent>
 #include <algorithm>
 
+#include "ui/main_form_description.h"
 #include "ui/qt/main_form.h"
 #include "ui/qt/percent_gauge.h"
 
 namespace keldra::ui {
 namespace {
 
-QColor Color_Of(monitor::Bar_Color c) {
-  switch (c) {
-    case monitor::Bar_Color::Red: return QColor(255, 0, 0);
-    case monitor::Bar_Color::Yellow: return QColor(255, 255, 0);
-    case monitor::Bar_Color::Lime: break;
-  }
-  return QColor(0, 255, 0);
-}
+QColor Color_Of(monitor::Bar_Color c) { return QColor::fromRgb(Bar_Colour_Rgb(c)); }
 
 constexpr int kMaxClientWidth = 16384;
 

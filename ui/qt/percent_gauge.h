@@ -1,10 +1,12 @@
 #pragma once
-// The percentage gauge of a DriveRow: a bordered bar with "57%" written across it
+// The percentage gauge of a DriveRow: a bordered bar with the percentage written across it
 // in exclusive-or, so the text is black over white and the bar colour's complement
 // over the bar.
 #include <QColor>
 #include <QImage>
 #include <QWidget>
+
+#include "ui/main_form_description.h"
 
 namespace keldra::ui {
 
@@ -32,7 +34,7 @@ class Percent_Gauge : public QWidget {
 
  private:
   int progress_ = 100;
-  QColor bar_ = QColor(0, 255, 0);
+  QColor bar_ = QColor::fromRgb(Bar_Colour_Rgb(monitor::Bar_Color::Lime));
   int paints_ = 0;
 };
 

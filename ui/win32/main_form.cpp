@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/main_form_description.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/percent_gauge.h"
 #include "ui/win32/window_class.h"
@@ -13,32 +14,37 @@
 namespace keldra::ui::win32 {
 namespace {
 
-const char* const kClassName = "TMainForm1";
-constexpr int kDesignLeft = 456;
-constexpr int kDesignTop = 92;
-constexpr int kDesignOuterWidth = 197;
-constexpr int kDesignOuterHeight = 598;
+const Window_Description& Described() { return Main_Form_Description(); }
 
-// The labels take double-clicks and show hints: they tell their parent of clicks.
-HWND Make_Static(HWND parent, int id, const char* text, int left, int top, int w, int h,
-                 DWORD style = 0) {
-  return Make_Control(parent, "STATIC", text, SS_NOTIFY | style, id, left, top, w, h);
+bool Starts_With(const std::string& name, const char* prefix) { return name.rfind(prefix, 0) == 0; }
+
+// The control id of a described control: by kind of row and Tag, or by name.
+int Id_Of(const Control_Description& c) {
+  if (Starts_With(c.name, Drive_Label_Prefix)) return ID_Drive_Label_ + c.tag;
+  if (Starts_With(c.name, Drive_Pct_Free_Prefix)) return ID_Drive_Pct_Free_ + c.tag;
+  if (Starts_With(c.name, Drive_Free_Prefix)) return ID_Drive_Free_ + c.tag;
+  if (c.name == "Spinner_Label") return ID_Spinner_Label;
+  if (c.name == "Free_Used_Label") return ID_Free_Used_Label;
+  return ID_Refresh_Button;
 }
 
 }  // namespace
 
 TMainForm1::TMainForm1(Fonts& fonts) : fonts_(fonts) {
+  const Window_Description& d = Described();
   // Double-clicks on the background refresh.
-  Register_Object_Class<TMainForm1>(kClassName, CS_DBLCLKS,
+  Register_Object_Class<TMainForm1>(d.class_name.c_str(), CS_DBLCLKS,
                                     LoadIconA(GetModuleHandleA(nullptr), "MAINICON"));
   Create_Menu();
-  hwnd_ = CreateWindowExA(0, kClassName, "??", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kDesignLeft,
-                          kDesignTop, kDesignOuterWidth, kDesignOuterHeight, nullptr, MainMenu1,
+  hwnd_ = CreateWindowExA(0, d.class_name.c_str(), d.caption.c_str(),
+                          WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, d.frame.left, d.frame.top,
+                          d.frame.width, d.frame.height, nullptr, MainMenu1,
                           GetModuleHandleA(nullptr), this);
-  Set_Font(hwnd_, fonts_.Get("Times New Roman", 15));
+  Set_Font(hwnd_, Font(d.font));
   Create_Rows();
   // Timer1 runs from creation with its design interval.
-  SetTimer(hwnd_, Timer1_Id, Timer1_Design_Interval, nullptr);
+  const Timer_Description& timer = d.Timer("Timer1");
+  SetTimer(hwnd_, Timer1_Id, static_cast<UINT>(timer.interval_ms), nullptr);
   // FormCreate: accept files dropped from the shell.
   DragAcceptFiles(hwnd_, TRUE);
 }
@@ -47,26 +53,28 @@ TMainForm1::~TMainForm1() {
   if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
 }
 
+HFONT TMainForm1::Font(const Font_Description& f, bool smooth) {
+  const Font_Description& face = f.face.empty() ? Described().font : f;
+  return fonts_.Get(face.face, face.height, {face.bold, face.underline}, smooth);
+}
+
 void TMainForm1::Create_Menu() {
   MainMenu1 = CreateMenu();
-  FileMenu = CreatePopupMenu();
-  AppendMenuA(FileMenu, MF_STRING, ID_RefreshOption, "&Refresh");
-  AppendMenuA(FileMenu, MF_SEPARATOR, 0, nullptr);  // N1
-  AppendMenuA(FileMenu, MF_STRING, ID_SettingsOption, "&Settings");
-  AppendMenuA(FileMenu, MF_SEPARATOR, 0, nullptr);  // N2
-  AppendMenuA(FileMenu, MF_STRING, ID_Always_on_Top_Option, "&Always On Top");
-  AppendMenuA(FileMenu, MF_STRING, ID_Auto_Run_at_Windows_Startup_Option,
-              "Auto-Run at Windows Startup");
-  AppendMenuA(FileMenu, MF_STRING, ID_Restore_Factory_Defaults_Option, "Restore Factory Defaults");
-  AppendMenuA(FileMenu, MF_SEPARATOR, 0, nullptr);  // N5
-  AppendMenuA(FileMenu, MF_STRING, ID_ExitOption, "E&xit");
-  Help1 = CreatePopupMenu();
-  AppendMenuA(Help1, MF_STRING, ID_View_Readme_file_Option, "&View Readme file");
-  AppendMenuA(Help1, MF_STRING, ID_View_Shareware_Catalog_Option, "View &Shareware Catalog");
-  AppendMenuA(Help1, MF_SEPARATOR, 0, nullptr);  // About1
-  AppendMenuA(Help1, MF_STRING, ID_AboutOption, "&About");
-  AppendMenuA(MainMenu1, MF_POPUP, reinterpret_cast<UINT_PTR>(FileMenu), "&File");
-  AppendMenuA(MainMenu1, MF_POPUP, reinterpret_cast<UINT_PTR>(Help1), "&Help");
+  int id = ID_RefreshOption;
+  for (const Menu_Description& m : Described().menus) {
+    HMENU menu = CreatePopupMenu();
+    for (const Menu_Item_Description& item : m.items) {
+      if (item.caption == "-") {
+        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        continue;
+      }
+      AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(id), item.caption.c_str());
+      clicks_[id++] = item.command;
+    }
+    AppendMenuA(MainMenu1, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), m.caption.c_str());
+    if (m.name == "FileMenu") FileMenu = menu;
+    if (m.name == "Help1") Help1 = menu;
+  }
 }
 
 // The hints are given once the window is on screen: nobody can point at a control
@@ -74,42 +82,48 @@ void TMainForm1::Create_Menu() {
 void TMainForm1::Give_Hints() {
   if (Hints) return;
   Hints = Create_Hints();
-  for (int n = 1; n <= monitor::Drive_Row_Count; ++n) {
-    const auto i = static_cast<std::size_t>(n);
-    Add_Hint(Hints, hwnd_, Drive_Label_[i], "Drive being monitored.");
-    Add_Hint(Hints, hwnd_, Drive_Pct_Free_[i], "Percentage (%) of disk space used.");
-    // Row 3's text carries its hint, but shows none.
-    if (n != 3) Add_Hint(Hints, hwnd_, Drive_Free_[i], "Disk Space Free / Total Drive Capacity");
+  for (const Control_Description& c : Described().controls) {
+    if (c.show_hint) Add_Hint(Hints, hwnd_, GetDlgItem(hwnd_, Id_Of(c)), c.hint);
   }
-  Add_Hint(Hints, hwnd_, Refresh_Button, "Refresh Drive Information.");
 }
 
 void TMainForm1::Create_Rows() {
-  HFONT window_font = fonts_.Get("Times New Roman", 15);
-  for (int n = 1; n <= monitor::Drive_Row_Count; ++n) {
-    const int top = 8 + 20 * (n - 1);
-    HWND label = Make_Static(hwnd_, ID_Drive_Label_ + n, "?", 4, top, 7, 17);
-    HWND gauge = Create_Percent_Gauge(hwnd_, ID_Drive_Pct_Free_ + n, 32, top, 55, 17);
-    HWND free = Make_Static(hwnd_, ID_Drive_Free_ + n, "??", 92, top, 14, 17);
-    Set_Font(label, window_font);
-    Set_Font(free, window_font);
-    // Row 1's gauge text is bold System, row 2's the window's font, the rest plain System.
-    Set_Font(gauge, n == 1   ? fonts_.Get("System", 13, {true}, false)
-                    : n == 2 ? fonts_.Get("Times New Roman", 15, {}, false)
-                             : fonts_.Get("System", 13, {}, false));
-    for (HWND w : {label, gauge, free}) SetWindowLongPtrA(w, GWLP_USERDATA, n);  // the Tag
-    Drive_Label_[static_cast<std::size_t>(n)] = label;
-    Drive_Pct_Free_[static_cast<std::size_t>(n)] = gauge;
-    Drive_Free_[static_cast<std::size_t>(n)] = free;
+  for (const Control_Description& c : Described().controls) {
+    const int id = Id_Of(c);
+    const DWORD shown = c.visible ? WS_VISIBLE : 0;
+    HWND w = nullptr;
+    switch (c.kind) {
+      case Control_Kind::Gauge:
+        w = Create_Percent_Gauge(hwnd_, id, c.box.left, c.box.top, c.box.width, c.box.height);
+        Set_Font(w, Font(c.font, Gauge_Text_Smoothed));
+        break;
+      case Control_Kind::Picture_Button:
+        w = Make_Control(hwnd_, "BUTTON", "", BS_PUSHBUTTON | shown, id, c.box.left, c.box.top,
+                         c.box.width, c.box.height);
+        break;
+      default: {
+        // The labels take double-clicks and show hints: they tell their parent of clicks.
+        const DWORD align = c.align == Text_Align::Centre ? SS_CENTER : 0;
+        w = Make_Control(hwnd_, "STATIC", c.text.c_str(), SS_NOTIFY | align | shown, id, c.box.left,
+                         c.box.top, c.box.width, c.box.height);
+        Set_Font(w, Font(c.font));
+        text_colours_[w] = c.text_colour;
+        // The heading fits its text at once; a row's texts grow when a pass fills them.
+        if (c.auto_size && c.visible) Fit_To_Text(w);
+        break;
+      }
+    }
+    clicks_[id] = c.click;
+    double_clicks_[id] = c.double_click;
+    if (c.tag > 0) SetWindowLongPtrA(w, GWLP_USERDATA, c.tag);  // the Tag
+    const auto row = static_cast<std::size_t>(c.tag);
+    if (Starts_With(c.name, Drive_Label_Prefix)) Drive_Label_[row] = w;
+    if (Starts_With(c.name, Drive_Pct_Free_Prefix)) Drive_Pct_Free_[row] = w;
+    if (Starts_With(c.name, Drive_Free_Prefix)) Drive_Free_[row] = w;
+    if (c.name == "Spinner_Label") Spinner_Label = w;
+    if (c.name == "Free_Used_Label") Free_Used_Label = w;
+    if (c.name == "Refresh_Button") Refresh_Button = w;
   }
-  Spinner_Label = Make_Static(hwnd_, ID_Spinner_Label, "=", 0, -4, 25, 13, SS_CENTER | WS_VISIBLE);
-  Set_Font(Spinner_Label, fonts_.Get("Courier", 13));
-  Free_Used_Label = Make_Static(hwnd_, ID_Free_Used_Label, "Free  /  Used", 96, -2, 44, 10,
-                                SS_CENTER | WS_VISIBLE);
-  Set_Font(Free_Used_Label, fonts_.Get("Arial", 8));
-  Fit_To_Text(Free_Used_Label);
-  Refresh_Button =
-      Make_Control(hwnd_, "BUTTON", "", BS_PUSHBUTTON, ID_Refresh_Button, 112, 52, 37, 13);
 }
 
 void TMainForm1::Show() {
@@ -124,19 +138,19 @@ LRESULT TMainForm1::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {
     case WM_COMMAND: On_Command(LOWORD(wparam), HIWORD(wparam)); return 0;
     case WM_TIMER:
-      if (wparam == Timer1_Id) Guarded([this] { behaviour_->Timer1Timer(); });
+      if (wparam == Timer1_Id) Run(Described().Timer("Timer1").command);
       return 0;
-    case WM_LBUTTONDBLCLK: Guarded([this] { behaviour_->Refresh_All_Drives(); }); return 0;
+    case WM_LBUTTONDBLCLK: Run(Main_Refresh); return 0;
     case WM_DROPFILES: Files_Dropped(reinterpret_cast<HDROP>(wparam)); return 0;
     case WM_APP_CREATE_HINTS: Give_Hints(); return 0;
     case WM_CTLCOLORSTATIC: {
-      // The labels lie on the button face; the indicator and the heading are black.
+      // The labels lie on the window's background, in their described colours.
       HDC dc = reinterpret_cast<HDC>(wparam);
-      const auto control = reinterpret_cast<HWND>(lparam);
-      const bool black = control == Spinner_Label || control == Free_Used_Label;
-      SetTextColor(dc, black ? RGB(0, 0, 0) : GetSysColor(COLOR_WINDOWTEXT));
-      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      const auto it = text_colours_.find(reinterpret_cast<HWND>(lparam));
+      SetTextColor(dc,
+                   Colour_Of(it == text_colours_.end() ? Colour{} : it->second, COLOR_WINDOWTEXT));
+      SetBkColor(dc, Colour_Of(Described().background, COLOR_BTNFACE));
+      return reinterpret_cast<LRESULT>(Brush_Of(Described().background, COLOR_BTNFACE));
     }
     case WM_CLOSE:
       // FormCloseQuery: the settings are saved, or the window stays.
@@ -152,37 +166,19 @@ LRESULT TMainForm1::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
   return DefWindowProcA(hwnd_, msg, wparam, lparam);
 }
 
+void TMainForm1::Run(int command) {
+  if (behaviour_) behaviour_->Run_Command(command);
+}
+
 void TMainForm1::On_Command(int id, int code) {
-  if (!behaviour_) return;
-  Main_Form_Behaviour& b = *behaviour_;
-  const bool double_click = code == STN_DBLCLK;
-  if (id > ID_Drive_Free_ && id <= ID_Drive_Free_ + monitor::Drive_Row_Count) {
-    if (double_click) Guarded([&] { b.Refresh_All_Drives(); });
-    return;
-  }
-  if (id > ID_Drive_Label_ && id <= ID_Drive_Label_ + 3) {  // only the first three letters
-    if (double_click) Guarded([&] { b.Refresh_All_Drives(); });
-    return;
-  }
-  switch (id) {
-    case ID_Refresh_Button:
-    case ID_RefreshOption: Guarded([&] { b.Refresh_All_Drives(); }); break;
-    case ID_SettingsOption: Guarded([&] { b.SettingsOptionClick(); }); break;
-    case ID_Always_on_Top_Option: Guarded([&] { b.Toggle_Always_on_Top(); }); break;
-    case ID_Auto_Run_at_Windows_Startup_Option:
-      Guarded([&] { b.Auto_Run_at_Windows_Startup_OptionClick(); });
-      break;
-    case ID_Restore_Factory_Defaults_Option:
-      Guarded([&] { b.Restore_Factory_Defaults_OptionClick(); });
-      break;
-    case ID_ExitOption: SendMessageA(hwnd_, WM_CLOSE, 0, 0); break;
-    case ID_View_Readme_file_Option: Guarded([&] { b.View_Readme_file_OptionClick(); }); break;
-    case ID_View_Shareware_Catalog_Option:
-      Guarded([&] { b.View_Shareware_Catalog_OptionClick(); });
-      break;
-    case ID_AboutOption: Guarded([&] { b.About1Click(); }); break;
-    default: break;
-  }
+  // A label's double-click, a button's or a menu item's click: what the description
+  // names for it. Every control takes its own double-click, so none reaches the
+  // background.
+  const auto& commands = code == STN_DBLCLK ? double_clicks_ : clicks_;
+  const auto it = commands.find(id);
+  if (code != STN_DBLCLK && id >= ID_Drive_Label_ && id < ID_Spinner_Label)
+    return;  // a label's click
+  if (it != commands.end()) Run(it->second);
 }
 
 void TMainForm1::Files_Dropped(HDROP drop) {

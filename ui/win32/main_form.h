@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -80,6 +81,7 @@ class TMainForm1 final : public Main_Form_View {
   void Show_Mark(Menu_Mark_Item item, bool checked) override;
   void Set_Window_Caption(const std::string& caption) override;
   void Set_Spinner_Text(const std::string& text) override;
+  void Request_Close() override { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
   void Start_Ticks(std::uint32_t interval) override;
 
   // Controls, by their names.
@@ -103,6 +105,8 @@ class TMainForm1 final : public Main_Form_View {
   void Create_Menu();
   void Give_Hints();
   void On_Command(int id, int code);
+  void Run(int command);
+  HFONT Font(const Font_Description& font, bool smooth = true);
   void Files_Dropped(HDROP drop);
   template <typename F>
   void Guarded(F&& routine) {
@@ -115,6 +119,10 @@ class TMainForm1 final : public Main_Form_View {
 
   Fonts& fonts_;
   HWND hwnd_ = nullptr;
+  // What each control's click and double-click, and each menu item, runs, by id.
+  std::map<int, int> clicks_;
+  std::map<int, int> double_clicks_;
+  std::map<HWND, Colour> text_colours_;
   Main_Form_Behaviour* behaviour_ = nullptr;
   bool shown_by_sequence_ = false;
   // Visibility the pass asks for, applied once it is over, so that a row hidden

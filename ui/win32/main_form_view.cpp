@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "ui/main_form_description.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/main_form.h"
 #include "ui/win32/percent_gauge.h"
@@ -11,14 +12,7 @@
 namespace keldra::ui::win32 {
 namespace {
 
-COLORREF Color_Of(monitor::Bar_Color c) {
-  switch (c) {
-    case monitor::Bar_Color::Red: return RGB(255, 0, 0);
-    case monitor::Bar_Color::Yellow: return RGB(255, 255, 0);
-    case monitor::Bar_Color::Lime: break;
-  }
-  return Lime;
-}
+COLORREF Color_Of(monitor::Bar_Color c) { return Colour_Of(Exact(Bar_Colour_Rgb(c)), 0); }
 
 constexpr int kMaxClientWidth = 16384;
 

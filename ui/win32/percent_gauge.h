@@ -1,12 +1,17 @@
 #pragma once
 // The percentage gauge of a DriveRow as a window of its own: a bordered bar with
-// "57%" written across it in exclusive-or, composed off-screen and copied to the
+// the percentage written across it in exclusive-or, composed off-screen and copied to the
 // screen in one step.
 #include <windows.h>
 
+#include "ui/main_form_description.h"
+
 namespace keldra::ui::win32 {
 
-inline constexpr COLORREF Lime = RGB(0, 255, 0);
+// The bar's colour as a gauge is made.
+inline const COLORREF Lime = RGB((Bar_Colour_Rgb(monitor::Bar_Color::Lime) >> 16) & 0xFF,
+                                 (Bar_Colour_Rgb(monitor::Bar_Color::Lime) >> 8) & 0xFF,
+                                 Bar_Colour_Rgb(monitor::Bar_Color::Lime) & 0xFF);
 
 // Registers the gauge's window class (once) and makes one.
 HWND Create_Percent_Gauge(HWND parent, int id, int left, int top, int width, int height);
