@@ -9,18 +9,6 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 linux_build="$(cd "${1:-$here/build}" && pwd)"
 bash "$here/scripts/install-deps.sh" --windows
 
-# The window needs Qt for Windows, which Debian does not have: its sources are
-# checked against the Windows headers with the cross compiler, for syntax and
-# warnings only (with Linux's Qt headers), so that nothing Linux-only creeps in.
-echo "== Windows: the window's sources against the Windows headers (no Qt for Windows here)"
-qt_headers="$(qmake6 -query QT_INSTALL_HEADERS)"
-for source in "$here"/ui/qt/*.cpp; do
-  [ "$(basename "$source")" = keep_above_x11.cpp ] && continue
-  x86_64-w64-mingw32-g++-posix -std=c++20 -fsyntax-only -Wall -Wextra -Wpedantic -Werror \
-    -Wno-attributes -fPIC -I"$here" -I"$qt_headers" -I"$qt_headers/QtCore" \
-    -I"$qt_headers/QtGui" -I"$qt_headers/QtWidgets" "$source"
-done
-
 # The window's in-process tests make real windows: Wine draws them on an X server
 # of their own for the run (the smoke test starts another, with a window manager).
 work="$(mktemp -d)"

@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "platform/module_path.h"
+#include "ui/about_box_description.h"
 #include "ui/about_texts.h"
 
 namespace keldra::ui {
@@ -41,6 +42,18 @@ void About_Box_Behaviour::Fill_About_Box_Texts(
   view_.Set_Field(About_Field::Email_Address, email_);
   view_.Set_Field(About_Field::Web_Address, web_);
   view_.Set_Field(About_Field::Donation_Address, donation_);
+}
+
+void About_Box_Behaviour::Run_Command(int command) {
+  switch (command) {
+    case About_OK: OKButtonClick(); break;
+    case About_Email: Email_ButtonClick(); break;
+    case About_Web: WEB_ButtonClick(); break;
+    case About_Donation: PayPal_Donations_LabelClick(); break;
+    case About_Quote_Timer: Quote_Change_TimerTimer(); break;
+    case About_Resources_Timer: Free_Resources_TimerTimer(); break;
+    default: break;
+  }
 }
 
 void About_Box_Behaviour::FormActivate() {

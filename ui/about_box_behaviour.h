@@ -37,6 +37,8 @@ class About_Box_Behaviour {
                             const std::function<void(const std::string&)>& set_main_caption);
 
   void About1Click() { view_.Show_Modal(); }
+  // What a click, a key or a tick names in the box's description (About_Box_Command).
+  void Run_Command(int command);
   void FormActivate();
   void OKButtonClick();  // OK, Enter and Escape
   void Closed();         // however else it went: the window manager's close, Alt+F4

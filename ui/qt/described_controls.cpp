@@ -91,7 +91,16 @@ QWidget* Make_Described(const Control_Description& d, QWidget* parent, const QFo
     case Control_Kind::Label: {
       auto* label = new Command_Label(parent, d, on_command);
       label->setText(text);
+      // Drawn over whatever lies below it, a picture included.
+      label->setAttribute(Qt::WA_TranslucentBackground);
       w = label;
+      break;
+    }
+    case Control_Kind::Picture: {
+      // Its picture comes with the window's artwork, stretched to the control.
+      auto* picture = new Command_Label(parent, d, on_command);
+      picture->setScaledContents(true);
+      w = picture;
       break;
     }
     case Control_Kind::Frame:

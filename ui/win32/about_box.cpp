@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "ui/about_box_description.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/modal_window.h"
 #include "ui/win32/window_class.h"
@@ -11,18 +12,15 @@
 namespace keldra::ui::win32 {
 namespace {
 
-const char* const kClassName = "TAboutBox";
 // A dialog frame with a caption and no border icons.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-// The two frames' origins: the controls are placed relative to them.
-constexpr POINT kBanner{3, -4};
-constexpr POINT kBody{3, 70};
 
-// The controls are placed relative to the frame they lie in.
-HWND Child(HWND parent, const char* cls, const char* text, DWORD style, int id, POINT origin, int x,
-           int y, int w, int h) {
-  return Make_Control(parent, cls, text, WS_VISIBLE | style, id, origin.x + x, origin.y + y, w, h);
+const Window_Description& Described() { return About_Box_Description(); }
+
+RECT Rect_Of(const Control_Description& c) {
+  const Box b = About_Box_Place(c);
+  return RECT{b.left, b.top, b.left + b.width, b.top + b.height};
 }
 
 HBITMAP Bitmap(const char* name) {
@@ -55,114 +53,129 @@ std::string Text_Of(HWND w) {
 
 TAboutBox::TAboutBox(HWND owner, Fonts& fonts, ui::About_Box_Behaviour::Services services)
     : fonts_(fonts), owner_(owner), behaviour_(*this, std::move(services)) {
-  Register_Object_Class<TAboutBox>(kClassName);
-  const SIZE outer = Outer_Size(622, 411, kStyle, kExStyle);
-  hwnd_ = CreateWindowExA(kExStyle, kClassName, "??", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                          outer.cx, outer.cy, nullptr, nullptr, GetModuleHandleA(nullptr), this);
+  const Window_Description& d = Described();
+  Register_Object_Class<TAboutBox>(d.class_name.c_str());
+  const SIZE outer = Outer_Size(d.client_width, d.client_height, kStyle, kExStyle);
+  hwnd_ = CreateWindowExA(kExStyle, d.class_name.c_str(), d.caption.c_str(), kStyle, CW_USEDEFAULT,
+                          CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr,
+                          GetModuleHandleA(nullptr), this);
   Create_Controls();
 }
 
 TAboutBox::~TAboutBox() {
   Vantrel_Logo_GIFImage.reset();
   if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
-  for (HBITMAP b : {banner_, badge_, paypal_, glyph_, glyph_off_}) {
+  for (auto& [name, picture] : pictures_) {
+    if (picture) DeleteObject(picture);
+  }
+  for (HBITMAP b : {glyph_, glyph_off_}) {
     if (b) DeleteObject(b);
   }
 }
 
+HFONT TAboutBox::Font(const Font_Description& f) {
+  const Font_Description& face = f.face.empty() ? Described().font : f;
+  return fonts_.Get(face.face, face.height, {face.bold, face.underline});
+}
+
 void TAboutBox::Create_Controls() {
   hints_ = Create_Hints();
-  HFONT body = fonts_.Get("Times New Roman", 15);
-  HFONT bold = fonts_.Get("Times New Roman", 15, {true});
-  HFONT link = fonts_.Get("Times New Roman", 16, {true, true});
-
-  // The pictures and the texts that lie over them come first: earlier children lie on top.
-  Vantrel_Logo_Banner_Image = Child(hwnd_, "STATIC", "", SS_OWNERDRAW | SS_NOTIFY,
-                                    ID_Vantrel_Logo_Banner_Image, kBanner, 2, 8, 611, 67);
-  Badge_Label = Child(hwnd_, "STATIC", "Full of free space", SS_CENTER | SS_NOTIFY, ID_Badge_Label,
-                      kBody, 458, 296, 98, 32);
-  Set_Font(Badge_Label, fonts_.Get("Arial", 13));
-  Badge_Logo =
-      Child(hwnd_, "STATIC", "", SS_OWNERDRAW | SS_NOTIFY, ID_Badge_Logo, kBody, 452, 292, 149, 41);
-  Add_Hint(hints_, hwnd_, Badge_Logo, "Hey, don't poke me there !!");
-  Vantrel_Logo_GIFImage = std::make_unique<Animated_Picture>(
-      hwnd_, ID_Vantrel_Logo_GIFImage,
-      RECT{kBody.x + 12, kBody.y + 16, kBody.x + 185, kBody.y + 181});
-
-  auto label = [&](const char* text, int id, int x, int y, int w, int h, DWORD style, HFONT font) {
-    HWND l = Child(hwnd_, "STATIC", text, style, id, kBody, x, y, w, h);
-    Set_Font(l, font);
-    return l;
-  };
-  Quote_From_Vantrel_Label =
-      label("Quote_From_Vantrel_Label", -1, 8, 184, 181, 119, SS_CENTER, body);
-  Product_Name_Label = label("Product_Name_Label", -1, 205, 15, 400, 18, 0, bold);
-  Author_and_Date_Label = label("", -1, 205, 44, 400, 18, 0, bold);
-  Developed_Using_Label = label("", -1, 205, 73, 400, 18, 0, body);
-  Copyright_Label = label("", -1, 205, 102, 400, 18, 0, body);
-  PayPal_Donations_Label = label(
-      "Please support my efforts and encourage me to keep developing useful software by making a "
-      "PayPal donation.",
-      ID_PayPal_Donations_Label, 206, 157, 312, 63, SS_CENTER | SS_NOTIFY,
-      fonts_.Get("Times New Roman", 16, {false, true}));
-  PayPal_Image = Child(hwnd_, "STATIC", "", SS_OWNERDRAW | SS_NOTIFY, ID_PayPal_Image, kBody, 532,
-                       166, 62, 31);
-  Comments_Label = label("", -1, 205, 230, 225, 18, SS_RIGHT, body);
-  WEB_Page_Label = label("", -1, 205, 259, 225, 18, SS_RIGHT, body);
-  Email_Address_Label = label("", ID_Email_Address_Label, 446, 216, 160, 20, SS_NOTIFY, link);
-  WEB_Address_Label = label("", ID_WEB_Address_Label, 447, 250, 160, 20, SS_NOTIFY, link);
-  Email_Button =
-      Child(hwnd_, "BUTTON", "", BS_PUSHBUTTON, ID_Email_Button, kBody, 438, 228, 169, 23);
-  WEB_Button = Child(hwnd_, "BUTTON", "", BS_PUSHBUTTON, ID_WEB_Button, kBody, 438, 257, 169, 23);
-  Set_Font(Email_Button, body);
-  Set_Font(WEB_Button, body);
-  PayPal_WEB_Address_Label = Child(hwnd_, "STATIC", "", 0, -1, kBody, 0, 0, 1, 1);
-  ShowWindow(PayPal_WEB_Address_Label, SW_HIDE);
-  Label3 = label("Free System Resources :", -1, 23, 308, 150, 18, 0, body);
-  Fit_To_Text(Label3);
-  Free_Resources_Label = label("Free %", -1, 179, 308, 60, 18, 0, body);
-  OKButton = Child(hwnd_, "BUTTON", "OK", BS_OWNERDRAW | WS_TABSTOP, ID_About_OKButton, kBody, 257,
-                   288, 100, 48);
-  Set_Font(OKButton, fonts_.Get("Times New Roman", 19, {true}));
-  Quotes_From_Vantrel_ListBox = Child(hwnd_, "LISTBOX", "", LBS_HASSTRINGS, -1, kBody, 0, 0, 1, 1);
-  ShowWindow(Quotes_From_Vantrel_ListBox, SW_HIDE);
-  for (const std::string& q : ui::About_Quotes())
-    SendMessageA(Quotes_From_Vantrel_ListBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(q.c_str()));
+  const auto& controls = Described().controls;
+  // Listed from the bottom up, and a window's earlier children lie on top of later
+  // ones: made from the last to the first. The frames and bevels are drawn on the
+  // box itself, behind every control.
+  int id = First_About_Control_Id;
+  for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+    const Control_Description& c = *it;
+    const RECT r = Rect_Of(c);
+    const DWORD shown = c.visible ? WS_VISIBLE : 0;
+    const auto make = [&](const char* cls, const char* text, DWORD style, int control_id) {
+      return Make_Control(hwnd_, cls, text, shown | style, control_id, r.left, r.top,
+                          r.right - r.left, r.bottom - r.top);
+    };
+    HWND w = nullptr;
+    switch (c.kind) {
+      case Control_Kind::Group:
+      case Control_Kind::Raised_Frame:
+        frames_.push_back(
+            {r, c.kind == Control_Kind::Group ? UINT{EDGE_ETCHED} : UINT{BDR_RAISEDINNER}});
+        if (c.hand_cursor) hand_rects_.push_back(r);
+        continue;
+      case Control_Kind::Animated_Picture:
+        Vantrel_Logo_GIFImage = std::make_unique<Animated_Picture>(hwnd_, id, r);
+        w = Vantrel_Logo_GIFImage->Handle();
+        break;
+      case Control_Kind::Picture: w = make("STATIC", "", SS_OWNERDRAW | SS_NOTIFY, id); break;
+      case Control_Kind::Hidden_List:
+        w = make("LISTBOX", "", LBS_HASSTRINGS, id);
+        for (const std::string& q : ui::About_Quotes())
+          SendMessageA(w, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(q.c_str()));
+        break;
+      case Control_Kind::Button:
+        // The default button is Enter's: IDOK, drawn with its glyph.
+        w = c.is_default ? make("BUTTON", c.text.c_str(), BS_OWNERDRAW | WS_TABSTOP, IDOK)
+                         : make("BUTTON", c.text.c_str(), BS_PUSHBUTTON, id);
+        break;
+      default: {
+        const DWORD align = c.align == Text_Align::Centre  ? SS_CENTER
+                            : c.align == Text_Align::Right ? SS_RIGHT
+                                                           : 0;
+        const DWORD notify = c.click != No_Command ? SS_NOTIFY : 0;
+        w = make("STATIC", c.text.c_str(), align | notify, id);
+        if (c.text_colour.role != Colour_Role::Inherit) text_colours_[w] = c.text_colour;
+        break;
+      }
+    }
+    ++id;
+    Set_Font(w, Font(c.font));
+    if (c.auto_size) Fit_To_Text(w);
+    if (c.show_hint) Add_Hint(hints_, hwnd_, w, c.hint);
+    clicks_[GetDlgCtrlID(w)] = c.click;
+    controls_[c.name] = w;
+  }
+  const auto control = [this](const char* name) { return controls_.at(name); };
+  Vantrel_Logo_Banner_Image = control("Vantrel_Logo_Banner_Image");
+  Quote_From_Vantrel_Label = control("Quote_From_Vantrel_Label");
+  Product_Name_Label = control("Product_Name_Label");
+  Author_and_Date_Label = control("Author_and_Date_Label");
+  Developed_Using_Label = control("Developed_Using_Label");
+  Copyright_Label = control("Copyright_Label");
+  PayPal_Donations_Label = control("PayPal_Donations_Label");
+  PayPal_Image = control("PayPal_Image");
+  Comments_Label = control("Comments_Label");
+  WEB_Page_Label = control("WEB_Page_Label");
+  Email_Address_Label = control("Email_Address_Label");
+  WEB_Address_Label = control("WEB_Address_Label");
+  Email_Button = control("Email_Button");
+  WEB_Button = control("WEB_Button");
+  PayPal_WEB_Address_Label = control("PayPal_WEB_Address_Label");
+  Label3 = control("Label3");
+  Free_Resources_Label = control("Free_Resources_Label");
+  OKButton = control("OKButton");
+  Badge_Logo = control("Badge_Logo");
+  Badge_Label = control("Badge_Label");
+  Quotes_From_Vantrel_ListBox = control("Quotes_From_Vantrel_ListBox");
 }
 
 // --- the box as the behaviour sees it ---
 
 void TAboutBox::Set_Field(ui::About_Field field, const std::string& text) {
-  using ui::About_Field;
-  HWND target = nullptr;
-  switch (field) {
-    case About_Field::Caption: target = hwnd_; break;
-    case About_Field::Product_Name: target = Product_Name_Label; break;
-    case About_Field::Author_and_Date: target = Author_and_Date_Label; break;
-    case About_Field::Developed_Using: target = Developed_Using_Label; break;
-    case About_Field::Copyright: target = Copyright_Label; break;
-    case About_Field::Comments_Lead_In: target = Comments_Label; break;
-    case About_Field::Web_Page_Lead_In: target = WEB_Page_Label; break;
-    case About_Field::Email_Address: target = Email_Button; break;
-    case About_Field::Web_Address: target = WEB_Button; break;
-    case About_Field::Donation_Address: target = PayPal_WEB_Address_Label; break;
-    case About_Field::Quote: target = Quote_From_Vantrel_Label; break;
-    case About_Field::Free_Resources:
-      SetWindowTextA(Free_Resources_Label, text.c_str());
-      Fit_To_Text(Free_Resources_Label);
-      return;
-  }
+  const std::string name = About_Field_Control(field);
+  HWND target = name.empty() ? hwnd_ : controls_.at(name);
   Set_Text(target, text);
+  if (!name.empty() && Described().Control(name).auto_size) Fit_To_Text(target);
 }
 
 void TAboutBox::Set_Running(bool running) {
   running_ = running;
-  if (running) {
-    SetTimer(hwnd_, Quote_Change_Timer_Id, 10000, nullptr);
-    SetTimer(hwnd_, Free_Resources_Timer_Id, 500, nullptr);
-  } else {
-    KillTimer(hwnd_, Quote_Change_Timer_Id);
-    KillTimer(hwnd_, Free_Resources_Timer_Id);
+  // Each timer by its place in the description, from 1.
+  const auto& timers = Described().timers;
+  for (std::size_t i = 0; i < timers.size(); ++i) {
+    if (running) {
+      SetTimer(hwnd_, i + 1, static_cast<UINT>(timers[i].interval_ms), nullptr);
+    } else {
+      KillTimer(hwnd_, i + 1);
+    }
   }
   Vantrel_Logo_GIFImage->Set_Animate(running);
 }
@@ -182,27 +195,23 @@ void TAboutBox::Show_Links_As_Labels(const std::string& email_hint, const std::s
     Fit_To_Text(label);
     Add_Hint(hints_, hwnd_, label, *hint);
   }
-  hand_ = {Email_Address_Label,
-           WEB_Address_Label,
-           Badge_Label,
-           Badge_Logo,
-           Vantrel_Logo_GIFImage->Handle(),
-           Vantrel_Logo_Banner_Image,
-           PayPal_Donations_Label,
-           PayPal_Image};
+  for (const Control_Description& c : Described().controls) {
+    const auto it = controls_.find(c.name);
+    if (c.hand_cursor && it != controls_.end()) hand_.insert(it->second);
+  }
   hand_on_bevels_ = true;
 }
 
 // The artwork is loaded when the box is first shown: nothing of it is seen before,
 // and decoding it would only slow the main window's first appearance.
 void TAboutBox::Load_Artwork() {
-  if (banner_) return;
-  banner_ = Bitmap("BANNER");
-  badge_ = Bitmap("BADGE");
-  paypal_ = Bitmap("PAYPAL");
+  if (!pictures_.empty()) return;
+  for (const Control_Description& c : Described().controls) {
+    if (c.kind == Control_Kind::Picture) pictures_[controls_.at(c.name)] = Bitmap(c.text.c_str());
+    if (c.kind == Control_Kind::Animated_Picture) Vantrel_Logo_GIFImage->Load(c.text.c_str());
+  }
   glyph_ = Bitmap("OK_GLYPH");
   glyph_off_ = Bitmap("OK_GLYPH_OFF");
-  Vantrel_Logo_GIFImage->Load("LOGO");
 }
 
 void TAboutBox::Show_Modal() {
@@ -217,7 +226,7 @@ void TAboutBox::Show_Modal() {
 void TAboutBox::Draw_Item(const DRAWITEMSTRUCT& item) {
   HDC dc = item.hDC;
   const RECT& r = item.rcItem;
-  if (item.CtlID == ID_About_OKButton) {
+  if (item.CtlID == IDOK) {
     const bool pushed = (item.itemState & ODS_SELECTED) != 0;
     const bool enabled = (item.itemState & ODS_DISABLED) == 0;
     RECT face = r;
@@ -230,7 +239,8 @@ void TAboutBox::Draw_Item(const DRAWITEMSTRUCT& item) {
     text.left += 15 + 18;
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-    DrawTextA(dc, "OK", 2, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    const std::string caption = Text_Of(item.hwndItem);
+    DrawTextA(dc, caption.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     if (item.itemState & ODS_FOCUS) {
       RECT focus = r;
       InflateRect(&focus, -4, -4);
@@ -238,12 +248,10 @@ void TAboutBox::Draw_Item(const DRAWITEMSTRUCT& item) {
     }
     return;
   }
-  if (item.CtlID == ID_Badge_Label) return;
   // The pictures, stretched to their controls.
-  HBITMAP picture = item.CtlID == ID_Vantrel_Logo_Banner_Image ? banner_
-                    : item.CtlID == ID_Badge_Logo              ? badge_
-                                                               : paypal_;
-  if (!picture) return;
+  const auto found = pictures_.find(item.hwndItem);
+  if (found == pictures_.end() || !found->second) return;
+  HBITMAP picture = found->second;
   BITMAP info;
   GetObjectA(picture, sizeof info, &info);
   HDC mem = CreateCompatibleDC(dc);
@@ -253,13 +261,14 @@ void TAboutBox::Draw_Item(const DRAWITEMSTRUCT& item) {
              info.bmHeight, SRCCOPY);
   SelectObject(mem, old);
   DeleteDC(mem);
-  if (item.CtlID == ID_Badge_Logo) {
-    // The slogan over the badge: centred, word-wrapped, in the highlight-text colour.
+  if (item.hwndItem == Badge_Logo) {
+    // The slogan over the badge, drawn with it: centred, word-wrapped, in its colour.
+    const Control_Description& d = Described().Control("Badge_Label");
     RECT text = Frame_Rect_In(Badge_Label, item.hwndItem);
     const std::string slogan = Text_Of(Badge_Label);
-    HGDIOBJ old_font = SelectObject(dc, fonts_.Get("Arial", 13));
+    HGDIOBJ old_font = SelectObject(dc, Font(d.font));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    SetTextColor(dc, Colour_Of(d.text_colour, COLOR_WINDOWTEXT));
     RECT measured = text;
     const int height =
         DrawTextA(dc, slogan.c_str(), -1, &measured, DT_CENTER | DT_WORDBREAK | DT_CALCRECT);
@@ -273,32 +282,19 @@ LRESULT TAboutBox::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
   ui::About_Box_Behaviour& b = behaviour_;
   switch (msg) {
     case WM_COMMAND: {
-      const int code = HIWORD(wparam);
-      const bool click = code == BN_CLICKED;  // STN_CLICKED has the same value
+      const bool click = HIWORD(wparam) == BN_CLICKED;  // STN_CLICKED has the same value
       if (!click) return 0;
-      switch (LOWORD(wparam)) {
-        case IDOK:      // the OK button, or Enter
-        case IDCANCEL:  // Escape acts exactly as OK
-          b.OKButtonClick();
-          break;
-        case ID_Email_Address_Label:
-        case ID_Email_Button: b.Email_ButtonClick(); break;
-        case ID_WEB_Address_Label:
-        case ID_WEB_Button:
-        case ID_Vantrel_Logo_GIFImage:
-        case ID_Vantrel_Logo_Banner_Image:
-        case ID_Badge_Logo:
-        case ID_Badge_Label: b.WEB_ButtonClick(); break;
-        case ID_PayPal_Donations_Label:
-        case ID_PayPal_Image: b.PayPal_Donations_LabelClick(); break;
-        default: break;
-      }
+      const int id = LOWORD(wparam);
+      // Escape acts exactly as OK.
+      const auto it = clicks_.find(id == IDCANCEL ? IDOK : id);
+      if (it != clicks_.end()) b.Run_Command(it->second);
       return 0;
     }
-    case WM_TIMER:
-      if (wparam == Quote_Change_Timer_Id) b.Quote_Change_TimerTimer();
-      if (wparam == Free_Resources_Timer_Id) b.Free_Resources_TimerTimer();
+    case WM_TIMER: {
+      const auto& timers = Described().timers;
+      if (wparam >= 1 && wparam <= timers.size()) b.Run_Command(timers[wparam - 1].command);
       return 0;
+    }
     case WM_ACTIVATE:
       if (LOWORD(wparam) != WA_INACTIVE && open_) b.FormActivate();
       break;
@@ -312,7 +308,7 @@ LRESULT TAboutBox::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
         POINT p;
         GetCursorPos(&p);
         ScreenToClient(hwnd_, &p);
-        hand = PtInRect(&Bevel1, p) || PtInRect(&Bevel3, p);
+        for (const RECT& r : hand_rects_) hand = hand || PtInRect(&r, p);
       }
       if (hand) {
         SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
@@ -323,8 +319,7 @@ LRESULT TAboutBox::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd_, &ps);
-      for (RECT r : {GroupBox2, GroupBox1}) DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
-      for (RECT r : {Bevel1, Bevel3}) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+      for (auto [r, edge] : frames_) DrawEdge(dc, &r, edge, BF_RECT);
       EndPaint(hwnd_, &ps);
       return 0;
     }
@@ -332,12 +327,10 @@ LRESULT TAboutBox::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(wparam);
       const auto control = reinterpret_cast<HWND>(lparam);
-      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-      if (control == Email_Address_Label || control == WEB_Address_Label ||
-          control == PayPal_Donations_Label) {
-        SetTextColor(dc, RGB(0, 0, 255));
-      }
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      SetBkColor(dc, Colour_Of(Described().background, COLOR_BTNFACE));
+      const auto it = text_colours_.find(control);
+      if (it != text_colours_.end()) SetTextColor(dc, Colour_Of(it->second, COLOR_WINDOWTEXT));
+      return reinterpret_cast<LRESULT>(Brush_Of(Described().background, COLOR_BTNFACE));
     }
     default: break;
   }

@@ -1,35 +1,26 @@
 #pragma once
-// TAboutBox, the native Windows face of the About box: its controls, pictures and
-// animated logo at their places, passing clicks, keys, timers and activation to
-// About_Box_Behaviour.
+// TAboutBox, the native Windows face of the About box: built from its description,
+// passing clicks, keys, timers and activation to About_Box_Behaviour.
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "ui/about_box_behaviour.h"
 #include "ui/about_box_view.h"
 #include "ui/win32/animated_picture.h"
 #include "ui/win32/win32_fonts.h"
+#include "ui/window_description.h"
 
 namespace keldra::ui::win32 {
 
-enum About_Control_Id : int {
-  ID_About_OKButton = IDOK,
-  ID_Vantrel_Logo_Banner_Image = 301,
-  ID_Vantrel_Logo_GIFImage,
-  ID_PayPal_Donations_Label,
-  ID_PayPal_Image,
-  ID_Email_Address_Label,
-  ID_WEB_Address_Label,
-  ID_Email_Button,
-  ID_WEB_Button,
-  ID_Badge_Logo,
-  ID_Badge_Label,
-};
-
-inline constexpr UINT_PTR Quote_Change_Timer_Id = 1;
-inline constexpr UINT_PTR Free_Resources_Timer_Id = 2;
+// The box's controls are numbered from here, in the order they are made; the
+// default button is IDOK.
+inline constexpr int First_About_Control_Id = 301;
 
 class TAboutBox final : public ui::About_Box_View {
  public:
@@ -48,12 +39,6 @@ class TAboutBox final : public ui::About_Box_View {
   void Show_Modal() override;
   void Close() override { open_ = false; }
 
-  // The two frames and the two raised bevels are drawn on the box itself, behind
-  // every control.
-  static constexpr RECT GroupBox2{3, -4, 618, 73};
-  static constexpr RECT GroupBox1{3, 70, 618, 411};
-  static constexpr RECT Bevel1{3 + 5, 70 + 14, 3 + 5 + 184, 70 + 14 + 167};
-  static constexpr RECT Bevel3{3 + 448, 70 + 288, 3 + 448 + 157, 70 + 288 + 48};
   HWND Vantrel_Logo_Banner_Image = nullptr;
   std::unique_ptr<Animated_Picture> Vantrel_Logo_GIFImage;
   HWND Quote_From_Vantrel_Label = nullptr, Product_Name_Label = nullptr;
@@ -73,14 +58,22 @@ class TAboutBox final : public ui::About_Box_View {
   void Create_Controls();
   void Draw_Item(const DRAWITEMSTRUCT& item);
   void Load_Artwork();
+  HFONT Font(const Font_Description& font);
 
   Fonts& fonts_;
   HWND owner_;
   HWND hwnd_ = nullptr;
   HWND hints_ = nullptr;
   ui::About_Box_Behaviour behaviour_;
-  HBITMAP banner_ = nullptr, badge_ = nullptr, paypal_ = nullptr, glyph_ = nullptr,
-          glyph_off_ = nullptr;
+  std::map<std::string, HWND> controls_;  // by name
+  std::map<int, int> clicks_;             // each control's click, by its id
+  std::map<HWND, Colour> text_colours_;
+  // The frames and bevels, drawn on the box itself behind every control, and those
+  // that show the hand pointer.
+  std::vector<std::pair<RECT, UINT>> frames_;
+  std::vector<RECT> hand_rects_;
+  std::map<HWND, HBITMAP> pictures_;  // each picture control's, once the box is first shown
+  HBITMAP glyph_ = nullptr, glyph_off_ = nullptr;
   std::set<HWND> hand_;  // the controls that show the hand pointer, from the first activation
   bool hand_on_bevels_ = false;
   bool open_ = false;
