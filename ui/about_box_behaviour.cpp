@@ -31,7 +31,7 @@ void About_Box_Behaviour::Fill_About_Box_Texts(
   product_name_ = Product_Title;
   view_.Set_Field(About_Field::Product_Name, product_name_);
   view_.Set_Field(About_Field::Author_and_Date, Author_Line() + ", " + Release_Date);
-  view_.Set_Field(About_Field::Developed_Using, Developed_Using_Line());
+  view_.Set_Field(About_Field::Developed_Using, Developed_Using_Line(services_.toolkit));
   view_.Set_Field(About_Field::Copyright,
                   Copyright_Line() + std::to_string(services_.current_year()));
   view_.Set_Field(About_Field::Comments_Lead_In, Comments_Lead_In());
@@ -86,7 +86,7 @@ void About_Box_Behaviour::Free_Resources_TimerTimer() {
 void About_Box_Behaviour::Shell_Open(const std::string& target) {
   if (target.empty()) return;
   // The handler's answer is not examined: the desktop reports its own failures.
-  services_.launcher.Open_Address(Url_Handler_Target(target));
+  services_.launcher.Open_Address(target);
 }
 
 void About_Box_Behaviour::Email_ButtonClick() {

@@ -9,6 +9,7 @@
 
 #include "platform/launcher.h"
 #include "ui/about_box_view.h"
+#include "ui/about_texts.h"
 
 namespace keldra::ui {
 
@@ -27,6 +28,7 @@ class About_Box_Behaviour {
     std::string executable_path;
     std::function<int()> current_year;  // the system date's year
     std::function<std::string()> memory_free_percent;
+    Face_Toolkit toolkit = Face_Toolkit::Qt_Widgets;  // what the window is built with
   };
   About_Box_Behaviour(About_Box_View& view, Services services);
 

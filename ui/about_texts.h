@@ -10,7 +10,9 @@ inline constexpr const char* About_Caption = "About Keldra v3.6f ...";
 inline constexpr const char* Release_Date = "November 2002";
 
 std::string Author_Line();
-std::string Developed_Using_Line();
+// What a build of the window is made with, named on the development-tools line.
+enum class Face_Toolkit { Qt_Widgets, Win32 };
+std::string Developed_Using_Line(Face_Toolkit toolkit);
 std::string Copyright_Line();  // followed directly by the year
 std::string Comments_Lead_In();
 std::string Web_Page_Lead_In();
@@ -18,10 +20,6 @@ std::string Email_Address();
 std::string Web_Address();
 std::string Donation_Address_Part_1();
 std::string Donation_Address_Part_2();
-
-// What the URL handler is given for a target: a bare "www." address becomes a
-// web address; everything else goes as it is.
-std::string Url_Handler_Target(const std::string& target);
 
 // "mailto:<address>?subject=Shareware: <executable file name>", nothing escaped.
 std::string Email_Target(const std::string& address, const std::string& executable_file_name);

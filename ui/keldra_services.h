@@ -25,8 +25,9 @@ struct Keldra_Services {
   std::function<std::string()> memory_free_percent;
 };
 
-inline ui::About_Box_Behaviour::Services About_Box_Services(const Keldra_Services& s) {
-  return {s.launcher, s.executable_path, s.current_year, s.memory_free_percent};
+inline ui::About_Box_Behaviour::Services About_Box_Services(const Keldra_Services& s,
+                                                            Face_Toolkit toolkit) {
+  return {s.launcher, s.executable_path, s.current_year, s.memory_free_percent, toolkit};
 }
 
 }  // namespace keldra::ui

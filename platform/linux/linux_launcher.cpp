@@ -20,9 +20,17 @@ std::string Linux_Launcher::Document_Viewer() {
   return Run_Bounded([] { return Find_Program("xdg-open"); }, Volume_Wait).value_or("");
 }
 
+std::string Address_For_Url_Handler(const std::string& address) {
+  if (address.size() > 4 &&
+      (address.compare(0, 4, "www.") == 0 || address.compare(0, 4, "WWW.") == 0)) {
+    return "https://" + address;
+  }
+  return address;
+}
+
 bool Linux_Launcher::Open_Address(const std::string& address) {
   const std::string opener = Document_Viewer();
-  return !opener.empty() && Start_Detached(opener, {address});
+  return !opener.empty() && Start_Detached(opener, {Address_For_Url_Handler(address)});
 }
 
 std::string Linux_Launcher::Find_Program(const std::string& name) {

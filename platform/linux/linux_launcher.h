@@ -8,6 +8,10 @@ namespace keldra::platform {
 
 // The desktop's opener, xdg-open, found on PATH, for documents and addresses
 // alike, started without a shell.
+// The desktop's URL handler wants a scheme where the Windows shell takes a bare
+// "www." host name as a web page: such an address gains "https://".
+std::string Address_For_Url_Handler(const std::string& address);
+
 class Linux_Launcher final : public Launcher {
  public:
   std::string Document_Viewer() override;

@@ -31,6 +31,9 @@ TEST_F(About_Behaviour, TheTextsAndTheCopyrightYearOfTheLastFill) {
         About_Field::Email_Address, About_Field::Web_Address, About_Field::Donation_Address}) {
     EXPECT_FALSE(about_view[f].empty()) << static_cast<int>(f);
   }
+  // The tools line names what this build of the window is made with.
+  EXPECT_NE(about_view[About_Field::Developed_Using].find("Win32"), std::string::npos);
+  EXPECT_EQ(about_view[About_Field::Developed_Using].find("Qt"), std::string::npos);
   year = 2031;
   about.FormActivate();
   EXPECT_TRUE(about_view[About_Field::Copyright].ends_with("2026")) << "not the year of opening";
@@ -78,15 +81,9 @@ TEST_F(About_Behaviour, TheLinksHandTheirAddressesToTheUrlHandler) {
   ASSERT_EQ(launcher.started.size(), 3u);
   EXPECT_EQ(launcher.started[0],
             "open [mailto:" + about.Email_Address() + "?subject=Shareware: keldra]");
-  EXPECT_EQ(launcher.started[1], "open [https://" + about.Web_Address() + "]");
+  // The web link hands over the web button's caption as it is.
+  EXPECT_EQ(launcher.started[1], "open [" + about.Web_Address() + "]");
   EXPECT_EQ(launcher.started[2], "open [" + about.Donation_Address() + "]");
-}
-
-TEST(About_Url_Handler_Target, ABareWwwAddressIsAWebPage) {
-  EXPECT_EQ(ui::Url_Handler_Target("www.example.org"), "https://www.example.org");
-  EXPECT_EQ(ui::Url_Handler_Target("mailto:a@b"), "mailto:a@b");
-  EXPECT_EQ(ui::Url_Handler_Target("https://x/y"), "https://x/y");
-  EXPECT_EQ(ui::Url_Handler_Target("www."), "www.");
 }
 
 TEST(About_Email_Target, NamesTheExecutableFileWithoutItsFolder) {

@@ -11,7 +11,8 @@ namespace keldra::ui {
 Keldra_Windows::Keldra_Windows(const Keldra_Services& s, Window_Stacking& stacking) {
   MainForm1 = std::make_unique<TMainForm1>(stacking);
   MainForm1->setWindowIcon(Application_Icon());
-  AboutBox = std::make_unique<TAboutBox>(About_Box_Services(s), MainForm1.get());
+  AboutBox =
+      std::make_unique<TAboutBox>(About_Box_Services(s, Face_Toolkit::Qt_Widgets), MainForm1.get());
   Options_Setup =
       std::make_unique<TOptions_Setup>(s.drives, s.boxes, s.decimal_separator, MainForm1.get());
   Main_Form = std::make_unique<Main_Form_Behaviour>(*MainForm1, s, Options_Setup->Behaviour(),

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/options_setup_description.h"
 #include "ui/win32/controls.h"
 
 namespace keldra::ui::win32 {
@@ -22,7 +23,7 @@ int Picture_Index(platform::Drive_Type type) {
 }  // namespace
 
 Drive_Chooser::Drive_Chooser(HWND parent, int id, RECT b, const platform::Drive_Table& table)
-    : table_(table) {
+    : table_(table), height_(b.bottom - b.top) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   // Its height includes the list that drops down.
   combo_ = CreateWindowExA(0, "COMBOBOX", "",
@@ -30,9 +31,12 @@ Drive_Chooser::Drive_Chooser(HWND parent, int id, RECT b, const platform::Drive_
                                CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
                            b.left, b.top, b.right - b.left, 200, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-  const char* names[] = {"FLOPPY", "HARD", "NETWORK", "CDROM", "RAM"};
+  const platform::Drive_Type types[] = {platform::Drive_Type::Removable,
+                                        platform::Drive_Type::Fixed, platform::Drive_Type::Remote,
+                                        platform::Drive_Type::Cdrom, platform::Drive_Type::Ramdisk};
   for (int i = 0; i < 5; ++i) {
-    pictures_[i] = static_cast<HBITMAP>(LoadImageA(instance, names[i], IMAGE_BITMAP, 0, 0, 0));
+    pictures_[i] = static_cast<HBITMAP>(
+        LoadImageA(instance, Drive_Picture_Name(types[i]), IMAGE_BITMAP, 0, 0, 0));
   }
 }
 
@@ -45,6 +49,20 @@ Drive_Chooser::~Drive_Chooser() {
 void Drive_Chooser::Ensure_Filled() {
   if (filled_) return;
   filled_ = true;
+  // The closed box as high as its place: its selection field is asked to be lower
+  // or higher by what the box is off. The system makes the field as high as an
+  // item, which leaves the box a pixel higher than its place under Wine; and Wine
+  // makes a field it is asked for two pixels higher than asked, so the asking goes
+  // by what was asked, not by what it reads back, and may take a second step.
+  auto asked = SendMessageA(combo_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  for (int step = 0; step < 3 && asked > 0; ++step) {
+    RECT closed;
+    GetWindowRect(combo_, &closed);
+    const LONG off = (closed.bottom - closed.top) - height_;
+    if (off == 0 || asked <= off) break;
+    asked -= off;
+    SendMessageA(combo_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), asked);
+  }
   entries_ = monitor::Chooser_Entries(table_.Drives());
   for (const monitor::Chooser_Entry& e : entries_) {
     SendMessageA(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e.text.c_str()));

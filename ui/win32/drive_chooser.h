@@ -29,6 +29,7 @@ class Drive_Chooser {
   std::vector<monitor::Chooser_Entry> entries_;
   std::optional<char> current_;
   bool filled_ = false;
+  LONG height_;  // the closed box's, from its place
   HBITMAP pictures_[5] = {};
 };
 

@@ -4,7 +4,8 @@ namespace keldra::ui::win32 {
 
 Keldra_Windows::Keldra_Windows(const Keldra_Services& s) {
   MainForm1 = std::make_unique<TMainForm1>(fonts);
-  AboutBox = std::make_unique<TAboutBox>(MainForm1->Handle(), fonts, About_Box_Services(s));
+  AboutBox = std::make_unique<TAboutBox>(MainForm1->Handle(), fonts,
+                                         About_Box_Services(s, Face_Toolkit::Win32));
   Options_Setup = std::make_unique<TOptions_Setup>(MainForm1->Handle(), fonts, s.drives, s.boxes,
                                                    s.decimal_separator);
   Main_Form = std::make_unique<Main_Form_Behaviour>(*MainForm1, s, Options_Setup->Behaviour(),

@@ -214,6 +214,9 @@ TEST_F(Win32_Window, TheOptionsDialogFromTheMenuWithItsKeysAndCloseBox) {
     // The chooser lists the drives, and the current directory lies on none of them.
     HWND chooser = options.DriveComboBox1->Handle();
     ASSERT_NE(chooser, nullptr);
+    RECT closed;
+    GetWindowRect(chooser, &closed);
+    EXPECT_EQ(closed.bottom - closed.top, 22) << "the closed chooser as high as its place";
     EXPECT_EQ(SendMessageA(chooser, CB_GETCOUNT, 0, 0), 2);
     EXPECT_EQ(SendMessageA(chooser, CB_GETCURSEL, 0, 0), CB_ERR);
     EXPECT_EQ(Window_Text(options.SpinEdit1->Editor()), "45");
