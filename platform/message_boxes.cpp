@@ -12,4 +12,14 @@ const char* Message_Title(Message_Kind kind) {
   return "Information";
 }
 
+const char* Button_Caption(Message_Button button) {
+  switch (button) {
+    case Button_Yes: return "&Yes";
+    case Button_No: return "&No";
+    case Button_Cancel: return "Cancel";
+    default: break;
+  }
+  return "OK";
+}
+
 }  // namespace keldra::platform

@@ -18,6 +18,8 @@ enum Message_Button : unsigned {
 
 // "Information", "Warning", "Error", "Confirm".
 const char* Message_Title(Message_Kind kind);
+// "OK", "&Yes", "&No" or "Cancel", whatever the system's language.
+const char* Button_Caption(Message_Button button);
 
 class Message_Boxes {
  public:

@@ -68,6 +68,20 @@ for layer in "${!may_include[@]}"; do
     fi
   done
 done
+# What a window shows is spelt once, in its description: the two faces share no
+# string literal of three characters or more (includes and comments aside).
+face_literals() {
+  cat "$1"/*.h "$1"/*.cpp 2>/dev/null | grep -vE '^[[:space:]]*(#[[:space:]]*include|//)' |
+    grep -oE '"([^"\\]|\\.){3,}"' | sort -u
+}
+if [ -d ui/qt ] && [ -d ui/win32 ]; then
+  while IFS= read -r literal; do
+    [ -n "$literal" ] || continue
+    echo "ui/qt and ui/win32 both spell $literal (it belongs in the window's description)"
+    failed=1
+  done < <(comm -12 <(face_literals ui/qt) <(face_literals ui/win32))
+fi
+
 if [ "$failed" -ne 0 ]; then
   echo "layers crossed: each folder may include only those below it (scripts/check-layers.sh)"
   exit 1

@@ -21,7 +21,9 @@ const std::vector<std::string>& About_Quotes() {
 }
 
 About_Box_Behaviour::About_Box_Behaviour(About_Box_View& view, Services services)
-    : view_(view), services_(std::move(services)) {}
+    : view_(view),
+      services_(std::move(services)),
+      product_name_(About_Box_Description().Control(about_box_names::Product_Name_Label).text) {}
 
 void About_Box_Behaviour::Fill_About_Box_Texts(
     Application_Title& title, const std::function<void(const std::string&)>& set_main_caption) {

@@ -61,7 +61,7 @@ class About_Box_Behaviour {
   About_Box_View& view_;
   Services services_;
   std::mt19937 random_;
-  std::string product_name_ = "Product_Name_Label";  // the design caption
+  std::string product_name_;  // the label's design caption until the texts are filled
   std::string email_;
   std::string web_;
   std::string donation_;

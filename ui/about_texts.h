@@ -5,6 +5,7 @@
 
 namespace keldra::ui {
 
+inline constexpr const char* Program_Name = "Keldra";
 inline constexpr const char* Product_Title = "Keldra v3.6f";
 inline constexpr const char* About_Caption = "About Keldra v3.6f ...";
 inline constexpr const char* Release_Date = "November 2002";

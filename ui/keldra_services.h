@@ -13,6 +13,10 @@
 
 namespace keldra::ui {
 
+// Set in the environment, the program leaves as soon as its window is on screen:
+// the start-up benchmark's measure.
+inline constexpr const char* Exit_When_Shown_Variable = "KELDRA_EXIT_WHEN_SHOWN";
+
 struct Keldra_Services {
   monitor::Disk_Queries& queries;
   const platform::Drive_Table& drives;

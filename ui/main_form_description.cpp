@@ -27,10 +27,10 @@ Window_Description Make() {
   w.frame = {456, 92, 197, 598};
   w.client_width = 189;
   w.client_height = 551;
-  w.font = {"Times New Roman", 15};
+  w.font = {Times_New_Roman, 15};
 
-  const Font_Description system_13{"System", 13};
-  const Font_Description system_13_bold{"System", 13, true};
+  const Font_Description system_13{System_Face, 13};
+  const Font_Description system_13_bold{System_Face, 13, true};
   for (int n = 1; n <= monitor::Drive_Row_Count; ++n) {
     const int top = 8 + 20 * (n - 1);
     Control_Description label = Row_Control(Control_Kind::Label, Drive_Label_Prefix, n,
@@ -58,27 +58,27 @@ Window_Description Make() {
   }
 
   Control_Description spinner;
-  spinner.name = "Spinner_Label";
+  spinner.name = main_form_names::Spinner_Label;
   spinner.box = {0, -4, 25, 13};
   spinner.text = "=";
   spinner.align = Text_Align::Centre;
-  spinner.font = {"Courier", 13};
+  spinner.font = {Courier, 13};
   spinner.text_colour = Exact(0x000000);
   w.controls.push_back(spinner);
 
   Control_Description heading;
-  heading.name = "Free_Used_Label";
+  heading.name = main_form_names::Free_Used_Label;
   heading.box = {96, -2, 44, 10};
   heading.text = "Free  /  Used";
   heading.align = Text_Align::Centre;
   heading.auto_size = true;
-  heading.font = {"Arial", 8};
+  heading.font = {Arial, 8};
   heading.text_colour = Exact(0x000000);
   w.controls.push_back(heading);
 
   Control_Description refresh;
   refresh.kind = Control_Kind::Picture_Button;
-  refresh.name = "Refresh_Button";
+  refresh.name = main_form_names::Refresh_Button;
   refresh.box = {112, 52, 37, 13};
   refresh.hint = "Refresh Drive Information.";
   refresh.show_hint = true;
@@ -87,25 +87,29 @@ Window_Description Make() {
   w.controls.push_back(refresh);
 
   w.menus = {
-      {"FileMenu",
+      {main_form_names::FileMenu,
        "&File",
-       {{"RefreshOption", "&Refresh", Main_Refresh},
+       {{main_form_names::RefreshOption, "&Refresh", Main_Refresh},
         {"N1", "-"},
-        {"SettingsOption", "&Settings", Main_Settings},
+        {main_form_names::SettingsOption, "&Settings", Main_Settings},
         {"N2", "-"},
-        {"Always_on_Top_Option", "&Always On Top", Main_Always_On_Top, true},
-        {"Auto_Run_at_Windows_Startup_Option", "Auto-Run at Windows Startup", Main_Auto_Run, true},
-        {"Restore_Factory_Defaults_Option", "Restore Factory Defaults", Main_Restore_Defaults},
+        {main_form_names::Always_on_Top_Option, "&Always On Top", Main_Always_On_Top, true},
+        {main_form_names::Auto_Run_at_Windows_Startup_Option, "Auto-Run at Windows Startup",
+         Main_Auto_Run, true},
+        {main_form_names::Restore_Factory_Defaults_Option, "Restore Factory Defaults",
+         Main_Restore_Defaults},
         {"N5", "-"},
-        {"ExitOption", "E&xit", Main_Exit}}},
-      {"Help1",
+        {main_form_names::ExitOption, "E&xit", Main_Exit}}},
+      {main_form_names::Help1,
        "&Help",
-       {{"View_Readme_file_Option", "&View Readme file", Main_View_Readme},
-        {"View_Shareware_Catalog_Option", "View &Shareware Catalog", Main_View_Catalog},
+       {{main_form_names::View_Readme_file_Option, "&View Readme file", Main_View_Readme},
+        {main_form_names::View_Shareware_Catalog_Option, "View &Shareware Catalog",
+         Main_View_Catalog},
         {"About1", "-"},
-        {"AboutOption", "&About", Main_About}}},
+        {main_form_names::AboutOption, "&About", Main_About}}},
   };
-  w.timers = {{"Timer1", static_cast<int>(Timer1_Design_Interval), true, Main_Timer1}};
+  w.timers = {
+      {main_form_names::Timer1, static_cast<int>(Timer1_Design_Interval), true, Main_Timer1}};
   return w;
 }
 

@@ -9,6 +9,26 @@
 
 namespace keldra::ui {
 
+// The names of the controls, menus and timers the faces look up.
+namespace main_form_names {
+inline constexpr const char* AboutOption = "AboutOption";
+inline constexpr const char* Always_on_Top_Option = "Always_on_Top_Option";
+inline constexpr const char* Auto_Run_at_Windows_Startup_Option =
+    "Auto_Run_at_Windows_Startup_Option";
+inline constexpr const char* ExitOption = "ExitOption";
+inline constexpr const char* FileMenu = "FileMenu";
+inline constexpr const char* Free_Used_Label = "Free_Used_Label";
+inline constexpr const char* Help1 = "Help1";
+inline constexpr const char* RefreshOption = "RefreshOption";
+inline constexpr const char* Refresh_Button = "Refresh_Button";
+inline constexpr const char* Restore_Factory_Defaults_Option = "Restore_Factory_Defaults_Option";
+inline constexpr const char* SettingsOption = "SettingsOption";
+inline constexpr const char* Spinner_Label = "Spinner_Label";
+inline constexpr const char* Timer1 = "Timer1";
+inline constexpr const char* View_Readme_file_Option = "View_Readme_file_Option";
+inline constexpr const char* View_Shareware_Catalog_Option = "View_Shareware_Catalog_Option";
+}  // namespace main_form_names
+
 enum Main_Form_Command : int {
   Main_No_Command = No_Command,
   Main_Refresh,           // a refresh pass

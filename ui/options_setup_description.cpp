@@ -3,7 +3,7 @@
 namespace keldra::ui {
 namespace {
 
-const Font_Description kDialogFont{"System", 13};
+const Font_Description kDialogFont{System_Face, 13};
 
 Control_Description Fixed_Text(const std::string& text, Box box) {
   Control_Description c;
@@ -44,7 +44,7 @@ Window_Description Make() {
 
   Control_Description add;
   add.kind = Control_Kind::Button;
-  add.name = "AddButton";
+  add.name = options_setup_names::AddButton;
   add.box = {24, 64, 97, 33};
   add.text = "Add Drive";
   add.hint = "Add the currently selected drive to the list being monitored.";
@@ -54,7 +54,7 @@ Window_Description Make() {
 
   Control_Description list;
   list.kind = Control_Kind::List_Box;
-  list.name = "ListBox1";
+  list.name = options_setup_names::ListBox1;
   list.box = {264, 40, 89, 129};
   list.item_height = 16;
   list.click = Options_Remove_Drive;
@@ -68,7 +68,7 @@ Window_Description Make() {
 
   Control_Description ok;
   ok.kind = Control_Kind::Button;
-  ok.name = "OKButton";
+  ok.name = options_setup_names::OKButton;
   ok.box = {186, 396, 89, 33};
   ok.text = "OK";
   ok.click = Options_OK;
@@ -76,23 +76,23 @@ Window_Description Make() {
 
   Control_Description limit;
   limit.kind = Control_Kind::Number_Display;
-  limit.name = "Max_Drives_SpinEdit";
+  limit.name = options_setup_names::Max_Drives_SpinEdit;
   limit.box = {264, 191, 57, 26};
-  limit.font = {"System", 13, true};
+  limit.font = {System_Face, 13, true};
   limit.text_colour = Exact(0x000000);
   limit.background = System(Colour_Role::Inactive_Caption_Text);
   w.controls.push_back(limit);
 
   Control_Description total;
   total.kind = Control_Kind::Check_Box;
-  total.name = "Show_Total_of_All_Drives_CheckBox";
+  total.name = options_setup_names::Show_Total_of_All_Drives_CheckBox;
   total.box = {20, 296, 417, 17};
   total.text = "Show Total of All Drives";
   w.controls.push_back(total);
 
   Control_Description on_top;
   on_top.kind = Control_Kind::Check_Box;
-  on_top.name = "Always_On_Top_CheckBox";
+  on_top.name = options_setup_names::Always_On_Top_CheckBox;
   on_top.box = {20, 352, 429, 17};
   on_top.text = "Keldra Window Always On Top";
   w.controls.push_back(on_top);
@@ -105,12 +105,12 @@ Window_Description Make() {
   click_hint.top_aligned = true;
   w.controls.push_back(click_hint);
   Control_Description arrow = Fixed_Text("------------>", {136, 64, 0, 0});
-  arrow.name = "Arrow_Label";
-  arrow.font = {"System", 35, true};
+  arrow.name = options_setup_names::Arrow_Label;
+  arrow.font = {System_Face, 35, true};
   arrow.text_colour = Exact(0x000000);
   w.controls.push_back(arrow);
   Control_Description bar = Fixed_Text("|", {136, 48, 0, 0});
-  bar.font = {"Arial", 29, true};
+  bar.font = {Arial, 29, true};
   bar.text_colour = Exact(0x000000);
   w.controls.push_back(bar);
   w.controls.push_back(Fixed_Text("Maximum Drives you can monitor :", {24, 196, 0, 0}));
@@ -140,9 +140,9 @@ const char* Drive_Picture_Name(platform::Drive_Type type) {
 
 int Arrow_Letter_Spacing(int natural_width) {
   const Window_Description& w = Options_Setup_Description();
-  const Control_Description& arrow = w.Control("Arrow_Label");
+  const Control_Description& arrow = w.Control(options_setup_names::Arrow_Label);
   // Up to two pixels short of the list's left edge.
-  const int room = w.Control("ListBox1").box.left - arrow.box.left - 2;
+  const int room = w.Control(options_setup_names::ListBox1).box.left - arrow.box.left - 2;
   if (natural_width <= room) return 0;
   const int gaps = static_cast<int>(arrow.text.size()) - 1;
   return -((natural_width - room + gaps - 1) / gaps);

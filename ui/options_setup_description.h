@@ -6,6 +6,18 @@
 
 namespace keldra::ui {
 
+// The names of the controls, menus and timers the faces look up.
+namespace options_setup_names {
+inline constexpr const char* AddButton = "AddButton";
+inline constexpr const char* Always_On_Top_CheckBox = "Always_On_Top_CheckBox";
+inline constexpr const char* Arrow_Label = "Arrow_Label";
+inline constexpr const char* ListBox1 = "ListBox1";
+inline constexpr const char* Max_Drives_SpinEdit = "Max_Drives_SpinEdit";
+inline constexpr const char* OKButton = "OKButton";
+inline constexpr const char* Show_Total_of_All_Drives_CheckBox =
+    "Show_Total_of_All_Drives_CheckBox";
+}  // namespace options_setup_names
+
 enum Options_Setup_Command : int {
   Options_No_Command = No_Command,
   Options_Add_Drive,     // AddButtonClick

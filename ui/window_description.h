@@ -18,6 +18,12 @@ struct Box {
   int height = 0;
 };
 
+// The faces the windows name.
+inline constexpr const char* Times_New_Roman = "Times New Roman";
+inline constexpr const char* Arial = "Arial";
+inline constexpr const char* Courier = "Courier";
+inline constexpr const char* System_Face = "System";
+
 // A font by its face name and character height in pixels; an empty face is the
 // window's own font.
 struct Font_Description {

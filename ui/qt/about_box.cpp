@@ -66,36 +66,37 @@ void TAboutBox::Create_Controls() {
     }
     Apply_Description(*w, c, body);
     // The group holding the texts gives them the box's font.
-    if (c.kind == Control_Kind::Group && c.name == "GroupBox1") w->setFont(body);
+    if (c.kind == Control_Kind::Group && c.name == about_box_names::GroupBox1) w->setFont(body);
   }
   const auto label = [this](const char* name) { return findChild<QLabel*>(name); };
-  GroupBox1 = findChild<QGroupBox*>("GroupBox1");
-  GroupBox2 = findChild<QGroupBox*>("GroupBox2");
-  Vantrel_Logo_Banner_Image = label("Vantrel_Logo_Banner_Image");
-  Bevel1 = findChild<QFrame*>("Bevel1");
-  Vantrel_Logo_GIFImage = findChild<Animated_Picture*>("Vantrel_Logo_GIFImage");
-  Quote_From_Vantrel_Label = label("Quote_From_Vantrel_Label");
-  Product_Name_Label = label("Product_Name_Label");
-  Author_and_Date_Label = label("Author_and_Date_Label");
-  Developed_Using_Label = label("Developed_Using_Label");
-  Copyright_Label = label("Copyright_Label");
-  PayPal_Donations_Label = label("PayPal_Donations_Label");
-  PayPal_Image = label("PayPal_Image");
-  Comments_Label = label("Comments_Label");
-  WEB_Page_Label = label("WEB_Page_Label");
-  Email_Address_Label = label("Email_Address_Label");
-  WEB_Address_Label = label("WEB_Address_Label");
-  Email_Button = findChild<QPushButton*>("Email_Button");
-  WEB_Button = findChild<QPushButton*>("WEB_Button");
-  PayPal_WEB_Address_Label = label("PayPal_WEB_Address_Label");
-  Label3 = label("Label3");
-  Free_Resources_Label = label("Free_Resources_Label");
-  OKButton = findChild<QPushButton*>("OKButton");
+  GroupBox1 = findChild<QGroupBox*>(about_box_names::GroupBox1);
+  GroupBox2 = findChild<QGroupBox*>(about_box_names::GroupBox2);
+  Vantrel_Logo_Banner_Image = label(about_box_names::Vantrel_Logo_Banner_Image);
+  Bevel1 = findChild<QFrame*>(about_box_names::Bevel1);
+  Vantrel_Logo_GIFImage = findChild<Animated_Picture*>(about_box_names::Vantrel_Logo_GIFImage);
+  Quote_From_Vantrel_Label = label(about_box_names::Quote_From_Vantrel_Label);
+  Product_Name_Label = label(about_box_names::Product_Name_Label);
+  Author_and_Date_Label = label(about_box_names::Author_and_Date_Label);
+  Developed_Using_Label = label(about_box_names::Developed_Using_Label);
+  Copyright_Label = label(about_box_names::Copyright_Label);
+  PayPal_Donations_Label = label(about_box_names::PayPal_Donations_Label);
+  PayPal_Image = label(about_box_names::PayPal_Image);
+  Comments_Label = label(about_box_names::Comments_Label);
+  WEB_Page_Label = label(about_box_names::WEB_Page_Label);
+  Email_Address_Label = label(about_box_names::Email_Address_Label);
+  WEB_Address_Label = label(about_box_names::WEB_Address_Label);
+  Email_Button = findChild<QPushButton*>(about_box_names::Email_Button);
+  WEB_Button = findChild<QPushButton*>(about_box_names::WEB_Button);
+  PayPal_WEB_Address_Label = label(about_box_names::PayPal_WEB_Address_Label);
+  Label3 = label(about_box_names::Label3);
+  Free_Resources_Label = label(about_box_names::Free_Resources_Label);
+  OKButton = findChild<QPushButton*>(about_box_names::OKButton);
   OKButton->setIconSize(Ok_Glyph(true).size());
-  Bevel3 = findChild<QFrame*>("Bevel3");
-  Badge_Logo = label("Badge_Logo");
-  Badge_Label = label("Badge_Label");
-  Quotes_From_Vantrel_ListBox = findChild<QListWidget*>("Quotes_From_Vantrel_ListBox");
+  Bevel3 = findChild<QFrame*>(about_box_names::Bevel3);
+  Badge_Logo = label(about_box_names::Badge_Logo);
+  Badge_Label = label(about_box_names::Badge_Label);
+  Quotes_From_Vantrel_ListBox =
+      findChild<QListWidget*>(about_box_names::Quotes_From_Vantrel_ListBox);
 
   for (const Timer_Description& t : d.timers) {
     auto* timer = new QTimer(this);
@@ -103,8 +104,8 @@ void TAboutBox::Create_Controls() {
     timer->setInterval(t.interval_ms);
     connect(timer, &QTimer::timeout, this, [run, cmd = t.command] { run(cmd); });
   }
-  Quote_Change_Timer = findChild<QTimer*>("Quote_Change_Timer");
-  Free_Resources_Timer = findChild<QTimer*>("Free_Resources_Timer");
+  Quote_Change_Timer = findChild<QTimer*>(about_box_names::Quote_Change_Timer);
+  Free_Resources_Timer = findChild<QTimer*>(about_box_names::Free_Resources_Timer);
 }
 
 void TAboutBox::Set_Field(ui::About_Field field, const std::string& text) {
@@ -196,7 +197,7 @@ void TAboutBox::changeEvent(QEvent* event) {
 void TAboutBox::keyPressEvent(QKeyEvent* event) {
   // Escape acts exactly as OK.
   if (event->key() == Qt::Key_Escape) {
-    behaviour_.Run_Command(Described().Control("OKButton").click);
+    behaviour_.Run_Command(Described().Control(about_box_names::OKButton).click);
     return;
   }
   QDialog::keyPressEvent(event);

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "ui/about_texts.h"
 #include "ui/qt/fonts.h"
 
 // Resources of a static library are registered by name, outside any namespace.
@@ -43,7 +44,7 @@ QPixmap Banner_Picture() {
   }
   p.setPen(Qt::white);
   p.setFont(Times_Font(40, true));
-  p.drawText(QRect(16, 0, 400, 67), Qt::AlignVCenter | Qt::AlignLeft, "Keldra");
+  p.drawText(QRect(16, 0, 400, 67), Qt::AlignVCenter | Qt::AlignLeft, Program_Name);
   p.setFont(Arial_Font(13));
   p.setPen(kSky);
   p.drawText(QRect(190, 30, 230, 30), Qt::AlignLeft | Qt::AlignVCenter, "disk space at a glance");

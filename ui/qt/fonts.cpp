@@ -35,24 +35,23 @@ QFont Make(const QStringList& families, int pixel_size, bool bold) {
 
 }  // namespace
 
+// Each Windows face where it is installed, else its metric-compatible Liberation
+// stand-in. The System font has no stand-in of its own: the sans one draws it.
 QFont Times_Font(int px, bool bold) {
-  return Make({"Times New Roman", "Liberation Serif"}, px, bold);
+  return Make({Times_New_Roman, "Liberation Serif"}, px, bold);
 }
-QFont Arial_Font(int px, bool bold) { return Make({"Arial", "Liberation Sans"}, px, bold); }
+QFont Arial_Font(int px, bool bold) { return Make({Arial, "Liberation Sans"}, px, bold); }
 QFont Courier_Font(int px, bool bold) {
-  return Make({"Courier New", "Courier", "Liberation Mono"}, px, bold);
+  return Make({QString(Courier) + " New", Courier, "Liberation Mono"}, px, bold);
 }
-QFont System_Font(int px, bool bold) { return Make({"Liberation Sans", "Arial"}, px, bold); }
+QFont System_Font(int px, bool bold) { return Make({"Liberation Sans", Arial}, px, bold); }
 
 QFont Font_Of(const Font_Description& d, const QFont& window_font) {
   if (d.face.empty()) return window_font;
-  // Each face by the stand-in of its kind where it is not installed; the System
-  // font is drawn in the sans stand-in.
-  const QString face = QString::fromStdString(d.face);
-  QFont f = face.startsWith("Times")     ? Times_Font(d.height, d.bold)
-            : face.startsWith("Courier") ? Courier_Font(d.height, d.bold)
-            : face.startsWith("Arial")   ? Arial_Font(d.height, d.bold)
-                                         : System_Font(d.height, d.bold);
+  QFont f = d.face == Times_New_Roman ? Times_Font(d.height, d.bold)
+            : d.face == Courier       ? Courier_Font(d.height, d.bold)
+            : d.face == Arial         ? Arial_Font(d.height, d.bold)
+                                      : System_Font(d.height, d.bold);
   f.setUnderline(d.underline);
   return f;
 }

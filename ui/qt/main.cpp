@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
   windows.MainForm1->show();
   // For the start-up benchmark: leave once the first pass is on screen, as the
   // toolkit's floor program does after its one label.
-  if (std::getenv("KELDRA_EXIT_WHEN_SHOWN"))
+  if (std::getenv(ui::Exit_When_Shown_Variable))
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
   app.exec();
   return 0;

@@ -58,8 +58,8 @@ TMainForm1::TMainForm1(Window_Stacking& stacking) : stacking_(stacking) {
   Create_Rows();
   Create_Menu();
 
-  const Timer_Description& timer = d.Timer("Timer1");
-  Timer1 = new Refresh_Timer(this);
+  const Timer_Description& timer = d.Timer(main_form_names::Timer1);
+  Timer1 = new Refresh_Timer(timer, this);
   Timer1->setObjectName(QString::fromStdString(timer.name));
   connect(Timer1, &Refresh_Timer::Tick, this, [this, command = timer.command] { Run(command); });
 
@@ -106,9 +106,9 @@ void TMainForm1::Create_Rows() {
     // Their design sizes until a pass gives them a caption, when they grow with it.
     if (c.kind == Control_Kind::Label) w->resize(c.box.width, c.box.height);
   }
-  Spinner_Label = Client_Area->findChild<QLabel*>("Spinner_Label");
-  Free_Used_Label = Client_Area->findChild<QLabel*>("Free_Used_Label");
-  Refresh_Button = Client_Area->findChild<QPushButton*>("Refresh_Button");
+  Spinner_Label = Client_Area->findChild<QLabel*>(main_form_names::Spinner_Label);
+  Free_Used_Label = Client_Area->findChild<QLabel*>(main_form_names::Free_Used_Label);
+  Refresh_Button = Client_Area->findChild<QPushButton*>(main_form_names::Refresh_Button);
 }
 
 void TMainForm1::Create_Menu() {
@@ -131,18 +131,19 @@ void TMainForm1::Create_Menu() {
       }
     }
   }
-  FileMenu = bar->findChild<QMenu*>("FileMenu");
-  Help1 = bar->findChild<QMenu*>("Help1");
+  FileMenu = bar->findChild<QMenu*>(main_form_names::FileMenu);
+  Help1 = bar->findChild<QMenu*>(main_form_names::Help1);
   const auto action = [bar](const char* name) { return bar->findChild<QAction*>(name); };
-  RefreshOption = action("RefreshOption");
-  SettingsOption = action("SettingsOption");
-  Restore_Factory_Defaults_Option = action("Restore_Factory_Defaults_Option");
-  ExitOption = action("ExitOption");
-  View_Readme_file_Option = action("View_Readme_file_Option");
-  View_Shareware_Catalog_Option = action("View_Shareware_Catalog_Option");
-  AboutOption = action("AboutOption");
-  Always_on_Top_Option = marks_.at("Always_on_Top_Option");
-  Auto_Run_at_Windows_Startup_Option = marks_.at("Auto_Run_at_Windows_Startup_Option");
+  RefreshOption = action(main_form_names::RefreshOption);
+  SettingsOption = action(main_form_names::SettingsOption);
+  Restore_Factory_Defaults_Option = action(main_form_names::Restore_Factory_Defaults_Option);
+  ExitOption = action(main_form_names::ExitOption);
+  View_Readme_file_Option = action(main_form_names::View_Readme_file_Option);
+  View_Shareware_Catalog_Option = action(main_form_names::View_Shareware_Catalog_Option);
+  AboutOption = action(main_form_names::AboutOption);
+  Always_on_Top_Option = marks_.at(main_form_names::Always_on_Top_Option);
+  Auto_Run_at_Windows_Startup_Option =
+      marks_.at(main_form_names::Auto_Run_at_Windows_Startup_Option);
 }
 
 QPoint TMainForm1::Frame_Position() const {

@@ -49,12 +49,12 @@ void TOptions_Setup::Run_Command(int command) {
 void TOptions_Setup::Create_Fixed_Texts() {
   const Window_Description& d = Options_Setup_Description();
   for (const Control_Description& c : d.controls) {
-    const bool fixed = c.name.empty() || c.name == "Arrow_Label";
+    const bool fixed = c.name.empty() || c.name == options_setup_names::Arrow_Label;
     if (!fixed) continue;
     QWidget* w = Make_Described(c, this, font(), [](int) {});
     if (c.kind == Control_Kind::Frame) {
       w->lower();  // behind everything else
-    } else if (c.name == "Arrow_Label") {
+    } else if (c.name == options_setup_names::Arrow_Label) {
       // The arrow runs from the Add button to the list.
       QFont arrow = w->font();
       arrow.setLetterSpacing(QFont::AbsoluteSpacing,
@@ -71,7 +71,8 @@ void TOptions_Setup::Create_Controls(const std::string& decimal_separator) {
   const auto command = [this](int c) { Run_Command(c); };
   std::vector<QWidget*> tab_order;
   for (const Control_Description& c : d.controls) {
-    if (c.name.empty() || c.name == "Arrow_Label") continue;  // made when first shown
+    if (c.name.empty() || c.name == options_setup_names::Arrow_Label)
+      continue;  // made when first shown
     QWidget* w = nullptr;
     switch (c.kind) {
       case Control_Kind::Drive_Chooser: w = DriveComboBox1 = new Drive_Chooser(table_, this); break;
@@ -115,10 +116,11 @@ void TOptions_Setup::Create_Controls(const std::string& decimal_separator) {
     Apply_Description(*w, c, font());
     if (c.kind != Control_Kind::Number_Display) tab_order.push_back(w);
   }
-  AddButton = findChild<QPushButton*>("AddButton");
-  OKButton = findChild<QPushButton*>("OKButton");
-  Show_Total_of_All_Drives_CheckBox = findChild<QCheckBox*>("Show_Total_of_All_Drives_CheckBox");
-  Always_On_Top_CheckBox = findChild<QCheckBox*>("Always_On_Top_CheckBox");
+  AddButton = findChild<QPushButton*>(options_setup_names::AddButton);
+  OKButton = findChild<QPushButton*>(options_setup_names::OKButton);
+  Show_Total_of_All_Drives_CheckBox =
+      findChild<QCheckBox*>(options_setup_names::Show_Total_of_All_Drives_CheckBox);
+  Always_On_Top_CheckBox = findChild<QCheckBox*>(options_setup_names::Always_On_Top_CheckBox);
   connect(Show_Total_of_All_Drives_CheckBox, &QCheckBox::toggled, this,
           [this](bool on) { behaviour_.Show_Total_CheckBoxClick(on); });
   for (std::size_t i = 1; i < tab_order.size(); ++i) setTabOrder(tab_order[i - 1], tab_order[i]);
@@ -138,7 +140,8 @@ void TOptions_Setup::Clear_Entries() { ListBox1->clear(); }
 void TOptions_Setup::Add_Entry(const std::string& text) {
   // The entries are bytes; Latin-1 keeps every byte as one character and back.
   auto* item = new QListWidgetItem(QString::fromLatin1(text.data(), static_cast<int>(text.size())));
-  item->setSizeHint(QSize(0, Options_Setup_Description().Control("ListBox1").item_height));
+  item->setSizeHint(
+      QSize(0, Options_Setup_Description().Control(options_setup_names::ListBox1).item_height));
   ListBox1->addItem(item);
 }
 

@@ -36,13 +36,10 @@ Message_Button Run_Box(QMessageBox::Icon icon, const QString& title, const QStri
   QMessageBox box(icon, title, text, QMessageBox::NoButton, QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);
   std::map<QAbstractButton*, Message_Button> answers;
-  const std::pair<Message_Button, const char*> captions[] = {{platform::Button_OK, "OK"},
-                                                             {platform::Button_Yes, "&Yes"},
-                                                             {platform::Button_No, "&No"},
-                                                             {platform::Button_Cancel, "Cancel"}};
-  for (const auto& [button, caption] : captions) {
+  for (Message_Button button :
+       {platform::Button_OK, platform::Button_Yes, platform::Button_No, platform::Button_Cancel}) {
     if ((buttons & button) == 0) continue;
-    QPushButton* b = box.addButton(caption, QMessageBox::ActionRole);
+    QPushButton* b = box.addButton(platform::Button_Caption(button), QMessageBox::ActionRole);
     answers[b] = button;
     if (button == default_button) box.setDefaultButton(b);
     if (button == escape_button) box.setEscapeButton(b);

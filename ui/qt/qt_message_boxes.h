@@ -1,6 +1,6 @@
 #pragma once
-// Message boxes drawn by Qt: the kind's title and icon, buttons captioned "OK",
-// "&Yes", "&No" and "Cancel".
+// Message boxes drawn by Qt: the kind's title and icon, buttons captioned as
+// platform::Button_Caption says.
 #include "platform/message_boxes.h"
 
 class QWidget;

@@ -4,15 +4,15 @@
 
 namespace keldra::ui {
 
-Refresh_Timer::Refresh_Timer(QObject* parent) : QObject(parent), timer_(this) {
-  timer_.setObjectName("Timer1");
+Refresh_Timer::Refresh_Timer(const Timer_Description& d, QObject* parent)
+    : QObject(parent), timer_(this), interval_(static_cast<std::uint32_t>(d.interval_ms)) {
+  timer_.setObjectName(QString::fromStdString(d.name));
   timer_.setTimerType(Qt::CoarseTimer);
   connect(&timer_, &QTimer::timeout, this, &Refresh_Timer::Tick);
   Start();
 }
 
 void Refresh_Timer::Set_Interval(std::uint32_t interval) {
-  if (interval == interval_) return;
   interval_ = interval;
   Start();
 }

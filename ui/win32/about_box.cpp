@@ -134,27 +134,27 @@ void TAboutBox::Create_Controls() {
     controls_[c.name] = w;
   }
   const auto control = [this](const char* name) { return controls_.at(name); };
-  Vantrel_Logo_Banner_Image = control("Vantrel_Logo_Banner_Image");
-  Quote_From_Vantrel_Label = control("Quote_From_Vantrel_Label");
-  Product_Name_Label = control("Product_Name_Label");
-  Author_and_Date_Label = control("Author_and_Date_Label");
-  Developed_Using_Label = control("Developed_Using_Label");
-  Copyright_Label = control("Copyright_Label");
-  PayPal_Donations_Label = control("PayPal_Donations_Label");
-  PayPal_Image = control("PayPal_Image");
-  Comments_Label = control("Comments_Label");
-  WEB_Page_Label = control("WEB_Page_Label");
-  Email_Address_Label = control("Email_Address_Label");
-  WEB_Address_Label = control("WEB_Address_Label");
-  Email_Button = control("Email_Button");
-  WEB_Button = control("WEB_Button");
-  PayPal_WEB_Address_Label = control("PayPal_WEB_Address_Label");
-  Label3 = control("Label3");
-  Free_Resources_Label = control("Free_Resources_Label");
-  OKButton = control("OKButton");
-  Badge_Logo = control("Badge_Logo");
-  Badge_Label = control("Badge_Label");
-  Quotes_From_Vantrel_ListBox = control("Quotes_From_Vantrel_ListBox");
+  Vantrel_Logo_Banner_Image = control(about_box_names::Vantrel_Logo_Banner_Image);
+  Quote_From_Vantrel_Label = control(about_box_names::Quote_From_Vantrel_Label);
+  Product_Name_Label = control(about_box_names::Product_Name_Label);
+  Author_and_Date_Label = control(about_box_names::Author_and_Date_Label);
+  Developed_Using_Label = control(about_box_names::Developed_Using_Label);
+  Copyright_Label = control(about_box_names::Copyright_Label);
+  PayPal_Donations_Label = control(about_box_names::PayPal_Donations_Label);
+  PayPal_Image = control(about_box_names::PayPal_Image);
+  Comments_Label = control(about_box_names::Comments_Label);
+  WEB_Page_Label = control(about_box_names::WEB_Page_Label);
+  Email_Address_Label = control(about_box_names::Email_Address_Label);
+  WEB_Address_Label = control(about_box_names::WEB_Address_Label);
+  Email_Button = control(about_box_names::Email_Button);
+  WEB_Button = control(about_box_names::WEB_Button);
+  PayPal_WEB_Address_Label = control(about_box_names::PayPal_WEB_Address_Label);
+  Label3 = control(about_box_names::Label3);
+  Free_Resources_Label = control(about_box_names::Free_Resources_Label);
+  OKButton = control(about_box_names::OKButton);
+  Badge_Logo = control(about_box_names::Badge_Logo);
+  Badge_Label = control(about_box_names::Badge_Label);
+  Quotes_From_Vantrel_ListBox = control(about_box_names::Quotes_From_Vantrel_ListBox);
 }
 
 // --- the box as the behaviour sees it ---
@@ -263,7 +263,7 @@ void TAboutBox::Draw_Item(const DRAWITEMSTRUCT& item) {
   DeleteDC(mem);
   if (item.hwndItem == Badge_Logo) {
     // The slogan over the badge, drawn with it: centred, word-wrapped, in its colour.
-    const Control_Description& d = Described().Control("Badge_Label");
+    const Control_Description& d = Described().Control(about_box_names::Badge_Label);
     RECT text = Frame_Rect_In(Badge_Label, item.hwndItem);
     const std::string slogan = Text_Of(Badge_Label);
     HGDIOBJ old_font = SelectObject(dc, Font(d.font));

@@ -14,6 +14,8 @@
 #include "platform/module_path.h"
 #include "platform/platform_services.h"
 #include "platform/regional.h"
+#include "ui/about_texts.h"
+#include "ui/keldra_services.h"
 #include "ui/win32/animated_picture.h"
 #include "ui/win32/keldra_windows.h"
 #include "ui/win32/win32_message_boxes.h"
@@ -24,7 +26,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   try {
     executable = platform::Module_File_Name();
   } catch (const std::exception& e) {
-    MessageBoxA(nullptr, e.what(), "Keldra", MB_ICONERROR | MB_OK);
+    MessageBoxA(nullptr, e.what(), ui::Program_Name, MB_ICONERROR | MB_OK);
     return 1;
   }
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
@@ -43,7 +45,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   windows.MainForm1->Show();
   // For the start-up benchmark: leave once the first pass is on screen (painted by
   // Show), as the floor program does after its first paint, without saving.
-  if (GetEnvironmentVariableA("KELDRA_EXIT_WHEN_SHOWN", nullptr, 0) > 0) PostQuitMessage(0);
+  if (GetEnvironmentVariableA(ui::Exit_When_Shown_Variable, nullptr, 0) > 0) PostQuitMessage(0);
   ui::win32::Run_Message_Loop();
   // The settings were saved as the main window closed. The other windows, fonts
   // and pictures go with the process, as the system takes them back at once;

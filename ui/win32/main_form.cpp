@@ -23,8 +23,8 @@ int Id_Of(const Control_Description& c) {
   if (Starts_With(c.name, Drive_Label_Prefix)) return ID_Drive_Label_ + c.tag;
   if (Starts_With(c.name, Drive_Pct_Free_Prefix)) return ID_Drive_Pct_Free_ + c.tag;
   if (Starts_With(c.name, Drive_Free_Prefix)) return ID_Drive_Free_ + c.tag;
-  if (c.name == "Spinner_Label") return ID_Spinner_Label;
-  if (c.name == "Free_Used_Label") return ID_Free_Used_Label;
+  if (c.name == main_form_names::Spinner_Label) return ID_Spinner_Label;
+  if (c.name == main_form_names::Free_Used_Label) return ID_Free_Used_Label;
   return ID_Refresh_Button;
 }
 
@@ -43,7 +43,7 @@ TMainForm1::TMainForm1(Fonts& fonts) : fonts_(fonts) {
   Set_Font(hwnd_, Font(d.font));
   Create_Rows();
   // Timer1 runs from creation with its design interval.
-  const Timer_Description& timer = d.Timer("Timer1");
+  const Timer_Description& timer = d.Timer(main_form_names::Timer1);
   SetTimer(hwnd_, Timer1_Id, static_cast<UINT>(timer.interval_ms), nullptr);
   // FormCreate: accept files dropped from the shell.
   DragAcceptFiles(hwnd_, TRUE);
@@ -72,8 +72,8 @@ void TMainForm1::Create_Menu() {
       clicks_[id++] = item.command;
     }
     AppendMenuA(MainMenu1, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), m.caption.c_str());
-    if (m.name == "FileMenu") FileMenu = menu;
-    if (m.name == "Help1") Help1 = menu;
+    if (m.name == main_form_names::FileMenu) FileMenu = menu;
+    if (m.name == main_form_names::Help1) Help1 = menu;
   }
 }
 
@@ -120,9 +120,9 @@ void TMainForm1::Create_Rows() {
     if (Starts_With(c.name, Drive_Label_Prefix)) Drive_Label_[row] = w;
     if (Starts_With(c.name, Drive_Pct_Free_Prefix)) Drive_Pct_Free_[row] = w;
     if (Starts_With(c.name, Drive_Free_Prefix)) Drive_Free_[row] = w;
-    if (c.name == "Spinner_Label") Spinner_Label = w;
-    if (c.name == "Free_Used_Label") Free_Used_Label = w;
-    if (c.name == "Refresh_Button") Refresh_Button = w;
+    if (c.name == main_form_names::Spinner_Label) Spinner_Label = w;
+    if (c.name == main_form_names::Free_Used_Label) Free_Used_Label = w;
+    if (c.name == main_form_names::Refresh_Button) Refresh_Button = w;
   }
 }
 
@@ -138,7 +138,7 @@ LRESULT TMainForm1::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {
     case WM_COMMAND: On_Command(LOWORD(wparam), HIWORD(wparam)); return 0;
     case WM_TIMER:
-      if (wparam == Timer1_Id) Run(Described().Timer("Timer1").command);
+      if (wparam == Timer1_Id) Run(Described().Timer(main_form_names::Timer1).command);
       return 0;
     case WM_LBUTTONDBLCLK: Run(Main_Refresh); return 0;
     case WM_DROPFILES: Files_Dropped(reinterpret_cast<HDROP>(wparam)); return 0;

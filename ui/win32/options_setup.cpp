@@ -63,7 +63,8 @@ void TOptions_Setup::Create_Controls(const std::string& decimal_separator) {
   // In tab order, as described; the disabled limit field never takes the focus.
   int id = ID_DriveComboBox1;
   for (const Control_Description& c : d.controls) {
-    if (c.name.empty() || c.name == "Arrow_Label") continue;  // made when first shown
+    if (c.name.empty() || c.name == options_setup_names::Arrow_Label)
+      continue;  // made when first shown
     HWND w = nullptr;
     switch (c.kind) {
       case Control_Kind::Drive_Chooser:
@@ -100,10 +101,11 @@ void TOptions_Setup::Create_Controls(const std::string& decimal_separator) {
     commands_[GetDlgCtrlID(w)] = c.click;
     Set_Font(w, Font(c.font));
     if (c.show_hint) Add_Hint(hints_, hwnd_, w, c.hint);
-    if (c.name == "AddButton") AddButton = w;
-    if (c.name == "OKButton") OKButton = w;
-    if (c.name == "Show_Total_of_All_Drives_CheckBox") Show_Total_of_All_Drives_CheckBox = w;
-    if (c.name == "Always_On_Top_CheckBox") Always_On_Top_CheckBox = w;
+    if (c.name == options_setup_names::AddButton) AddButton = w;
+    if (c.name == options_setup_names::OKButton) OKButton = w;
+    if (c.name == options_setup_names::Show_Total_of_All_Drives_CheckBox)
+      Show_Total_of_All_Drives_CheckBox = w;
+    if (c.name == options_setup_names::Always_On_Top_CheckBox) Always_On_Top_CheckBox = w;
     ++id;
   }
 }
@@ -111,9 +113,9 @@ void TOptions_Setup::Create_Controls(const std::string& decimal_separator) {
 void TOptions_Setup::Create_Fixed_Texts() {
   for (const Control_Description& c : Described().controls) {
     if (c.kind != Control_Kind::Label) continue;
-    if (c.name == "Arrow_Label") {
+    if (c.name == options_setup_names::Arrow_Label) {
       // Drawn to fit between the Add button and the list.
-      const int width = Described().Control("ListBox1").box.left - c.box.left;
+      const int width = Described().Control(options_setup_names::ListBox1).box.left - c.box.left;
       Make_Control(hwnd_, "STATIC", c.text.c_str(), WS_VISIBLE | SS_OWNERDRAW, ID_Arrow_Text,
                    c.box.left, c.box.top, width, c.font.height + c.font.height / 7 + 1);
       continue;
@@ -127,7 +129,7 @@ void TOptions_Setup::Create_Fixed_Texts() {
 }
 
 void TOptions_Setup::Draw_Arrow(const DRAWITEMSTRUCT& item) {
-  const Control_Description& c = Described().Control("Arrow_Label");
+  const Control_Description& c = Described().Control(options_setup_names::Arrow_Label);
   HDC dc = item.hDC;
   HGDIOBJ old = SelectObject(dc, Font(c.font));
   const int length = static_cast<int>(c.text.size());
@@ -242,7 +244,8 @@ LRESULT TOptions_Setup::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
       SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
       // The limit, in the colours described for it.
       if (reinterpret_cast<HWND>(lparam) == Max_Drives_SpinEdit) {
-        const Control_Description& c = Described().Control("Max_Drives_SpinEdit");
+        const Control_Description& c =
+            Described().Control(options_setup_names::Max_Drives_SpinEdit);
         SetTextColor(dc, Colour_Of(c.text_colour, COLOR_WINDOWTEXT));
         SetBkColor(dc, Colour_Of(c.background, COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(Brush_Of(c.background, COLOR_BTNFACE));

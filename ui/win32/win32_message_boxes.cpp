@@ -24,21 +24,12 @@ Box_Buttons Buttons_For(unsigned buttons) {
     return {MB_YESNOCANCEL, {{IDYES, Button_Yes}, {IDNO, Button_No}, {IDCANCEL, Button_Cancel}}};
   if (buttons == (Button_Yes | Button_No))
     return {MB_YESNO, {{IDYES, Button_Yes}, {IDNO, Button_No}}};
-  // "&Yes" and "Cancel": the OK and Cancel box with its first button renamed.
+  // Yes and Cancel: the OK and Cancel box with its first button renamed.
   if (buttons == (Button_Yes | Button_Cancel))
     return {MB_OKCANCEL, {{IDOK, Button_Yes}, {IDCANCEL, Button_Cancel}}};
   if (buttons == (Button_OK | Button_Cancel))
     return {MB_OKCANCEL, {{IDOK, Button_OK}, {IDCANCEL, Button_Cancel}}};
   return {MB_OK, {{IDOK, Button_OK}}};
-}
-
-const char* Caption_Of(Message_Button b) {
-  switch (b) {
-    case platform::Button_Yes: return "&Yes";
-    case platform::Button_No: return "&No";
-    case platform::Button_Cancel: return "Cancel";
-    default: return "OK";
-  }
 }
 
 UINT Icon_Of(Message_Kind kind) {
@@ -58,7 +49,8 @@ thread_local HHOOK g_hook = nullptr;
 LRESULT CALLBACK Caption_Hook(int code, WPARAM wparam, LPARAM lparam) {
   if (code == HCBT_ACTIVATE && g_captioning != nullptr) {
     const auto box = reinterpret_cast<HWND>(wparam);
-    for (const auto& [id, button] : g_captioning->ids) SetDlgItemTextA(box, id, Caption_Of(button));
+    for (const auto& [id, button] : g_captioning->ids)
+      SetDlgItemTextA(box, id, platform::Button_Caption(button));
     g_captioning = nullptr;  // once: boxes opened from within are captioned by their own call
   }
   return CallNextHookEx(g_hook, code, wparam, lparam);

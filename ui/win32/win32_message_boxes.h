@@ -1,8 +1,8 @@
 #pragma once
 // The message boxes as Windows shows them: MessageBoxA with the kind's icon and
-// title, its buttons captioned "OK", "&Yes", "&No" and "Cancel" whatever the
-// system's language (the "&Yes" and "Cancel" pair included, which MessageBoxA
-// has no style for), and the standard error box titled with the application title.
+// title, its buttons captioned as platform::Button_Caption says whatever the
+// system's language (the Yes and Cancel pair included, which MessageBoxA has no
+// style for), and the standard error box titled with the application title.
 #include "platform/message_boxes.h"
 
 namespace keldra::ui::win32 {
