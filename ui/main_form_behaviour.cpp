@@ -51,10 +51,14 @@ void Main_Form_Behaviour::Run_Command(int command) {
 
 void Main_Form_Behaviour::Refresh_All_Drives() {
   struct Show_At_End {
+    Held_Row_Visibility& rows;
     Main_Form_View& view;
-    ~Show_At_End() { view.Rows_Updated(); }
-  } show{view_};  // also when the pass stops at a bad slot
-  monitor::Refresh_All_Drives(view_, *this, services_.queries);
+    ~Show_At_End() {
+      rows.Release();
+      view.Rows_Updated();
+    }
+  } show{rows_, view_};  // also when the pass stops at a bad slot
+  monitor::Refresh_All_Drives(rows_, *this, services_.queries);
 }
 
 void Main_Form_Behaviour::Timer1Timer() {

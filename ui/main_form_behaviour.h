@@ -15,6 +15,7 @@
 #include "platform/registry.h"
 #include "settings/settings_holder.h"
 #include "ui/about_box_behaviour.h"
+#include "ui/held_row_visibility.h"
 #include "ui/keldra_services.h"
 #include "ui/main_form_description.h"
 #include "ui/main_form_view.h"
@@ -83,6 +84,7 @@ class Main_Form_Behaviour : public monitor::Refresh_Inputs, public settings::Set
 
  private:
   Main_Form_View& view_;
+  Held_Row_Visibility rows_{view_};  // what the refresh pass writes to
   Services services_;
   Options_Setup_Behaviour& options_;
   ui::About_Box_Behaviour& about_;

@@ -14,8 +14,8 @@ enum class Menu_Mark_Item { Always_On_Top, Auto_Run };
 
 class Main_Form_View : public monitor::Drive_Rows {
  public:
-  // Once a pass is over, also when it stopped at a bad slot: a face that holds
-  // back changes to the rows until then shows them now.
+  // Once a pass is over, also when it stopped at a bad slot, after the rows'
+  // held changes of visibility have reached the window.
   virtual void Rows_Updated() = 0;
   // The outer frame's top-left in screen pixels: as last asked for until the
   // window system confirms the move.

@@ -9,7 +9,7 @@
 
 namespace keldra::test {
 
-class Recording_Rows final : public monitor::Drive_Rows, public monitor::Refresh_Inputs {
+class Recording_Rows : public monitor::Drive_Rows, public monitor::Refresh_Inputs {
  public:
   using Row = monitor::Drive_Row_State;
 

@@ -47,7 +47,7 @@ class TMainForm1 : public QMainWindow, public Main_Form_View {
   int Gauge_Height(int row) const override;
   int Client_Height() const override;
   void Set_Client_Height(int height) override;
-  void Rows_Updated() override { Apply_Pending_Visibility(); }
+  void Rows_Updated() override {}
   int Frame_Left() const override { return Frame_Position().x(); }
   int Frame_Top() const override { return Frame_Position().y(); }
   void Move_Frame(int left, int top) override;
@@ -128,10 +128,6 @@ class TMainForm1 : public QMainWindow, public Main_Form_View {
   std::array<QLabel*, monitor::Drive_Row_Count> labels_{};
   std::array<Percent_Gauge*, monitor::Drive_Row_Count> gauges_{};
   std::array<QLabel*, monitor::Drive_Row_Count> frees_{};
-  // Visibility the pass has asked for, applied once it is over: a row hidden as an
-  // empty slot and shown again as the TotalRow then does not flicker or repaint.
-  std::array<std::array<std::optional<bool>, 3>, monitor::Drive_Row_Count> pending_visible_{};
-  void Apply_Pending_Visibility();
 };
 
 }  // namespace keldra::ui

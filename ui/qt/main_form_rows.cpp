@@ -18,18 +18,6 @@ constexpr int kMaxClientWidth = 16384;
 
 }  // namespace
 
-void TMainForm1::Apply_Pending_Visibility() {
-  for (int row = 1; row <= monitor::Drive_Row_Count; ++row) {
-    auto& pending = pending_visible_[static_cast<std::size_t>(row - 1)];
-    for (std::size_t c = 0; c < pending.size(); ++c) {
-      if (!pending[c]) continue;
-      QWidget* w = Row_Control_Widget(row, static_cast<monitor::Row_Control>(c));
-      if (w->isVisibleTo(Client_Area) != *pending[c]) w->setVisible(*pending[c]);
-      pending[c].reset();
-    }
-  }
-}
-
 // --- the rows as the refresh pass sees them ---
 
 QWidget* TMainForm1::Row_Control_Widget(int row, monitor::Row_Control control) const {
@@ -43,8 +31,7 @@ QWidget* TMainForm1::Row_Control_Widget(int row, monitor::Row_Control control) c
 }
 
 void TMainForm1::Set_Visible(int row, monitor::Row_Control control, bool visible) {
-  pending_visible_.at(static_cast<std::size_t>(row - 1))[static_cast<std::size_t>(control)] =
-      visible;
+  Row_Control_Widget(row, control)->setVisible(visible);
 }
 
 void TMainForm1::Set_Caption(int row, monitor::Row_Control control, std::string_view caption) {

@@ -69,7 +69,7 @@ class TMainForm1 final : public Main_Form_View {
   int Gauge_Height(int row) const override;
   int Client_Height() const override;
   void Set_Client_Height(int height) override;
-  void Rows_Updated() override;
+  void Rows_Updated() override {}
   int Frame_Left() const override;
   int Frame_Top() const override;
   void Move_Frame(int left, int top) override;
@@ -125,9 +125,6 @@ class TMainForm1 final : public Main_Form_View {
   std::map<HWND, Colour> text_colours_;
   Main_Form_Behaviour* behaviour_ = nullptr;
   bool shown_by_sequence_ = false;
-  // Visibility the pass asks for, applied once it is over, so that a row hidden
-  // and shown again within one pass does not flicker.
-  std::array<std::array<std::optional<bool>, 3>, monitor::Drive_Row_Count + 1> pending_visible_{};
 };
 
 }  // namespace keldra::ui::win32

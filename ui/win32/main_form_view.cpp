@@ -32,20 +32,7 @@ HWND TMainForm1::Row_Control(int row, monitor::Row_Control control) const {
 }
 
 void TMainForm1::Set_Visible(int row, monitor::Row_Control control, bool visible) {
-  pending_visible_.at(static_cast<std::size_t>(row))[static_cast<std::size_t>(control)] = visible;
-}
-
-void TMainForm1::Rows_Updated() {
-  for (int row = 1; row <= monitor::Drive_Row_Count; ++row) {
-    auto& pending = pending_visible_[static_cast<std::size_t>(row)];
-    for (std::size_t c = 0; c < pending.size(); ++c) {
-      if (!pending[c]) continue;
-      HWND w = Row_Control(row, static_cast<monitor::Row_Control>(c));
-      const bool now = (GetWindowLongA(w, GWL_STYLE) & WS_VISIBLE) != 0;
-      if (now != *pending[c]) ShowWindow(w, *pending[c] ? SW_SHOWNA : SW_HIDE);
-      pending[c].reset();
-    }
-  }
+  ShowWindow(Row_Control(row, control), visible ? SW_SHOWNA : SW_HIDE);
 }
 
 void TMainForm1::Set_Caption(int row, monitor::Row_Control control, std::string_view caption) {
