@@ -35,7 +35,8 @@ std::vector<Chooser_Entry> Chooser_Entries(const std::vector<platform::Drive_Ent
   for (const platform::Drive_Entry& d : drives) {
     std::string text = Chooser_Entry_Text(d);
     if (text.empty()) continue;
-    entries.push_back({static_cast<char>(d.letter - 'A' + 'a'), d.type, std::move(text)});
+    entries.push_back(
+        {static_cast<char>(d.letter - 'A' + 'a'), d.type, std::move(text), d.answered});
   }
   std::sort(entries.begin(), entries.end(),
             [](const Chooser_Entry& a, const Chooser_Entry& b) { return a.letter < b.letter; });

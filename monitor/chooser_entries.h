@@ -18,6 +18,9 @@ struct Chooser_Entry {
   char letter = 'a';  // lower case
   platform::Drive_Type type = platform::Drive_Type::Fixed;
   std::string text;
+  bool answered = true;  // false: the drive has not answered yet, listed by its letter
+
+  friend bool operator==(const Chooser_Entry&, const Chooser_Entry&) = default;
 };
 
 // The listed drives, a to z.

@@ -2,10 +2,13 @@
 // The drive letters A to Z and what stands behind each: the stand-in for the
 // system's logical drives, their types, labels and remote names.
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/bounded_call.h"
 
 namespace keldra::platform {
 
@@ -36,9 +39,11 @@ class Drive_Table {
   // Cheap: the refresh pass asks for it four times per drive.
   virtual const std::string* Directory_Of(char letter) const = 0;
   // Every lettered drive, A to Z, present or not. Asks the volumes, within one
-  // bounded wait shared by all: one that does not answer in time is listed by what
-  // is known of it without asking.
-  virtual std::vector<Drive_Entry> Drives() const = 0;
+  // bounded wait shared by all (none for a wait of 0): one that does not answer in
+  // time is listed by what is known of it without asking, or by its last answer.
+  // A volume with a question still out is not asked again.
+  virtual std::vector<Drive_Entry> Drives(std::chrono::milliseconds wait) const = 0;
+  std::vector<Drive_Entry> Drives() const { return Drives(Volume_Wait); }
   // A local path in drive form, "D:" followed by the rest of its real path, or
   // nothing when the path lies on no lettered drive or its volume did not answer
   // within one bounded wait.

@@ -10,6 +10,8 @@ namespace keldra::ui::interval_field {
 inline constexpr int Minimum = 1;
 inline constexpr int Maximum = 200;
 inline constexpr int Increment = 5;
+// The field's value as the dialog is made.
+inline constexpr int Design_Value = 30;
 // The held button's repeat: first after 400 ms, then every 100 ms.
 inline constexpr int Repeat_Delay_Ms = 400;
 inline constexpr int Repeat_Interval_Ms = 100;

@@ -31,6 +31,11 @@ std::string Main_Form_Behaviour::Settings_Path() const {
 
 // --- the refresh pass, the timer and the error boundary ---
 
+void Main_Form_Behaviour::Set_Client_Width(int width) {
+  view_.Set_Client_Width(
+      std::clamp(width, std::max(view_.Narrowest_Client_Width(), 1), Widest_Client_Width));
+}
+
 void Main_Form_Behaviour::Run_Command(int command) {
   Guarded([this, command] {
     switch (command) {

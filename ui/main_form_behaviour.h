@@ -74,7 +74,9 @@ class Main_Form_Behaviour : public monitor::Refresh_Inputs, public settings::Set
   int Window_Left() const override { return view_.Frame_Left(); }
   void Set_Window_Left(int left) override;
   int Client_Width() const override { return view_.Client_Width(); }
-  void Set_Client_Width(int width) override { view_.Set_Client_Width(width); }
+  // A width from a hand-edited file is kept within what a window can be: no
+  // narrower than the window system lets the window be, no wider than it can draw.
+  void Set_Client_Width(int width) override;
   std::uint32_t Timer_Interval() const override { return interval_; }
   void Set_Timer_Interval(std::uint32_t interval) override;
   bool Always_On_Top_Mark() const override { return on_top_mark_; }

@@ -43,6 +43,9 @@ enum Main_Form_Command : int {
   Main_Timer1,            // Timer1Timer
 };
 
+// The widest client a window system draws.
+inline constexpr int Widest_Client_Width = 16384;
+
 // Timer1's interval as the window is made, before any setting is loaded.
 inline constexpr std::uint32_t Timer1_Design_Interval = 30000;
 

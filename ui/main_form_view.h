@@ -23,7 +23,11 @@ class Main_Form_View : public monitor::Drive_Rows {
   virtual int Frame_Top() const = 0;
   virtual void Move_Frame(int left, int top) = 0;
   virtual int Client_Width() const = 0;
+  // Set as given; the behaviour keeps it within the bounds.
   virtual void Set_Client_Width(int width) = 0;
+  // The narrowest client the window system lets the window have (its menu bar's
+  // width, its smallest frame).
+  virtual int Narrowest_Client_Width() const = 0;
   // Applied on every call, even when the window is already in that state.
   virtual void Set_Keep_Above(bool above) = 0;
   // A Windows show command (SW_*), as a launcher asks for one.

@@ -116,6 +116,8 @@ Window_Description Make() {
   w.controls.push_back(Fixed_Text("Maximum Drives you can monitor :", {24, 196, 0, 0}));
   w.controls.push_back(Fixed_Text("Refresh Drive status every :", {24, 245, 0, 0}));
   w.controls.push_back(Fixed_Text("(Seconds)", {328, 245, 0, 0}));
+  // Runs while the dialog is open.
+  w.timers = {{options_setup_names::Chooser_Timer, 250, false, Options_Chooser_Timer}};
   return w;
 }
 

@@ -14,15 +14,17 @@ inline constexpr const char* Arrow_Label = "Arrow_Label";
 inline constexpr const char* ListBox1 = "ListBox1";
 inline constexpr const char* Max_Drives_SpinEdit = "Max_Drives_SpinEdit";
 inline constexpr const char* OKButton = "OKButton";
+inline constexpr const char* Chooser_Timer = "Chooser_Timer";
 inline constexpr const char* Show_Total_of_All_Drives_CheckBox =
     "Show_Total_of_All_Drives_CheckBox";
 }  // namespace options_setup_names
 
 enum Options_Setup_Command : int {
   Options_No_Command = No_Command,
-  Options_Add_Drive,     // AddButtonClick
-  Options_Remove_Drive,  // ListBox1Click
-  Options_OK,            // OKButtonClick: closes the dialog
+  Options_Add_Drive,      // AddButtonClick
+  Options_Remove_Drive,   // ListBox1Click
+  Options_OK,             // OKButtonClick: closes the dialog
+  Options_Chooser_Timer,  // Chooser_TimerTimer: drives that answer late are filled in
 };
 
 const Window_Description& Options_Setup_Description();

@@ -252,14 +252,15 @@ const std::string* Linux_Drive_Table::Directory_Of(char letter) const {
   return &letters_[static_cast<std::size_t>(i)];
 }
 
-std::vector<Drive_Entry> Linux_Drive_Table::Drives() const {
+std::vector<Drive_Entry> Linux_Drive_Table::Drives(std::chrono::milliseconds wait) const {
   // Every lettered directory is asked, within one wait shared by all; one whose
   // volume does not answer in time is listed as the mount table suggests.
   std::string all;
   for (std::size_t i = 0; i < letters_.size(); ++i) {
     if (!letters_[i].empty()) all += static_cast<char>('A' + i);
   }
-  Wait(Send(all), Monotonic_Ns() + Volume_Wait_Ns());
+  Wait(Send(all),
+       Monotonic_Ns() + static_cast<std::int64_t>(std::chrono::nanoseconds(wait).count()));
   std::vector<Drive_Entry> drives;
   for (std::size_t i = 0; i < letters_.size(); ++i) {
     if (letters_[i].empty()) continue;

@@ -38,7 +38,8 @@ class Linux_Drive_Table final : public Drive_Table {
   Linux_Drive_Table(Linux_Drive_Table&& other) noexcept;
 
   const std::string* Directory_Of(char letter) const override;
-  std::vector<Drive_Entry> Drives() const override;
+  using Drive_Table::Drives;
+  std::vector<Drive_Entry> Drives(std::chrono::milliseconds wait) const override;
   std::optional<std::string> Drive_Form(const std::string& path) const override;
 
   // Sends a question for each letter whose volume has none out; the letters asked.

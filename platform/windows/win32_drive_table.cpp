@@ -82,7 +82,7 @@ Drive_Entry Describe_Drive(char letter) {
   return d;
 }
 
-std::vector<Drive_Entry> Win32_Drive_Table::Drives() const {
+std::vector<Drive_Entry> Win32_Drive_Table::Drives(std::chrono::milliseconds wait) const {
   // The letters in use are the system's own record; what stands behind each is
   // asked on the workers, within one wait shared by all.
   const DWORD mask = GetLogicalDrives();
@@ -94,20 +94,26 @@ std::vector<Drive_Entry> Win32_Drive_Table::Drives() const {
   for (const char c : present) {
     if (askers_.Send(c, Letter_Question::Describe)) asked += c;
   }
-  const auto answers = askers_.Collect(Letter_Question::Describe, asked,
-                                       std::chrono::steady_clock::now() + Volume_Wait);
+  // Every answer that came in, this call's and late ones to earlier calls.
+  for (const auto& [letter, facts] :
+       askers_.Collect(Letter_Question::Describe, asked, std::chrono::steady_clock::now() + wait)) {
+    const int i = Drive_Letter_Index(letter);
+    if (i >= 0) described_[static_cast<std::size_t>(i)] = facts.entry;
+  }
   std::vector<Drive_Entry> drives;
   for (int i = 0; i < Drive_Letter_Count; ++i) {
+    const auto& described = described_[static_cast<std::size_t>(i)];
     Drive_Entry d;
     d.letter = static_cast<char>('A' + i);
     d.directory = roots_[i];
     if (mask & (1u << i)) {
-      // Not answered in time: listed by its letter alone.
-      d.type = Drive_Type::Fixed;
-      d.answered = false;
-    }
-    for (const auto& [letter, facts] : answers) {
-      if (letter == d.letter) d = facts.entry;
+      if (described) {
+        d = *described;  // its answer, or its last one while a new question is out
+      } else {
+        // Never answered: listed by its letter alone.
+        d.type = Drive_Type::Fixed;
+        d.answered = false;
+      }
     }
     drives.push_back(std::move(d));
   }

@@ -2,6 +2,7 @@
 // The drive table on Windows: the letters are the system's own (the logical-drive
 // mask), each standing for its root directory "X:\".
 #include <array>
+#include <optional>
 #include <string>
 
 #include "platform/drive_table.h"
@@ -14,7 +15,8 @@ class Win32_Drive_Table final : public Drive_Table {
   // job: how a letter is asked; a test may hand in one that never answers.
   explicit Win32_Drive_Table(Win32_Letter_Askers::Job job = Ask_System);
   const std::string* Directory_Of(char letter) const override;
-  std::vector<Drive_Entry> Drives() const override;
+  using Drive_Table::Drives;
+  std::vector<Drive_Entry> Drives(std::chrono::milliseconds wait) const override;
   // Made from the path's text alone: no volume is asked.
   std::optional<std::string> Drive_Form(const std::string& path) const override;
 
@@ -24,6 +26,8 @@ class Win32_Drive_Table final : public Drive_Table {
  private:
   std::array<std::string, Drive_Letter_Count> roots_;
   mutable Win32_Letter_Askers askers_;
+  // Each letter's last description, for a drive whose new question is still out.
+  mutable std::array<std::optional<Drive_Entry>, Drive_Letter_Count> described_;
 };
 
 // The type the system gives a root directory, in the table's terms.

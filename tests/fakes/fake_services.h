@@ -18,7 +18,12 @@ namespace keldra::test {
 class Fake_Drive_Table final : public platform::Drive_Table {
  public:
   const std::string* Directory_Of(char) const override { return nullptr; }
-  std::vector<platform::Drive_Entry> Drives() const override { return drives; }
+  using Drive_Table::Drives;
+  std::vector<platform::Drive_Entry> Drives(std::chrono::milliseconds wait) const override {
+    waits.push_back(wait);
+    return drives;
+  }
+  mutable std::vector<std::chrono::milliseconds> waits;  // of each call of Drives
   std::optional<std::string> Drive_Form(const std::string& path) const override {
     for (const auto& [prefix, letter] : forms) {
       if (path.rfind(prefix, 0) == 0)

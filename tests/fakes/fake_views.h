@@ -38,6 +38,7 @@ class Fake_Main_View final : public ui::Main_Form_View {
   void Move_Frame(int l, int t) override { left = l, top = t; }
   int Client_Width() const override { return width; }
   void Set_Client_Width(int w) override { width = w; }
+  int Narrowest_Client_Width() const override { return narrowest; }
   void Set_Keep_Above(bool above) override { keep_above.push_back(above); }
   void Show_Window(int command) override { show_commands.push_back(command); }
   void Restore_Normal_State() override { show_commands.push_back(-1); }
@@ -58,34 +59,32 @@ class Fake_Main_View final : public ui::Main_Form_View {
   std::string caption = "??", spinner = "=";
   std::vector<std::uint32_t> ticks_started;
   int close_requests = 0;
+  int narrowest = 60;
 };
 
 class Fake_Options_View final : public ui::Options_Setup_View {
  public:
-  int Entry_Count() const override { return static_cast<int>(entries.size()); }
-  std::string Entry(int i) const override { return entries.at(static_cast<std::size_t>(i)); }
-  void Clear_Entries() override { entries.clear(); }
-  void Add_Entry(const std::string& text) override {
-    entries.insert(std::upper_bound(entries.begin(), entries.end(), text), text);
+  void Show_Entries(const std::vector<std::string>& e) override { entries = e; }
+  void Show_Interval_Text(const std::string& text) override { interval_text = text; }
+  void Show_Chooser(const std::vector<monitor::Chooser_Entry>& e,
+                    std::optional<std::size_t> current) override {
+    chooser = e;
+    chooser_current = current;
+    ++chooser_shown;
   }
-  void Remove_Entry(int i) override { entries.erase(entries.begin() + i); }
-  std::optional<int> Selected_Entry() const override { return selected; }
-  int Interval_Seconds() const override { return seconds; }
-  void Set_Interval_Seconds(int s) override { seconds = s; }
-  std::optional<char> Current_Drive() const override { return current_drive; }
   void Show_Drive_Limit(int l) override { limit = l; }
   void Show_Total_Checked(bool on) override { show_total = on; }
-  bool Always_On_Top_Checked() const override { return on_top; }
-  void Set_Always_On_Top_Checked(bool on) override { on_top = on; }
+  void Show_Always_On_Top_Checked(bool on) override { on_top = on; }
   void Show_Modal() override {
     ++shown;
     if (while_open) while_open();
   }
 
   std::vector<std::string> entries;
-  std::optional<int> selected;
-  int seconds = 0;
-  std::optional<char> current_drive;
+  std::string interval_text;
+  std::vector<monitor::Chooser_Entry> chooser;
+  std::optional<std::size_t> chooser_current;
+  int chooser_shown = 0;
   int limit = 20;  // the design value, until the show sequence sets it
   bool show_total = false, on_top = false;
   int shown = 0;

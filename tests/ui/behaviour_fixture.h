@@ -56,7 +56,7 @@ struct Behaviour_Fixture {
                                [this] { return memory; }};
   ui::About_Box_Behaviour about{about_view,
                                 ui::About_Box_Services(services, ui::Face_Toolkit::Win32)};
-  ui::Options_Setup_Behaviour options{options_view, boxes};
+  ui::Options_Setup_Behaviour options{options_view, boxes, table};
   ui::Main_Form_Behaviour main{view, services, options, about, title};
 };
 

@@ -136,14 +136,17 @@ TEST_F(Main_Behaviour, TheSettingsSequenceFillsShowsReadsAndAppliesTheBoxesOnEve
   view.keep_above.clear();
   options_view.while_open = [&] {
     EXPECT_EQ(options_view.entries, (std::vector<std::string>{"C", "D"}));
-    EXPECT_EQ(options_view.seconds, 45);
+    EXPECT_EQ(options_view.interval_text, "45");
     EXPECT_TRUE(options_view.on_top);
     // A tick while it is open reads the live total box, not the list.
     options.Show_Total_CheckBoxClick(true);
-    options_view.Add_Entry("E");
+    table.drives = {{'E', "/e", platform::Drive_Type::Fixed, "e", ""}};
+    options.Fill_Chooser();
+    options.DriveComboBox1Pick(0);
+    options.AddButtonClick();
     main.Timer1Timer();
     EXPECT_EQ(view.rows.Shown(), (std::vector<int>{1, 2, 3}));
-    options_view.on_top = false;
+    options.Always_On_Top_CheckBoxClick(false);
   };
   main.SettingsOptionClick();
   EXPECT_EQ(options_view.shown, 1);

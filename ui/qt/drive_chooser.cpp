@@ -3,10 +3,9 @@
 #include <QAbstractItemView>
 #include <QIcon>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <algorithm>
-#include <climits>
-#include <filesystem>
 
 #include "ui/qt/drive_pictures.h"
 
@@ -49,16 +48,17 @@ class Drive_Item_Delegate : public QStyledItemDelegate {
 
 }  // namespace
 
-Drive_Chooser::Drive_Chooser(const platform::Drive_Table& table, QWidget* parent)
-    : QComboBox(parent), table_(table) {
+Drive_Chooser::Drive_Chooser(std::function<void(std::size_t)> on_pick, QWidget* parent)
+    : QComboBox(parent) {
   setEditable(false);
   auto* delegate = new Drive_Item_Delegate(this, this);
   setItemDelegate(delegate);
   view()->setItemDelegate(delegate);
-  connect(this, QOverload<int>::of(&QComboBox::activated), this, [this](int i) {
-    if (i >= 0 && static_cast<std::size_t>(i) < entries_.size()) {
-      current_ = entries_[static_cast<std::size_t>(i)].letter;
-    }
+  // The closed box shows the current drive's picture beside its text, as the list
+  // does: the combo box paints an item's icon there.
+  setIconSize(Drive_Picture(platform::Drive_Type::Removable).size());
+  connect(this, QOverload<int>::of(&QComboBox::activated), this, [on_pick](int i) {
+    if (i >= 0) on_pick(static_cast<std::size_t>(i));
   });
 }
 
@@ -66,22 +66,22 @@ int Drive_Chooser::Item_Height() const {
   return std::max(fontMetrics().height(), Drive_Picture(platform::Drive_Type::Removable).height());
 }
 
-void Drive_Chooser::Ensure_Filled() {
-  if (filled_) return;
-  filled_ = true;
-  entries_ = monitor::Chooser_Entries(table_.Drives());
-  // The closed box shows the current drive's picture beside its text, as the list
-  // does: the combo box paints an item's icon there.
-  setIconSize(Drive_Picture(platform::Drive_Type::Removable).size());
+std::optional<char> Drive_Chooser::Current_Drive() const {
+  const int i = currentIndex();
+  if (i < 0 || static_cast<std::size_t>(i) >= entries_.size()) return std::nullopt;
+  return entries_[static_cast<std::size_t>(i)].letter;
+}
+
+void Drive_Chooser::Show(const std::vector<monitor::Chooser_Entry>& entries,
+                         std::optional<std::size_t> current) {
+  const QSignalBlocker quiet(this);  // told, not picked
+  entries_ = entries;
+  clear();
   for (const monitor::Chooser_Entry& e : entries_) {
     addItem(QIcon(Drive_Picture(e.type)), QString::fromStdString(e.text));
     setItemData(count() - 1, static_cast<int>(e.type), kTypeRole);
   }
-  // Starts at the current directory's drive, if that drive is listed.
-  current_.reset();
-  const std::optional<std::size_t> here = monitor::Current_Directory_Entry(entries_, table_);
-  if (here) current_ = entries_[*here].letter;
-  setCurrentIndex(here ? static_cast<int>(*here) : -1);
+  setCurrentIndex(current ? static_cast<int>(*current) : -1);
 }
 
 }  // namespace keldra::ui

@@ -2,6 +2,7 @@
 // DriveComboBox1: the machine's drives, each with the picture of its kind. The list
 // is read once, when the chooser is first needed, and kept for the run.
 #include <QComboBox>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -14,23 +15,19 @@ class Drive_Chooser : public QComboBox {
   Q_OBJECT
 
  public:
-  Drive_Chooser(const platform::Drive_Table& table, QWidget* parent = nullptr);
+  // on_pick hears the index of each entry the user picks.
+  Drive_Chooser(std::function<void(std::size_t)> on_pick, QWidget* parent = nullptr);
 
-  // Reads the drive table the first time only.
-  void Ensure_Filled();
-  bool Filled() const { return filled_; }
+  // The entries as the behaviour has them, and the one shown as current.
+  void Show(const std::vector<monitor::Chooser_Entry>& entries, std::optional<std::size_t> current);
 
-  // The current drive's letter in lower case; nothing when there is none (the
-  // current directory lies on no lettered drive and the user has picked nothing).
-  std::optional<char> Current_Drive() const { return current_; }
+  // The shown entry's letter in lower case; nothing when none is shown.
+  std::optional<char> Current_Drive() const;
   const std::vector<monitor::Chooser_Entry>& Entries() const { return entries_; }
   int Item_Height() const;
 
  private:
-  const platform::Drive_Table& table_;
   std::vector<monitor::Chooser_Entry> entries_;
-  std::optional<char> current_;
-  bool filled_ = false;
 };
 
 }  // namespace keldra::ui

@@ -53,6 +53,7 @@ class TMainForm1 : public QMainWindow, public Main_Form_View {
   void Move_Frame(int left, int top) override;
   int Client_Width() const override { return width(); }
   void Set_Client_Width(int width) override;
+  int Narrowest_Client_Width() const override { return minimumWidth(); }
   void Set_Keep_Above(bool above) override;
   void Show_Window(int show_command) override;
   void Restore_Normal_State() override;

@@ -14,8 +14,6 @@ namespace {
 
 QColor Color_Of(monitor::Bar_Color c) { return QColor::fromRgb(Bar_Colour_Rgb(c)); }
 
-constexpr int kMaxClientWidth = 16384;
-
 }  // namespace
 
 // --- the rows as the refresh pass sees them ---
@@ -62,13 +60,10 @@ int TMainForm1::Client_Height() const { return height() - Menu_Height(); }
 
 void TMainForm1::Set_Client_Height(int h) { Resize_Window({width(), Menu_Height() + h}); }
 
-void TMainForm1::Set_Client_Width(int requested) {
-  // A width from a hand-edited file is kept within what a window can be: wide
-  // enough for its menu, no wider than a window system allows.
-  const int w = std::clamp(requested, minimumWidth(), kMaxClientWidth);
+void TMainForm1::Set_Client_Width(int width) {
   const int client = Client_Height();
-  Resize_Window({w, height()});
-  Resize_Window({w, Menu_Height() + client});  // a wrapped menu bar does not eat the rows
+  Resize_Window({width, height()});
+  Resize_Window({width, Menu_Height() + client});  // a wrapped menu bar does not eat the rows
 }
 
 void TMainForm1::Resize_Window(QSize size) {

@@ -6,10 +6,13 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTimer>
 
 #include "ui/options_setup_description.h"
 #include "ui/qt/described_controls.h"
@@ -23,8 +26,7 @@ TOptions_Setup::TOptions_Setup(const platform::Drive_Table& table, platform::Mes
                                const std::string& decimal_separator, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      table_(table),
-      behaviour_(*this, boxes) {
+      behaviour_(*this, boxes, table) {
   const Window_Description& d = Options_Setup_Description();
   setObjectName(QString::fromStdString(d.name));
   setWindowTitle(QString::fromStdString(d.caption));
@@ -40,8 +42,9 @@ TOptions_Setup::TOptions_Setup(const platform::Drive_Table& table, platform::Mes
 void TOptions_Setup::Run_Command(int command) {
   switch (command) {
     case Options_Add_Drive: behaviour_.AddButtonClick(); break;
-    case Options_Remove_Drive: behaviour_.ListBox1Click(); break;
+    case Options_Remove_Drive: behaviour_.ListBox1Click(Selected_Entry()); break;
     case Options_OK: accept(); break;
+    case Options_Chooser_Timer: behaviour_.Chooser_TimerTimer(); break;
     default: break;
   }
 }
@@ -75,11 +78,13 @@ void TOptions_Setup::Create_Controls(const std::string& decimal_separator) {
       continue;  // made when first shown
     QWidget* w = nullptr;
     switch (c.kind) {
-      case Control_Kind::Drive_Chooser: w = DriveComboBox1 = new Drive_Chooser(table_, this); break;
+      case Control_Kind::Drive_Chooser:
+        w = DriveComboBox1 =
+            new Drive_Chooser([this](std::size_t i) { behaviour_.DriveComboBox1Pick(i); }, this);
+        break;
       case Control_Kind::List_Box:
         w = ListBox1 = new QListWidget(this);
         ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-        ListBox1->setSortingEnabled(true);
         ListBox1->setUniformItemSizes(true);
         ListBox1->installEventFilter(this);
         // A click, or a move of the selection from the keyboard, offers to remove.
@@ -93,7 +98,9 @@ void TOptions_Setup::Create_Controls(const std::string& decimal_separator) {
         });
         break;
       case Control_Kind::Spin_Edit:
-        w = SpinEdit1 = new Spin_Edit(QString::fromStdString(decimal_separator), this);
+        w = SpinEdit1 = new Spin_Edit(
+            QString::fromStdString(decimal_separator),
+            [this](const std::string& text) { behaviour_.SpinEdit1Change(text); }, this);
         break;
       case Control_Kind::Number_Display: {
         w = Max_Drives_SpinEdit = new QSpinBox(this);
@@ -123,29 +130,31 @@ void TOptions_Setup::Create_Controls(const std::string& decimal_separator) {
   Always_On_Top_CheckBox = findChild<QCheckBox*>(options_setup_names::Always_On_Top_CheckBox);
   connect(Show_Total_of_All_Drives_CheckBox, &QCheckBox::toggled, this,
           [this](bool on) { behaviour_.Show_Total_CheckBoxClick(on); });
+  connect(Always_On_Top_CheckBox, &QCheckBox::toggled, this,
+          [this](bool on) { behaviour_.Always_On_Top_CheckBoxClick(on); });
+  const Timer_Description& timer = d.Timer(options_setup_names::Chooser_Timer);
+  Chooser_Timer = new QTimer(this);
+  Chooser_Timer->setObjectName(QString::fromStdString(timer.name));
+  Chooser_Timer->setInterval(timer.interval_ms);
+  connect(Chooser_Timer, &QTimer::timeout, this, [this, cmd = timer.command] { Run_Command(cmd); });
   for (std::size_t i = 1; i < tab_order.size(); ++i) setTabOrder(tab_order[i - 1], tab_order[i]);
 }
 
 // --- the controls as the behaviour sees them ---
 
-int TOptions_Setup::Entry_Count() const { return ListBox1->count(); }
-
-std::string TOptions_Setup::Entry(int index) const {
-  const QByteArray bytes = ListBox1->item(index)->text().toLatin1();
-  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+void TOptions_Setup::Show_Entries(const std::vector<std::string>& entries) {
+  const QSignalBlocker quiet(ListBox1);  // told, not chosen
+  ListBox1->clear();
+  for (const std::string& text : entries) {
+    // The entries are bytes; Latin-1 keeps every byte as one character.
+    auto* item =
+        new QListWidgetItem(QString::fromLatin1(text.data(), static_cast<int>(text.size())));
+    item->setSizeHint(
+        QSize(0, Options_Setup_Description().Control(options_setup_names::ListBox1).item_height));
+    ListBox1->addItem(item);
+  }
+  ListBox1->setCurrentRow(-1);
 }
-
-void TOptions_Setup::Clear_Entries() { ListBox1->clear(); }
-
-void TOptions_Setup::Add_Entry(const std::string& text) {
-  // The entries are bytes; Latin-1 keeps every byte as one character and back.
-  auto* item = new QListWidgetItem(QString::fromLatin1(text.data(), static_cast<int>(text.size())));
-  item->setSizeHint(
-      QSize(0, Options_Setup_Description().Control(options_setup_names::ListBox1).item_height));
-  ListBox1->addItem(item);
-}
-
-void TOptions_Setup::Remove_Entry(int index) { delete ListBox1->takeItem(index); }
 
 std::optional<int> TOptions_Setup::Selected_Entry() const {
   const QListWidgetItem* item = ListBox1->currentItem();
@@ -153,21 +162,28 @@ std::optional<int> TOptions_Setup::Selected_Entry() const {
   return ListBox1->row(item);
 }
 
-int TOptions_Setup::Interval_Seconds() const { return SpinEdit1->Value(); }
-void TOptions_Setup::Set_Interval_Seconds(int seconds) { SpinEdit1->Set_Value(seconds); }
-std::optional<char> TOptions_Setup::Current_Drive() const {
-  return DriveComboBox1->Current_Drive();
+void TOptions_Setup::Show_Interval_Text(const std::string& text) {
+  SpinEdit1->Editor()->setText(QString::fromStdString(text));
 }
+
+void TOptions_Setup::Show_Chooser(const std::vector<monitor::Chooser_Entry>& entries,
+                                  std::optional<std::size_t> current) {
+  DriveComboBox1->Show(entries, current);
+}
+
 void TOptions_Setup::Show_Drive_Limit(int limit) { Max_Drives_SpinEdit->setValue(limit); }
 void TOptions_Setup::Show_Total_Checked(bool on) {
   const QSignalBlocker quiet(Show_Total_of_All_Drives_CheckBox);  // told, not clicked
   Show_Total_of_All_Drives_CheckBox->setChecked(on);
 }
-bool TOptions_Setup::Always_On_Top_Checked() const { return Always_On_Top_CheckBox->isChecked(); }
-void TOptions_Setup::Set_Always_On_Top_Checked(bool on) { Always_On_Top_CheckBox->setChecked(on); }
+void TOptions_Setup::Show_Always_On_Top_Checked(bool on) {
+  const QSignalBlocker quiet(Always_On_Top_CheckBox);  // told, not clicked
+  Always_On_Top_CheckBox->setChecked(on);
+}
 
 void TOptions_Setup::showEvent(QShowEvent* event) {
-  DriveComboBox1->Ensure_Filled();
+  behaviour_.Fill_Chooser();
+  Chooser_Timer->start();
   if (!shown_before_) {
     // The fixed texts and frames are made when first needed: their large fonts
     // would only slow the main window's first appearance.
@@ -183,6 +199,11 @@ void TOptions_Setup::showEvent(QShowEvent* event) {
     }
   }
   QDialog::showEvent(event);
+}
+
+void TOptions_Setup::hideEvent(QHideEvent* event) {
+  Chooser_Timer->stop();
+  QDialog::hideEvent(event);
 }
 
 bool TOptions_Setup::event(QEvent* e) {

@@ -30,19 +30,13 @@ class TOptions_Setup : public QDialog, public Options_Setup_View {
   Options_Setup_Behaviour& Behaviour() { return behaviour_; }
 
   // Options_Setup_View
-  int Entry_Count() const override;
-  std::string Entry(int index) const override;
-  void Clear_Entries() override;
-  void Add_Entry(const std::string& text) override;
-  void Remove_Entry(int index) override;
-  std::optional<int> Selected_Entry() const override;
-  int Interval_Seconds() const override;
-  void Set_Interval_Seconds(int seconds) override;
-  std::optional<char> Current_Drive() const override;
+  void Show_Entries(const std::vector<std::string>& entries) override;
+  void Show_Interval_Text(const std::string& text) override;
+  void Show_Chooser(const std::vector<monitor::Chooser_Entry>& entries,
+                    std::optional<std::size_t> current) override;
   void Show_Drive_Limit(int limit) override;
   void Show_Total_Checked(bool on) override;
-  bool Always_On_Top_Checked() const override;
-  void Set_Always_On_Top_Checked(bool on) override;
+  void Show_Always_On_Top_Checked(bool on) override;
   void Show_Modal() override { exec(); }
 
   Drive_Chooser* DriveComboBox1 = nullptr;
@@ -53,9 +47,11 @@ class TOptions_Setup : public QDialog, public Options_Setup_View {
   QSpinBox* Max_Drives_SpinEdit = nullptr;
   QCheckBox* Show_Total_of_All_Drives_CheckBox = nullptr;
   QCheckBox* Always_On_Top_CheckBox = nullptr;
+  QTimer* Chooser_Timer = nullptr;
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,8 +60,8 @@ class TOptions_Setup : public QDialog, public Options_Setup_View {
   void Create_Fixed_Texts();
   void Create_Controls(const std::string& decimal_separator);
   void Run_Command(int command);
+  std::optional<int> Selected_Entry() const;
 
-  const platform::Drive_Table& table_;
   Options_Setup_Behaviour behaviour_;
   bool shown_before_ = false;
   bool keyboard_moved_ = false;

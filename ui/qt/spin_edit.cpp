@@ -10,7 +10,8 @@
 
 namespace keldra::ui {
 
-Spin_Edit::Spin_Edit(QString decimal_separator, QWidget* parent)
+Spin_Edit::Spin_Edit(QString decimal_separator, std::function<void(const std::string&)> on_change,
+                     QWidget* parent)
     : QWidget(parent),
       separator_(std::move(decimal_separator)),
       edit_(new QLineEdit(this)),
@@ -28,7 +29,9 @@ Spin_Edit::Spin_Edit(QString decimal_separator, QWidget* parent)
   down_->setArrowType(Qt::DownArrow);
   connect(up_, &QToolButton::clicked, this, [this] { Step(+1); });
   connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
-  Set_Value(30);
+  connect(edit_, &QLineEdit::textChanged, this,
+          [on_change](const QString& text) { on_change(text.toStdString()); });
+  Set_Value(interval_field::Design_Value);
 }
 
 int Spin_Edit::Written_Value() const {

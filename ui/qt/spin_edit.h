@@ -3,6 +3,8 @@
 // Typing is limited to digits, signs and the decimal separator; a typed value is
 // brought to the nearer bound when the focus leaves.
 #include <QWidget>
+#include <functional>
+#include <string>
 
 class QLineEdit;
 class QToolButton;
@@ -13,7 +15,10 @@ class Spin_Edit : public QWidget {
   Q_OBJECT
 
  public:
-  Spin_Edit(QString decimal_separator, QWidget* parent = nullptr);
+  // on_change hears every change of the field's text, the user's and the
+  // program's alike.
+  Spin_Edit(QString decimal_separator, std::function<void(const std::string&)> on_change,
+            QWidget* parent = nullptr);
 
   // The whole number written in the field brought into 1..200, or 1 when the text
   // is not a whole number. Bounding here too means a value typed and left in the

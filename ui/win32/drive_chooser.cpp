@@ -22,8 +22,7 @@ int Picture_Index(platform::Drive_Type type) {
 
 }  // namespace
 
-Drive_Chooser::Drive_Chooser(HWND parent, int id, RECT b, const platform::Drive_Table& table)
-    : table_(table), height_(b.bottom - b.top) {
+Drive_Chooser::Drive_Chooser(HWND parent, int id, RECT b) : height_(b.bottom - b.top) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   // Its height includes the list that drops down.
   combo_ = CreateWindowExA(0, "COMBOBOX", "",
@@ -46,9 +45,9 @@ Drive_Chooser::~Drive_Chooser() {
   }
 }
 
-void Drive_Chooser::Ensure_Filled() {
-  if (filled_) return;
-  filled_ = true;
+void Drive_Chooser::Fit_Height() {
+  if (fitted_) return;
+  fitted_ = true;
   // The closed box as high as its place: its selection field is asked to be lower
   // or higher by what the box is off. The system makes the field as high as an
   // item, which leaves the box a pixel higher than its place under Wine; and Wine
@@ -63,19 +62,30 @@ void Drive_Chooser::Ensure_Filled() {
     asked -= off;
     SendMessageA(combo_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), asked);
   }
-  entries_ = monitor::Chooser_Entries(table_.Drives());
+}
+
+void Drive_Chooser::Show(const std::vector<monitor::Chooser_Entry>& entries,
+                         std::optional<std::size_t> current) {
+  Fit_Height();
+  entries_ = entries;
+  SendMessageA(combo_, CB_RESETCONTENT, 0, 0);
   for (const monitor::Chooser_Entry& e : entries_) {
     SendMessageA(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e.text.c_str()));
   }
-  const std::optional<std::size_t> here = monitor::Current_Directory_Entry(entries_, table_);
-  if (here) current_ = entries_[*here].letter;
-  SendMessageA(combo_, CB_SETCURSEL, here ? static_cast<WPARAM>(*here) : static_cast<WPARAM>(-1),
-               0);
+  SendMessageA(combo_, CB_SETCURSEL,
+               current ? static_cast<WPARAM>(*current) : static_cast<WPARAM>(-1), 0);
 }
 
-void Drive_Chooser::Picked() {
-  const auto i = static_cast<std::size_t>(SendMessageA(combo_, CB_GETCURSEL, 0, 0));
-  if (i < entries_.size()) current_ = entries_[i].letter;
+std::optional<std::size_t> Drive_Chooser::Picked() const {
+  const auto i = SendMessageA(combo_, CB_GETCURSEL, 0, 0);
+  if (i < 0 || static_cast<std::size_t>(i) >= entries_.size()) return std::nullopt;
+  return static_cast<std::size_t>(i);
+}
+
+std::optional<char> Drive_Chooser::Current_Drive() const {
+  const std::optional<std::size_t> i = Picked();
+  if (!i) return std::nullopt;
+  return entries_[*i].letter;
 }
 
 UINT Drive_Chooser::Item_Height(HFONT font) {

@@ -1,35 +1,37 @@
 #pragma once
 // DriveComboBox1 on Windows: an owner-drawn drop-down list of the machine's
-// drives, each with its kind's picture, read when the dialog first opens.
+// drives, each with its kind's picture, as the options dialog's behaviour has them.
 #include <windows.h>
 
 #include <optional>
 #include <vector>
 
 #include "monitor/chooser_entries.h"
-#include "platform/drive_table.h"
 
 namespace keldra::ui::win32 {
 
 class Drive_Chooser {
  public:
-  Drive_Chooser(HWND parent, int id, RECT bounds, const platform::Drive_Table& table);
+  Drive_Chooser(HWND parent, int id, RECT bounds);
   ~Drive_Chooser();
-  void Ensure_Filled();
-  std::optional<char> Current_Drive() const { return current_; }
-  // The dialog passes these on: the user's pick, the item height, the drawing.
-  void Picked();
+  // The entries as the behaviour has them, and the one shown as current.
+  void Show(const std::vector<monitor::Chooser_Entry>& entries, std::optional<std::size_t> current);
+  // The entry the user picked, when the dialog hears of a change of selection.
+  std::optional<std::size_t> Picked() const;
+  // The shown entry's letter in lower case; nothing when none is shown.
+  std::optional<char> Current_Drive() const;
+  // The dialog passes these on: the item height, the drawing.
   static UINT Item_Height(HFONT font);
   void Draw(const DRAWITEMSTRUCT& item) const;
   HWND Handle() const { return combo_; }
 
  private:
+  void Fit_Height();
+
   HWND combo_ = nullptr;
-  const platform::Drive_Table& table_;
   std::vector<monitor::Chooser_Entry> entries_;
-  std::optional<char> current_;
-  bool filled_ = false;
   LONG height_;  // the closed box's, from its place
+  bool fitted_ = false;
   HBITMAP pictures_[5] = {};
 };
 

@@ -14,8 +14,6 @@ namespace {
 
 COLORREF Color_Of(monitor::Bar_Color c) { return Colour_Of(Exact(Bar_Colour_Rgb(c)), 0); }
 
-constexpr int kMaxClientWidth = 16384;
-
 int Width(RECT r) { return r.right - r.left; }
 int Height(RECT r) { return r.bottom - r.top; }
 
@@ -134,11 +132,12 @@ int TMainForm1::Client_Height() const {
   return client.bottom;
 }
 
-void TMainForm1::Set_Client_Width(int requested) {
-  // A width from a hand-edited file is kept within what a window can be: no
-  // narrower than the system lets a user make it, no wider than it can draw.
-  const int narrowest = GetSystemMetrics(SM_CXMINTRACK) - Frame_Extra(hwnd_, 0).cx;
-  const int width = std::clamp(requested, std::max(narrowest, 1), kMaxClientWidth);
+int TMainForm1::Narrowest_Client_Width() const {
+  // As narrow as the system lets a user make it.
+  return GetSystemMetrics(SM_CXMINTRACK) - Frame_Extra(hwnd_, 0).cx;
+}
+
+void TMainForm1::Set_Client_Width(int width) {
   const int height = Client_Height();
   RECT r = Normal_Frame();
   r.right = r.left + width + Frame_Extra(hwnd_, width).cx;

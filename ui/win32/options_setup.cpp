@@ -29,7 +29,7 @@ RECT Rect_Of(const Box& b) { return RECT{b.left, b.top, b.left + b.width, b.top 
 
 TOptions_Setup::TOptions_Setup(HWND owner, Fonts& fonts, const platform::Drive_Table& table,
                                platform::Message_Boxes& boxes, const std::string& decimal_separator)
-    : fonts_(fonts), owner_(owner), table_(table), behaviour_(*this, boxes) {
+    : fonts_(fonts), owner_(owner), behaviour_(*this, boxes, table) {
   const Window_Description& d = Described();
   Register_Object_Class<TOptions_Setup>(d.class_name.c_str());
   const SIZE outer = Outer_Size(d.client_width, d.client_height, kStyle, kExStyle);
@@ -51,7 +51,13 @@ HFONT TOptions_Setup::Font(const Font_Description& f) {
 void TOptions_Setup::Run_Command(int command) {
   switch (command) {
     case Options_Add_Drive: behaviour_.AddButtonClick(); break;
-    case Options_Remove_Drive: behaviour_.ListBox1Click(); break;
+    case Options_Remove_Drive: {
+      const auto i = SendMessageA(ListBox1, LB_GETCURSEL, 0, 0);
+      behaviour_.ListBox1Click(i == LB_ERR ? std::nullopt
+                                           : std::optional<int>(static_cast<int>(i)));
+      break;
+    }
+    case Options_Chooser_Timer: behaviour_.Chooser_TimerTimer(); break;
     case Options_OK: open_ = false; break;
     default: break;
   }
@@ -68,7 +74,7 @@ void TOptions_Setup::Create_Controls(const std::string& decimal_separator) {
     HWND w = nullptr;
     switch (c.kind) {
       case Control_Kind::Drive_Chooser:
-        DriveComboBox1 = std::make_unique<Drive_Chooser>(hwnd_, id, Rect_Of(c.box), table_);
+        DriveComboBox1 = std::make_unique<Drive_Chooser>(hwnd_, id, Rect_Of(c.box));
         w = DriveComboBox1->Handle();
         break;
       case Control_Kind::Button:
@@ -146,34 +152,20 @@ void TOptions_Setup::Draw_Arrow(const DRAWITEMSTRUCT& item) {
 
 // --- the controls as the behaviour sees them ---
 
-int TOptions_Setup::Entry_Count() const {
-  return static_cast<int>(SendMessageA(ListBox1, LB_GETCOUNT, 0, 0));
+void TOptions_Setup::Show_Entries(const std::vector<std::string>& entries) {
+  SendMessageA(ListBox1, LB_RESETCONTENT, 0, 0);
+  for (const std::string& text : entries) {
+    SendMessageA(ListBox1, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
 }
 
-std::string TOptions_Setup::Entry(int index) const {
-  const auto length = SendMessageA(ListBox1, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length < 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  SendMessageA(ListBox1, LB_GETTEXT, static_cast<WPARAM>(index),
-               reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
-  return text;
+void TOptions_Setup::Show_Interval_Text(const std::string& text) {
+  SetWindowTextA(SpinEdit1->Editor(), text.c_str());
 }
 
-void TOptions_Setup::Clear_Entries() { SendMessageA(ListBox1, LB_RESETCONTENT, 0, 0); }
-
-void TOptions_Setup::Add_Entry(const std::string& text) {
-  SendMessageA(ListBox1, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-void TOptions_Setup::Remove_Entry(int index) {
-  SendMessageA(ListBox1, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-}
-
-std::optional<int> TOptions_Setup::Selected_Entry() const {
-  const auto i = SendMessageA(ListBox1, LB_GETCURSEL, 0, 0);
-  if (i == LB_ERR) return std::nullopt;
-  return static_cast<int>(i);
+void TOptions_Setup::Show_Chooser(const std::vector<monitor::Chooser_Entry>& entries,
+                                  std::optional<std::size_t> current) {
+  DriveComboBox1->Show(entries, current);
 }
 
 void TOptions_Setup::Show_Drive_Limit(int limit) {
@@ -183,15 +175,12 @@ void TOptions_Setup::Show_Drive_Limit(int limit) {
 void TOptions_Setup::Show_Total_Checked(bool on) {
   SendMessageA(Show_Total_of_All_Drives_CheckBox, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
-bool TOptions_Setup::Always_On_Top_Checked() const {
-  return SendMessageA(Always_On_Top_CheckBox, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-void TOptions_Setup::Set_Always_On_Top_Checked(bool on) {
+void TOptions_Setup::Show_Always_On_Top_Checked(bool on) {
   SendMessageA(Always_On_Top_CheckBox, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void TOptions_Setup::Show_Modal() {
-  DriveComboBox1->Ensure_Filled();
+  behaviour_.Fill_Chooser();
   if (!shown_before_) {
     // The fixed texts and frames are made when first needed.
     Create_Fixed_Texts();
@@ -200,7 +189,11 @@ void TOptions_Setup::Show_Modal() {
   }
   behaviour_.FormActivate();  // the limit text must not wait for the activation
   open_ = true;
+  // The chooser's timer runs while the dialog is open.
+  const Timer_Description& timer = Described().Timer(options_setup_names::Chooser_Timer);
+  SetTimer(hwnd_, Chooser_Timer_Id, static_cast<UINT>(timer.interval_ms), nullptr);
   Run_Modal(hwnd_, owner_, open_);
+  KillTimer(hwnd_, Chooser_Timer_Id);
 }
 
 // --- messages ---
@@ -211,7 +204,19 @@ LRESULT TOptions_Setup::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
       const int id = LOWORD(wparam);
       const WORD code = HIWORD(wparam);
       if (id == ID_DriveComboBox1) {
-        if (code == CBN_SELCHANGE) DriveComboBox1->Picked();
+        const std::optional<std::size_t> picked = DriveComboBox1->Picked();
+        if (code == CBN_SELCHANGE && picked) behaviour_.DriveComboBox1Pick(*picked);
+        return 0;
+      }
+      if (id == ID_SpinEdit1) {
+        // The field reports its first text while it is being made.
+        if (code == EN_CHANGE && SpinEdit1) behaviour_.SpinEdit1Change(SpinEdit1->Text());
+        return 0;
+      }
+      if (id == ID_Always_On_Top_CheckBox) {
+        if (code == BN_CLICKED)
+          behaviour_.Always_On_Top_CheckBoxClick(
+              SendMessageA(Always_On_Top_CheckBox, BM_GETCHECK, 0, 0) == BST_CHECKED);
         return 0;
       }
       if (id == ID_Show_Total_of_All_Drives_CheckBox) {
@@ -252,6 +257,10 @@ LRESULT TOptions_Setup::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
       }
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    case WM_TIMER:
+      if (wparam == Chooser_Timer_Id)
+        Run_Command(Described().Timer(options_setup_names::Chooser_Timer).command);
+      return 0;
     case WM_ACTIVATE:
       if (LOWORD(wparam) != WA_INACTIVE) behaviour_.FormActivate();
       break;

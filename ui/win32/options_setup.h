@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/drive_table.h"
 #include "platform/message_boxes.h"
@@ -30,6 +31,8 @@ enum Options_Control_Id : int {
   ID_Arrow_Text,
 };
 
+inline constexpr UINT_PTR Chooser_Timer_Id = 1;
+
 class TOptions_Setup final : public Options_Setup_View {
  public:
   TOptions_Setup(HWND owner, Fonts& fonts, const platform::Drive_Table& table,
@@ -41,19 +44,13 @@ class TOptions_Setup final : public Options_Setup_View {
   bool Open() const { return open_; }
 
   // Options_Setup_View
-  int Entry_Count() const override;
-  std::string Entry(int index) const override;
-  void Clear_Entries() override;
-  void Add_Entry(const std::string& text) override;
-  void Remove_Entry(int index) override;
-  std::optional<int> Selected_Entry() const override;
-  int Interval_Seconds() const override { return SpinEdit1->Value(); }
-  void Set_Interval_Seconds(int seconds) override { SpinEdit1->Set_Value(seconds); }
-  std::optional<char> Current_Drive() const override { return DriveComboBox1->Current_Drive(); }
+  void Show_Entries(const std::vector<std::string>& entries) override;
+  void Show_Interval_Text(const std::string& text) override;
+  void Show_Chooser(const std::vector<monitor::Chooser_Entry>& entries,
+                    std::optional<std::size_t> current) override;
   void Show_Drive_Limit(int limit) override;
   void Show_Total_Checked(bool on) override;
-  bool Always_On_Top_Checked() const override;
-  void Set_Always_On_Top_Checked(bool on) override;
+  void Show_Always_On_Top_Checked(bool on) override;
   void Show_Modal() override;
 
   std::unique_ptr<Drive_Chooser> DriveComboBox1;
@@ -80,7 +77,6 @@ class TOptions_Setup final : public Options_Setup_View {
   HWND owner_;
   HWND hwnd_ = nullptr;
   HWND hints_ = nullptr;
-  const platform::Drive_Table& table_;
   Options_Setup_Behaviour behaviour_;
   std::map<int, int> commands_;  // each control's click, by its id
   bool open_ = false;

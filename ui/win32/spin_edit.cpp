@@ -25,7 +25,7 @@ Spin_Edit::Spin_Edit(HWND parent, int id, RECT b, std::string decimal_separator)
                             b.top, kButtonWidth, h, parent, nullptr, instance, nullptr);
   SetWindowSubclass(edit_, Edit_Proc, 0, reinterpret_cast<DWORD_PTR>(this));
   SetWindowSubclass(updown_, Buttons_Proc, 0, reinterpret_cast<DWORD_PTR>(this));
-  Set_Value(30);
+  Set_Value(interval_field::Design_Value);
 }
 
 std::string Spin_Edit::Text() const {

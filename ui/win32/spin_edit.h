@@ -16,11 +16,11 @@ class Spin_Edit {
   void Step(int direction);
   HWND Editor() const { return edit_; }
   HWND Buttons() const { return updown_; }
+  std::string Text() const;
 
  private:
   static LRESULT CALLBACK Edit_Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   static LRESULT CALLBACK Buttons_Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-  std::string Text() const;
   HWND edit_ = nullptr;
   HWND updown_ = nullptr;
   std::string separator_;

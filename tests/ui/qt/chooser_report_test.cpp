@@ -43,8 +43,8 @@ TEST(Chooser_And_Report, ListTheSameEntriesOnThisMachine) {
     if (!entry.empty()) from_report.push_back(entry);
   }
   platform::linux_impl::Linux_Drive_Table table(dir / "drives.ini");
-  ui::Drive_Chooser chooser(table);
-  chooser.Ensure_Filled();
+  ui::Drive_Chooser chooser([](std::size_t) {});
+  chooser.Show(monitor::Chooser_Entries(table.Drives()), std::nullopt);
   std::vector<std::string> from_chooser;
   for (int i = 0; i < chooser.count(); ++i)
     from_chooser.push_back(chooser.itemText(i).toStdString());

@@ -69,7 +69,6 @@ int main(int argc, char** argv) {
   // The dialogs as the user first sees them: the options dialog filled as Settings
   // fills it, the About box as About shows it.
   f.options->Behaviour().Fill_Options_Dialog(f.behaviour());
-  f.options->DriveComboBox1->Ensure_Filled();
   f.options->show();
   QApplication::processEvents();
   const struct {
