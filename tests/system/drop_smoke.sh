@@ -25,21 +25,8 @@ source_win="$(wait_for_window '^Keldra drag source$')"
 [ -n "$source_win" ] || fail "the drag source did not appear: $(cat "$work/drag.log")"
 wait_until 30 test -n "$(xwininfo -id "$source_win" | awk '/Map State: IsViewable/')" || fail "the drag source was never mapped"
 
-# Where to press and where to let go, in screen coordinates.
-centre_of() { xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print int(x + w / 2), int(y + h / 2)}'; }
-read -r sx sy <<<"$(centre_of "$source_win")"
-read -r tx ty <<<"$(centre_of "$win")"
 activate "$source_win" || fail "the drag source could not be activated"
-xdotool mousemove "$sx" "$sy" mousedown 1
-# Small steps paced as a hand moves them (input, not a wait for anything): the
-# toolkit starts a drag past a few pixels, and the target learns of it as the
-# pointer crosses into it.
-for i in $(seq 1 20); do
-  xdotool mousemove $((sx + (tx - sx) * i / 20)) $((sy + (ty - sy) * i / 20))
-  sleep 0.05
-done
-xdotool mousemove "$tx" "$ty"
-xdotool mouseup 1
+drag_between "$source_win" "$win"
 wait_until 60 test -s "$work/drag.out" || fail "the drag did not end: $(cat "$work/drag.log")"
 action="$(cat "$work/drag.out")"
 [ "$action" = copy ] || fail "the drop ended as '$action', not as a copy"

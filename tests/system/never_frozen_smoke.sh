@@ -17,28 +17,12 @@ shots="$5"
 [ -x "$hung_fs" ] || { echo "SKIPPED: hung_fs was not built (libfuse3-dev missing)"; exit 77; }
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
 
-# Every mount of the test, undone however it ends: the FUSE daemons are killed,
-# which releases whatever waits on them, then the mounts are taken away.
-mounts=()
-daemons=()
+source "$(dirname "${BASH_SOURCE[0]}")/hung_mounts.sh"
 undo_mounts() {
-  for d in "${daemons[@]}"; do kill -9 "$d" 2>/dev/null; done
-  # A point with mounts stacked on it takes one unmount each.
-  for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
-    for _ in 1 2 3; do umount -l "${mounts[i]}" 2>/dev/null || break; done
-  done
+  undo_hung_mounts
   cleanup
 }
 trap undo_mounts EXIT
-mounted() { grep -q " $1 " /proc/self/mountinfo; }
-# mount_hung <mount point> <mode>: a hung_fs volume, once it is in the mount table.
-mount_hung() {
-  mkdir -p "$1"
-  "$hung_fs" "$1" "$2" >/dev/null 2>&1 &
-  daemons+=($!)
-  mounts+=("$1")
-  wait_until 60 mounted "$1" || fail "hung_fs did not mount at $1"
-}
 
 app="$work/app"
 mkdir -p "$app" "$work/local" "$work/empty" "$work/later" "$work/real"
@@ -120,17 +104,8 @@ echo dropped >"$work/local/file.txt"
 pids+=($!)
 source_win="$(wait_for_window '^Keldra drag source$')"
 [ -n "$source_win" ] || fail "the drag source did not appear: $(cat "$work/drag.log")"
-centre_of() { xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print int(x + w / 2), int(y + h / 2)}'; }
-read -r sx sy <<<"$(centre_of "$source_win")"
-read -r tx ty <<<"$(centre_of "$win")"
 activate "$source_win" || fail "the drag source could not be activated"
-xdotool mousemove "$sx" "$sy" mousedown 1
-for i in $(seq 1 20); do
-  xdotool mousemove $((sx + (tx - sx) * i / 20)) $((sy + (ty - sy) * i / 20))
-  sleep 0.05  # paced as a hand moves (input, not a wait for anything)
-done
-xdotool mousemove "$tx" "$ty"
-xdotool mouseup 1
+drag_between "$source_win" "$win"
 wait_until 60 test -s "$work/drag.out" || fail "the drag did not end: $(cat "$work/drag.log")"
 
 # 4. The program's folder stops answering; then a mount anywhere makes the table

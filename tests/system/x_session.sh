@@ -64,6 +64,26 @@ above() { xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 not_above() { ! above; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
 
+# A window's centre in screen coordinates.
+centre_of() { xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print int(x + w / 2), int(y + h / 2)}'; }
+
+# drag_between <from window> <to window>: presses in the first window's centre and
+# lets go in the second's, in small steps paced as a hand moves them (input, not a
+# wait for anything): the toolkit starts a drag past a few pixels, and the target
+# learns of it as the pointer crosses into it.
+drag_between() {
+  local sx sy tx ty
+  read -r sx sy <<<"$(centre_of "$1")"
+  read -r tx ty <<<"$(centre_of "$2")"
+  xdotool mousemove "$sx" "$sy" mousedown 1
+  for i in $(seq 1 20); do
+    xdotool mousemove $((sx + (tx - sx) * i / 20)) $((sy + (ty - sy) * i / 20))
+    sleep 0.05
+  done
+  xdotool mousemove "$tx" "$ty"
+  xdotool mouseup 1
+}
+
 client_area_of() { xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
 
 start_keldra() {

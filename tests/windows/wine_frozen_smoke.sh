@@ -36,22 +36,14 @@ done
 export WINEPREFIX="$work/prefix"
 devices="$WINEPREFIX/dosdevices"
 rm -f "$devices/d:"
-daemons=()
+hung_fs="$linux_bin/hung_fs"
+source "$(dirname "${BASH_SOURCE[0]}")/../system/hung_mounts.sh"
 undo() {
-  # Killing the daemons releases every call waiting on them.
-  for d in "${daemons[@]}"; do kill -9 "$d" 2>/dev/null; done
+  undo_hung_mounts
   wineserver -k 2>/dev/null
-  umount -l "$work/slow" "$work/nowhere" 2>/dev/null
   cleanup
 }
 trap undo EXIT
-mounted() { grep -q " $1 " /proc/self/mountinfo; }
-mount_hung() {
-  mkdir -p "$1"
-  "$linux_bin/hung_fs" "$1" "$2" >/dev/null 2>&1 &
-  daemons+=($!)
-  wait_until 60 mounted "$1" || fail "hung_fs did not mount at $1"
-}
 
 app="$work/app"
 mkdir -p "$app"
