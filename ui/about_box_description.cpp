@@ -33,6 +33,8 @@ Window_Description Make() {
   w.client_width = 622;
   w.client_height = 411;
   w.font = kBody;
+  w.centring = Centring::Every_Show;
+  w.escape_command = About_OK;  // Escape acts exactly as OK
   auto& c = w.controls;
 
   c.push_back(In("", Control_Kind::Group, about_box_names::GroupBox2, {3, -4, 615, 77}));

@@ -28,6 +28,9 @@ Window_Description Make() {
   w.client_width = 463;
   w.client_height = 435;
   w.font = kDialogFont;
+  w.centring = Centring::First_Show;
+  // There is no Cancel: Escape does not close the dialog behind the user's back.
+  w.escape_command = No_Command;
 
   // The sunken frames first, so that everything else lies on top of them.
   for (Box b : {Box{8, 8, 449, 169}, Box{8, 184, 449, 41}, Box{8, 232, 449, 41},

@@ -119,6 +119,10 @@ struct Timer_Description {
   int command = No_Command;
 };
 
+// Where a dialog appears: centred on the screen each time it is shown, or the first
+// time only and later where the user left it.
+enum class Centring { None, First_Show, Every_Show };
+
 struct Window_Description {
   std::string name;
   std::string class_name;
@@ -128,6 +132,8 @@ struct Window_Description {
   int client_height = 0;
   Font_Description font;
   Colour background = System(Colour_Role::Button_Face);
+  Centring centring = Centring::None;
+  int escape_command = No_Command;  // what Escape runs; nothing closes a window by itself
   std::vector<Control_Description> controls;
   std::vector<Menu_Description> menus;
   std::vector<Timer_Description> timers;

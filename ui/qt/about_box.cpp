@@ -2,13 +2,11 @@
 
 #include <QFrame>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <chrono>
 
@@ -169,11 +167,8 @@ void TAboutBox::Draw_Artwork() {
 
 void TAboutBox::showEvent(QShowEvent* event) {
   Draw_Artwork();
-  // Centred whenever shown.
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-  }
+  Place_As_Described(*this, Described(), !shown_before_);
+  shown_before_ = true;
   QDialog::showEvent(event);
   behaviour_.FormActivate();
 }
@@ -195,9 +190,8 @@ void TAboutBox::changeEvent(QEvent* event) {
 }
 
 void TAboutBox::keyPressEvent(QKeyEvent* event) {
-  // Escape acts exactly as OK.
   if (event->key() == Qt::Key_Escape) {
-    behaviour_.Run_Command(Described().Control(about_box_names::OKButton).click);
+    behaviour_.Run_Command(Described().escape_command);
     return;
   }
   QDialog::keyPressEvent(event);

@@ -73,6 +73,7 @@ class TAboutBox : public QDialog, public ui::About_Box_View {
  private:
   void Create_Controls();
   void Draw_Artwork();
+  bool shown_before_ = false;
   ui::About_Box_Behaviour behaviour_;
   bool artwork_drawn_ = false;
 };

@@ -3,9 +3,11 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 
 #include "ui/qt/fonts.h"
 
@@ -81,6 +83,16 @@ void Apply_Description(QWidget& w, const Control_Description& d, const QFont& wi
     if (d.auto_size) label->adjustSize();
   }
   w.setVisible(d.visible);
+}
+
+void Place_As_Described(QWidget& dialog, const Window_Description& d, bool first_show) {
+  const bool centre =
+      d.centring == Centring::Every_Show || (d.centring == Centring::First_Show && first_show);
+  if (!centre) return;
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    dialog.move(area.center() - QPoint(dialog.width() / 2, dialog.height() / 2));
+  }
 }
 
 QWidget* Make_Described(const Control_Description& d, QWidget* parent, const QFont& window_font,

@@ -17,6 +17,9 @@ void Apply_Description(QWidget& widget, const Control_Description& d, const QFon
 
 // A label, frame, group, button or check box as described, or nullptr for a kind the
 // window makes itself. on_command runs a click's or double-click's command.
+// A dialog about to be shown, centred on the screen as its description says.
+void Place_As_Described(QWidget& dialog, const Window_Description& d, bool first_show);
+
 QWidget* Make_Described(const Control_Description& d, QWidget* parent, const QFont& window_font,
                         const std::function<void(int)>& on_command);
 

@@ -3,13 +3,11 @@
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTimer>
@@ -190,14 +188,8 @@ void TOptions_Setup::showEvent(QShowEvent* event) {
     Create_Fixed_Texts();
   }
   behaviour_.FormActivate();  // activation follows at once; the limit text must not wait for it
-  if (!shown_before_) {
-    shown_before_ = true;
-    // Centred on the screen the first time; later where the user left it.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-      const QRect area = screen->availableGeometry();
-      move(area.center() - QPoint(width() / 2, height() / 2));
-    }
-  }
+  Place_As_Described(*this, Options_Setup_Description(), !shown_before_);
+  shown_before_ = true;
   QDialog::showEvent(event);
 }
 
@@ -212,8 +204,10 @@ bool TOptions_Setup::event(QEvent* e) {
 }
 
 void TOptions_Setup::keyPressEvent(QKeyEvent* e) {
-  // There is no Cancel: Escape does not close the dialog behind the user's back.
-  if (e->key() == Qt::Key_Escape) return;
+  if (e->key() == Qt::Key_Escape) {
+    Run_Command(Options_Setup_Description().escape_command);
+    return;
+  }
   QDialog::keyPressEvent(e);
 }
 

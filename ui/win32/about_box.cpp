@@ -216,7 +216,8 @@ void TAboutBox::Load_Artwork() {
 
 void TAboutBox::Show_Modal() {
   Load_Artwork();
-  Centre_On_Screen(hwnd_);  // centred whenever shown
+  Place_As_Described(hwnd_, Described(), !shown_before_);
+  shown_before_ = true;
   open_ = true;
   Run_Modal(hwnd_, owner_, open_);
 }
@@ -285,8 +286,11 @@ LRESULT TAboutBox::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
       const bool click = HIWORD(wparam) == BN_CLICKED;  // STN_CLICKED has the same value
       if (!click) return 0;
       const int id = LOWORD(wparam);
-      // Escape acts exactly as OK.
-      const auto it = clicks_.find(id == IDCANCEL ? IDOK : id);
+      if (id == IDCANCEL) {
+        b.Run_Command(Described().escape_command);
+        return 0;
+      }
+      const auto it = clicks_.find(id);
       if (it != clicks_.end()) b.Run_Command(it->second);
       return 0;
     }

@@ -77,6 +77,7 @@ class TAboutBox final : public ui::About_Box_View {
   std::set<HWND> hand_;  // the controls that show the hand pointer, from the first activation
   bool hand_on_bevels_ = false;
   bool open_ = false;
+  bool shown_before_ = false;
   bool running_ = false;
 };
 

@@ -42,6 +42,11 @@ void Centre_On_Screen(HWND window) {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Place_As_Described(HWND dialog, const Window_Description& d, bool first_show) {
+  if (d.centring == Centring::Every_Show || (d.centring == Centring::First_Show && first_show))
+    Centre_On_Screen(dialog);
+}
+
 SIZE Outer_Size(int client_width, int client_height, DWORD style, DWORD ex_style) {
   RECT r{0, 0, client_width, client_height};
   AdjustWindowRectEx(&r, style, FALSE, ex_style);

@@ -4,6 +4,8 @@
 // Escape) work in it, and the owner's timer goes on ticking meanwhile.
 #include <windows.h>
 
+#include "ui/window_description.h"
+
 namespace keldra::ui::win32 {
 
 // Shows `dialog`, owned by `owner` while it is open, and dispatches messages until
@@ -12,6 +14,8 @@ void Run_Modal(HWND dialog, HWND owner, const bool& open);
 
 // Centres a window on the primary screen's work area.
 void Centre_On_Screen(HWND window);
+// A dialog about to be shown, centred as its description says.
+void Place_As_Described(HWND dialog, const Window_Description& d, bool first_show);
 
 // The outer size of a window with this client size and these styles.
 SIZE Outer_Size(int client_width, int client_height, DWORD style, DWORD ex_style);

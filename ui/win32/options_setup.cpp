@@ -181,12 +181,10 @@ void TOptions_Setup::Show_Always_On_Top_Checked(bool on) {
 
 void TOptions_Setup::Show_Modal() {
   behaviour_.Fill_Chooser();
-  if (!shown_before_) {
-    // The fixed texts and frames are made when first needed.
-    Create_Fixed_Texts();
-    Centre_On_Screen(hwnd_);  // centred the first time; later where the user left it
-    shown_before_ = true;
-  }
+  // The fixed texts and frames are made when first needed.
+  if (!shown_before_) Create_Fixed_Texts();
+  Place_As_Described(hwnd_, Described(), !shown_before_);
+  shown_before_ = true;
   behaviour_.FormActivate();  // the limit text must not wait for the activation
   open_ = true;
   // The chooser's timer runs while the dialog is open.
@@ -225,12 +223,18 @@ LRESULT TOptions_Setup::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
               SendMessageA(Show_Total_of_All_Drives_CheckBox, BM_GETCHECK, 0, 0) == BST_CHECKED);
         return 0;
       }
+      // Escape runs what the description says (nothing: there is no Cancel); Enter
+      // presses nothing, there being no default button.
+      if (id == IDCANCEL) {
+        Run_Command(Described().escape_command);
+        return 0;
+      }
       // A click of a button, or a change of the list's selection by mouse or keyboard.
       const bool acted =
           (id == ID_ListBox1 && code == LBN_SELCHANGE) || (id != ID_ListBox1 && code == BN_CLICKED);
       const auto it = commands_.find(id);
       if (acted && it != commands_.end()) Run_Command(it->second);
-      return 0;  // Enter and Escape (IDOK, IDCANCEL) do nothing: no default, no Cancel
+      return 0;
     }
     case WM_MEASUREITEM: {
       auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lparam);
