@@ -143,14 +143,14 @@ const char* Drive_Picture_Name(platform::Drive_Type type) {
   return "HARD";
 }
 
-int Arrow_Letter_Spacing(int natural_width) {
+double Arrow_Letter_Spacing(int natural_width) {
   const Window_Description& w = Options_Setup_Description();
   const Control_Description& arrow = w.Control(options_setup_names::Arrow_Label);
   // Up to two pixels short of the list's left edge.
   const int room = w.Control(options_setup_names::ListBox1).box.left - arrow.box.left - 2;
   if (natural_width <= room) return 0;
   const int gaps = static_cast<int>(arrow.text.size()) - 1;
-  return -((natural_width - room + gaps - 1) / gaps);
+  return -static_cast<double>(natural_width - room) / gaps;
 }
 
 }  // namespace keldra::ui

@@ -34,7 +34,8 @@ const char* Drive_Picture_Name(platform::Drive_Type type);
 
 // The arrow from the Add button to the list: its letters close up until its head
 // meets the list, in a face wider than the one it stands in for. The spacing to add
-// after each letter (zero or less) for a text of the natural width given.
-int Arrow_Letter_Spacing(int natural_width);
+// after each letter (zero or less, in pixels) for a text of the natural width
+// given; a face that spaces letters by whole pixels takes the next whole pixel down.
+double Arrow_Letter_Spacing(int natural_width);
 
 }  // namespace keldra::ui

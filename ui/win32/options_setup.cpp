@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "ui/options_setup_description.h"
 #include "ui/win32/controls.h"
@@ -141,7 +142,7 @@ void TOptions_Setup::Draw_Arrow(const DRAWITEMSTRUCT& item) {
   const int length = static_cast<int>(c.text.size());
   SIZE natural;
   GetTextExtentPoint32A(dc, c.text.c_str(), length, &natural);
-  SetTextCharacterExtra(dc, Arrow_Letter_Spacing(natural.cx));
+  SetTextCharacterExtra(dc, static_cast<int>(std::floor(Arrow_Letter_Spacing(natural.cx))));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB((c.text_colour.rgb >> 16) & 0xFF, (c.text_colour.rgb >> 8) & 0xFF,
                        c.text_colour.rgb & 0xFF));
