@@ -1,6 +1,6 @@
 #pragma once
-// DriveComboBox1: the machine's drives, each with the picture of its kind. The list
-// is read once, when the chooser is first needed, and kept for the run.
+// DriveComboBox1: the machine's drives, each with the picture of its kind, as the
+// options dialog's behaviour has them; a pick is reported to it.
 #include <QComboBox>
 #include <functional>
 #include <optional>
