@@ -14,26 +14,22 @@
 namespace keldra::ui {
 namespace {
 
-// A label that answers a click or a double-click with its command.
+// A label that answers a click with its command. Double-clicks are the window's to
+// route (the main window's rows take them through an event filter).
 class Command_Label : public QLabel {
  public:
   Command_Label(QWidget* parent, const Control_Description& d,
                 const std::function<void(int)>& on_command)
-      : QLabel(parent), click_(d.click), double_click_(d.double_click), on_command_(on_command) {}
+      : QLabel(parent), click_(d.click), on_command_(on_command) {}
 
  protected:
   void mousePressEvent(QMouseEvent* e) override {
     if (e->button() == Qt::LeftButton && click_ != No_Command) on_command_(click_);
     QLabel::mousePressEvent(e);
   }
-  void mouseDoubleClickEvent(QMouseEvent* e) override {
-    if (e->button() == Qt::LeftButton && double_click_ != No_Command) on_command_(double_click_);
-    QLabel::mouseDoubleClickEvent(e);
-  }
 
  private:
   int click_;
-  int double_click_;
   std::function<void(int)> on_command_;
 };
 
@@ -80,7 +76,8 @@ void Apply_Description(QWidget& w, const Control_Description& d, const QFont& wi
   if (auto* label = qobject_cast<QLabel*>(&w)) {
     label->setAlignment(Alignment_Of(d));
     label->setWordWrap(d.word_wrap);
-    if (d.auto_size) label->adjustSize();
+    // A hidden one keeps its design size until it is given a text to show.
+    if (d.auto_size && d.visible) label->adjustSize();
   }
   w.setVisible(d.visible);
 }

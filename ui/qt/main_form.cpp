@@ -103,8 +103,6 @@ void TMainForm1::Create_Rows() {
     const std::size_t i = static_cast<std::size_t>(c.tag - 1);
     if (c.name.rfind(Drive_Label_Prefix, 0) == 0) labels_.at(i) = static_cast<QLabel*>(w);
     if (c.name.rfind(Drive_Free_Prefix, 0) == 0) frees_.at(i) = static_cast<QLabel*>(w);
-    // Their design sizes until a pass gives them a caption, when they grow with it.
-    if (c.kind == Control_Kind::Label) w->resize(c.box.width, c.box.height);
   }
   Spinner_Label = Client_Area->findChild<QLabel*>(main_form_names::Spinner_Label);
   Free_Used_Label = Client_Area->findChild<QLabel*>(main_form_names::Free_Used_Label);
