@@ -12,6 +12,7 @@
 #include "settings/factory_defaults.h"
 #include "settings/load_save.h"
 #include "settings/settings_file.h"
+#include "ui/start_steps.h"
 
 namespace keldra::ui {
 
@@ -125,17 +126,21 @@ void Main_Form_Behaviour::FormShow() {
     // A folder that does not answer gives the defaults, and the close then saves
     // nothing over a file it never read.
     settings_read_ = settings::Load_Settings_Within(*this, Settings_Path());
+    Start_Step("settings_loaded");
     about_.Fill_About_Box_Texts(title_,
                                 [this](const std::string& c) { view_.Set_Window_Caption(c); });
     options_.Set_Drive_Limit();
     Refresh_All_Drives();
+    Start_Step("first_pass");
     Apply_Startup_Show_State();
+    Start_Step("show_state");
     // The loaded mark is applied by toggling from its opposite.
     Set_Always_On_Top_Mark(!Always_On_Top_Mark());
     Toggle_Always_on_Top();
     settings::Auto_Run_Context auto_run{services_.registry, services_.boxes,
                                         services_.executable_path};
     Set_Auto_Run_Mark(settings::Check_Auto_Run(auto_run));
+    Start_Step("auto_run_checked");
   });
 }
 

@@ -25,9 +25,9 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-TAboutBox::TAboutBox(ui::About_Box_Behaviour::Services services, QWidget* parent)
+TAboutBox::TAboutBox(ui::About_Box_Behaviour& behaviour, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      behaviour_(*this, std::move(services)) {
+      behaviour_(behaviour) {
   const Window_Description& d = Described();
   setObjectName(Q(d.name));
   setWindowTitle(Q(d.caption));

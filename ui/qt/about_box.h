@@ -1,7 +1,7 @@
 #pragma once
 // TAboutBox: the Qt face of the About box: its controls, artwork and layout, and
-// the wiring of their events to About_Box_Behaviour. Created hidden at start-up,
-// shown modally from the Help menu, hidden again (never destroyed) when closed.
+// the wiring of their events to About_Box_Behaviour. Built the first time it is
+// shown, modally from the Help menu, hidden again (never destroyed) when closed.
 #include <QDialog>
 #include <functional>
 #include <string>
@@ -24,9 +24,7 @@ class TAboutBox : public QDialog, public ui::About_Box_View {
   Q_OBJECT
 
  public:
-  TAboutBox(ui::About_Box_Behaviour::Services services, QWidget* parent = nullptr);
-
-  ui::About_Box_Behaviour& Behaviour() { return behaviour_; }
+  explicit TAboutBox(ui::About_Box_Behaviour& behaviour, QWidget* parent = nullptr);
 
   // ui::About_Box_View
   void Set_Field(ui::About_Field field, const std::string& text) override;
@@ -74,7 +72,7 @@ class TAboutBox : public QDialog, public ui::About_Box_View {
   void Create_Controls();
   void Draw_Artwork();
   bool shown_before_ = false;
-  ui::About_Box_Behaviour behaviour_;
+  ui::About_Box_Behaviour& behaviour_;
   bool artwork_drawn_ = false;
 };
 

@@ -5,19 +5,38 @@
 #include "extras/memory_percent.h"
 #include "platform/memory_status.h"
 #include "ui/qt/artwork.h"
+#include "ui/start_steps.h"
 
 namespace keldra::ui {
 
-Keldra_Windows::Keldra_Windows(const Keldra_Services& s, Window_Stacking& stacking) {
-  MainForm1 = std::make_unique<TMainForm1>(stacking);
+Keldra_Windows::Keldra_Windows(const Keldra_Services& s, Window_Stacking& stacking)
+    : MainForm1(std::make_unique<TMainForm1>(stacking)),
+      decimal_separator_(s.decimal_separator),
+      about_view_([this]() -> About_Box_View& {
+        AboutBox = std::make_unique<TAboutBox>(About_Box, MainForm1.get());
+        return *AboutBox;
+      }),
+      options_view_([this]() -> Options_Setup_View& {
+        Options_Setup =
+            std::make_unique<TOptions_Setup>(Options, decimal_separator_, MainForm1.get());
+        return *Options_Setup;
+      }),
+      About_Box(about_view_, About_Box_Services(s, Face_Toolkit::Qt_Widgets)),
+      Options(options_view_, s.boxes, s.drives) {
   MainForm1->setWindowIcon(Application_Icon());
-  AboutBox =
-      std::make_unique<TAboutBox>(About_Box_Services(s, Face_Toolkit::Qt_Widgets), MainForm1.get());
-  Options_Setup =
-      std::make_unique<TOptions_Setup>(s.drives, s.boxes, s.decimal_separator, MainForm1.get());
-  Main_Form = std::make_unique<Main_Form_Behaviour>(*MainForm1, s, Options_Setup->Behaviour(),
-                                                    AboutBox->Behaviour(), title);
+  Start_Step("main_window_built");
+  Main_Form = std::make_unique<Main_Form_Behaviour>(*MainForm1, s, Options, About_Box, title);
   MainForm1->Attach(*Main_Form);
+}
+
+TAboutBox& Keldra_Windows::About_Box_Window() {
+  about_view_.Built();
+  return *AboutBox;
+}
+
+TOptions_Setup& Keldra_Windows::Options_Setup_Window() {
+  options_view_.Built();
+  return *Options_Setup;
 }
 
 Keldra_Windows::~Keldra_Windows() {

@@ -15,6 +15,7 @@
 #include "ui/qt/display_platform.h"
 #include "ui/qt/keldra_windows.h"
 #include "ui/qt/qt_message_boxes.h"
+#include "ui/start_steps.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ int Without_Display(const std::string& folder) {
 
 int main(int argc, char** argv) {
   using namespace keldra;
+  ui::Start_Step("main");
   std::string executable;
   try {
     executable = platform::Module_File_Name();
@@ -63,16 +65,23 @@ int main(int argc, char** argv) {
   if (!platform.empty()) setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
   QApplication app(argc, argv);
   if (!platform.empty()) unsetenv("QT_QPA_PLATFORM");
+  ui::Start_Step("toolkit");
 
   platform::Platform_Services os = platform::Make_Platform_Services(folder);
   monitor::Disk_Queries queries(*os.disk, *os.error_mode, separator);
   ui::Qt_Message_Boxes boxes;
   ui::Desktop_Window_Stacking stacking;
+  ui::Start_Step("services");
 
   ui::Keldra_Windows windows({queries, *os.drives, boxes, *os.registry, *os.launcher, executable,
                               separator, ui::System_Year, ui::System_Memory_Free_Percent},
                              stacking);
+  ui::Start_Step("windows_built");
   windows.MainForm1->show();
+  ui::Start_Step("shown");
+#ifdef KELDRA_START_STEPS
+  QTimer::singleShot(0, [] { ui::Start_Step("first_events_done"); });
+#endif
   // For the start-up benchmark: leave once the first pass is on screen, as the
   // toolkit's floor program does after its one label.
   if (std::getenv(ui::Exit_When_Shown_Variable))

@@ -15,6 +15,7 @@
 #include "ui/qt/fonts.h"
 #include "ui/qt/percent_gauge.h"
 #include "ui/qt/window_stacking.h"
+#include "ui/start_steps.h"
 
 namespace keldra::ui {
 namespace {
@@ -31,6 +32,14 @@ class Client_Area_Widget : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* e) override {
     if (e->button() == Qt::LeftButton) on_double_click_();
   }
+#ifdef KELDRA_START_STEPS
+  void paintEvent(QPaintEvent* e) override {
+    QWidget::paintEvent(e);
+    if (!painted_) Start_Step("first_paint");
+    painted_ = true;
+  }
+  bool painted_ = false;
+#endif
 
  private:
   std::function<void()> on_double_click_;
@@ -55,8 +64,11 @@ TMainForm1::TMainForm1(Window_Stacking& stacking) : stacking_(stacking) {
   Client_Area->setAttribute(Qt::WA_NativeWindow);
   setCentralWidget(Client_Area);
 
+  Start_Step("main_window_begun");
   Create_Rows();
+  Start_Step("rows_built");
   Create_Menu();
+  Start_Step("menu_built");
 
   const Timer_Description& timer = d.Timer(main_form_names::Timer1);
   Timer1 = new Refresh_Timer(timer, this);

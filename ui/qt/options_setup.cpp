@@ -20,11 +20,11 @@
 
 namespace keldra::ui {
 
-TOptions_Setup::TOptions_Setup(const platform::Drive_Table& table, platform::Message_Boxes& boxes,
+TOptions_Setup::TOptions_Setup(Options_Setup_Behaviour& behaviour,
                                const std::string& decimal_separator, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      behaviour_(*this, boxes, table) {
+      behaviour_(behaviour) {
   const Window_Description& d = Options_Setup_Description();
   setObjectName(QString::fromStdString(d.name));
   setWindowTitle(QString::fromStdString(d.caption));

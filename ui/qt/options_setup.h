@@ -4,8 +4,6 @@
 #include <QDialog>
 #include <string>
 
-#include "platform/drive_table.h"
-#include "platform/message_boxes.h"
 #include "ui/options_setup_behaviour.h"
 #include "ui/options_setup_view.h"
 
@@ -24,10 +22,8 @@ class TOptions_Setup : public QDialog, public Options_Setup_View {
   Q_OBJECT
 
  public:
-  TOptions_Setup(const platform::Drive_Table& table, platform::Message_Boxes& boxes,
-                 const std::string& decimal_separator, QWidget* parent = nullptr);
-
-  Options_Setup_Behaviour& Behaviour() { return behaviour_; }
+  TOptions_Setup(Options_Setup_Behaviour& behaviour, const std::string& decimal_separator,
+                 QWidget* parent = nullptr);
 
   // Options_Setup_View
   void Show_Entries(const std::vector<std::string>& entries) override;
@@ -62,7 +58,7 @@ class TOptions_Setup : public QDialog, public Options_Setup_View {
   void Run_Command(int command);
   std::optional<int> Selected_Entry() const;
 
-  Options_Setup_Behaviour behaviour_;
+  Options_Setup_Behaviour& behaviour_;
   bool shown_before_ = false;
   bool keyboard_moved_ = false;
 };

@@ -51,8 +51,8 @@ std::string Text_Of(HWND w) {
 
 }  // namespace
 
-TAboutBox::TAboutBox(HWND owner, Fonts& fonts, ui::About_Box_Behaviour::Services services)
-    : fonts_(fonts), owner_(owner), behaviour_(*this, std::move(services)) {
+TAboutBox::TAboutBox(HWND owner, Fonts& fonts, ui::About_Box_Behaviour& behaviour)
+    : fonts_(fonts), owner_(owner), behaviour_(behaviour) {
   const Window_Description& d = Described();
   Register_Object_Class<TAboutBox>(d.class_name.c_str());
   const SIZE outer = Outer_Size(d.client_width, d.client_height, kStyle, kExStyle);

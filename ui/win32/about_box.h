@@ -24,10 +24,9 @@ inline constexpr int First_About_Control_Id = 301;
 
 class TAboutBox final : public ui::About_Box_View {
  public:
-  TAboutBox(HWND owner, Fonts& fonts, ui::About_Box_Behaviour::Services services);
+  TAboutBox(HWND owner, Fonts& fonts, ui::About_Box_Behaviour& behaviour);
   ~TAboutBox() override;
 
-  ui::About_Box_Behaviour& Behaviour() { return behaviour_; }
   HWND Handle() const { return hwnd_; }
   bool Open() const { return open_; }
   bool Timers_Running() const { return running_; }
@@ -64,7 +63,7 @@ class TAboutBox final : public ui::About_Box_View {
   HWND owner_;
   HWND hwnd_ = nullptr;
   HWND hints_ = nullptr;
-  ui::About_Box_Behaviour behaviour_;
+  ui::About_Box_Behaviour& behaviour_;
   std::map<std::string, HWND> controls_;  // by name
   std::map<int, int> clicks_;             // each control's click, by its id
   std::map<HWND, Colour> text_colours_;

@@ -35,11 +35,10 @@ inline constexpr UINT_PTR Chooser_Timer_Id = 1;
 
 class TOptions_Setup final : public Options_Setup_View {
  public:
-  TOptions_Setup(HWND owner, Fonts& fonts, const platform::Drive_Table& table,
-                 platform::Message_Boxes& boxes, const std::string& decimal_separator);
+  TOptions_Setup(HWND owner, Fonts& fonts, Options_Setup_Behaviour& behaviour,
+                 const std::string& decimal_separator);
   ~TOptions_Setup() override;
 
-  Options_Setup_Behaviour& Behaviour() { return behaviour_; }
   HWND Handle() const { return hwnd_; }
   bool Open() const { return open_; }
 
@@ -77,7 +76,7 @@ class TOptions_Setup final : public Options_Setup_View {
   HWND owner_;
   HWND hwnd_ = nullptr;
   HWND hints_ = nullptr;
-  Options_Setup_Behaviour behaviour_;
+  Options_Setup_Behaviour& behaviour_;
   std::map<int, int> commands_;  // each control's click, by its id
   bool open_ = false;
   bool shown_before_ = false;

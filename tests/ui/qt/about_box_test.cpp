@@ -1,10 +1,12 @@
 #include "ui/qt/about_box.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -14,6 +16,7 @@
 #include "tests/ui/qt/form_fixture.h"
 #include "ui/about_texts.h"
 #include "ui/qt/animated_picture.h"
+#include "ui/qt/options_setup.h"
 
 namespace keldra::test {
 namespace {
@@ -37,10 +40,36 @@ TEST_F(About_Test, TitlesBeforeAndAfterTheShowSequence) {
   EXPECT_EQ(about->Product_Name_Label->text(), "Keldra v3.6f");
   EXPECT_TRUE(about->Copyright_Label->text().endsWith("2026"));
   EXPECT_TRUE(about->Developed_Using_Label->text().contains("Qt 6 Widgets"));
-  EXPECT_EQ(about->Email_Button->text().toStdString(), about->Behaviour().Email_Address());
+  EXPECT_EQ(about->Email_Button->text().toStdString(), windows->About_Box.Email_Address());
   EXPECT_EQ(about->PayPal_WEB_Address_Label->text().toStdString(),
-            about->Behaviour().Donation_Address());
+            windows->About_Box.Donation_Address());
   EXPECT_FALSE(about->isVisible());
+}
+
+// The program builds its dialogs the first time each is shown, after the main
+// window is up: built then, each shows what the show sequence told it before.
+class Dialogs_Built_When_Shown : public ::testing::Test, public Form_Fixture {
+ protected:
+  Dialogs_Built_When_Shown() : Form_Fixture(false) {}
+};
+
+TEST_F(Dialogs_Built_When_Shown, ShowWhatTheShowSequenceToldThemBefore) {
+  Write_Settings("[keldra]\r\nShow_Total_of_All_Drives_CheckBox=1\r\n");
+  form->show();
+  ASSERT_FALSE(windows->AboutBox);
+  ASSERT_FALSE(windows->Options_Setup);
+  QString title;
+  QTimer::singleShot(0, [&] {
+    title = windows->AboutBox->Product_Name_Label->text();
+    windows->AboutBox->OKButton->click();
+  });
+  form->AboutOption->trigger();
+  EXPECT_EQ(title, "Keldra v3.6f");
+  EXPECT_EQ(windows->AboutBox->windowTitle(), "About Keldra v3.6f ...");
+  EXPECT_TRUE(windows->AboutBox->Email_Button->isHidden());  // shown as a label
+  const ui::TOptions_Setup& options = windows->Options_Setup_Window();
+  EXPECT_TRUE(options.Show_Total_of_All_Drives_CheckBox->isChecked());
+  EXPECT_EQ(options.Max_Drives_SpinEdit->value(), windows->Options.Drive_Limit());
 }
 
 TEST_F(About_Test, TheLinkLabelsAndTheHelpMenuReachTheDesktop) {

@@ -82,7 +82,7 @@ TEST_F(Options_Test, TheDialogsDesign) {
   EXPECT_EQ(options->Always_On_Top_CheckBox->text(), "Keldra Window Always On Top");
   EXPECT_EQ(options->SpinEdit1->Up_Button()->autoRepeatDelay(), 400);
   EXPECT_EQ(options->SpinEdit1->Up_Button()->autoRepeatInterval(), 100);
-  options->Behaviour().Set_Drive_Limit();
+  windows->Options.Set_Drive_Limit();
   EXPECT_EQ(options->Max_Drives_SpinEdit->value(), 26);
 }
 

@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   // The dialogs as the user first sees them: the options dialog filled as Settings
   // fills it, the About box as About shows it.
-  f.options->Behaviour().Fill_Options_Dialog(f.behaviour());
+  f.windows->Options.Fill_Options_Dialog(f.behaviour());
   f.options->show();
   QApplication::processEvents();
   const struct {

@@ -87,10 +87,10 @@ TEST_F(Win32_Window, TheThreeWindowsAsDesigned) {
                                              "0 -",
                                              "109 &About"};
   EXPECT_EQ(seen, expected);
-  EXPECT_EQ(Window_Text(windows->Options_Setup->Handle()), "Keldra Options Setup :");
-  const RECT options = Client_Rect(windows->Options_Setup->Handle());
+  EXPECT_EQ(Window_Text(windows->Options_Setup_Window().Handle()), "Keldra Options Setup :");
+  const RECT options = Client_Rect(windows->Options_Setup_Window().Handle());
   EXPECT_EQ(std::make_pair(options.right, options.bottom), std::make_pair(463L, 435L));
-  const RECT about = Client_Rect(windows->AboutBox->Handle());
+  const RECT about = Client_Rect(windows->About_Box_Window().Handle());
   EXPECT_EQ(std::make_pair(about.right, about.bottom), std::make_pair(622L, 411L));
 }
 
@@ -99,7 +99,7 @@ TEST_F(Win32_Window, TheShowSequencePlacesTheFrameAndFitsTheClientToTheRows) {
       "[keldra]\nwindow_top_posn=60\nwindow_left_posn=70\ndrive_being_monitored_letters=cd\n"
       "Show_Total_of_All_Drives_CheckBox=1\n");
   EXPECT_EQ(Window_Text(Main()), "Keldra v3.6f");
-  EXPECT_EQ(Window_Text(windows->AboutBox->Handle()), "About Keldra v3.6f ...");
+  EXPECT_EQ(Window_Text(windows->About_Box_Window().Handle()), "About Keldra v3.6f ...");
   const RECT frame = Frame_Rect(Main());
   EXPECT_EQ(std::make_pair(frame.left, frame.top), std::make_pair(70L, 60L));
   const RECT client = Client_Rect(Main());
@@ -207,7 +207,7 @@ TEST_F(Win32_Window, TheOptionsDialogFromTheMenuWithItsKeysAndCloseBox) {
   table.drives = {{'C', "C:\\", platform::Drive_Type::Fixed, "System", ""},
                   {'F', "F:\\", platform::Drive_Type::Remote, "F", "\\\\server\\share"}};
   Show("[keldra]\ndrive_being_monitored_letters=C\ntimer_interval=45500\n");
-  TOptions_Setup& options = *windows->Options_Setup;
+  TOptions_Setup& options = windows->Options_Setup_Window();
   bool inside = false;
   Run_From_Message_Loop([&] {
     inside = true;
@@ -240,7 +240,7 @@ TEST_F(Win32_Window, TheOptionsDialogFromTheMenuWithItsKeysAndCloseBox) {
 
 TEST_F(Win32_Window, TheAboutBoxRunsWhileOpenAndEscapeStopsIt) {
   Show("[keldra]\n");
-  TAboutBox& about = *windows->AboutBox;
+  TAboutBox& about = windows->About_Box_Window();
   bool inside = false;
   Run_From_Message_Loop([&] {
     inside = true;
