@@ -6,6 +6,7 @@
 // for the wait given.
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -28,5 +29,22 @@ inline constexpr std::chrono::milliseconds Volume_Wait{1500};
 std::optional<std::string> Run_Bounded(const std::function<std::string()>& job,
                                        std::chrono::milliseconds wait,
                                        const std::string& place = std::string());
+
+// The same in two halves: the job starts as this is made and runs while the caller
+// does other work; Answer then waits for it, at most for the wait given, once. A
+// job whose answer is never asked for is stopped.
+class Bounded_Job {
+ public:
+  Bounded_Job(const std::function<std::string()>& job, const std::string& place = std::string());
+  ~Bounded_Job();
+  Bounded_Job(const Bounded_Job&) = delete;
+  Bounded_Job& operator=(const Bounded_Job&) = delete;
+
+  std::optional<std::string> Answer(std::chrono::milliseconds wait);
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
 
 }  // namespace keldra::platform

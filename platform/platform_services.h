@@ -6,6 +6,7 @@
 
 #include "platform/disk_space.h"
 #include "platform/drive_table.h"
+#include "platform/early_jobs.h"
 #include "platform/error_mode.h"
 #include "platform/launcher.h"
 #include "platform/registry.h"
@@ -23,5 +24,9 @@ struct Platform_Services {
 // The services of this system for a program living in executable_folder (with its
 // trailing separator), where drives.ini is kept.
 Platform_Services Make_Platform_Services(const std::string& executable_folder);
+
+// What those services read first of the program's folder, to be started early
+// (Start_Early_Jobs): on Linux, drives.ini; on Windows nothing.
+std::vector<Early_Job> Early_Platform_Jobs(const std::string& executable_folder);
 
 }  // namespace keldra::platform

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/bounded_call.h"
+#include "platform/early_jobs.h"
 #include "settings/settings_holder.h"
 
 namespace keldra::settings {
@@ -25,5 +26,13 @@ bool Load_Settings_Within(Settings_Holder& holder, const std::string& ini_path,
                           std::chrono::milliseconds wait = platform::Volume_Wait);
 void Save_Settings_Within(const Settings_Holder& holder, const std::string& ini_path,
                           std::chrono::milliseconds wait = platform::Volume_Wait);
+
+// Load_Settings_Within's read of the file, as started early or not.
+platform::Early_Job Settings_Load_Job(const std::string& ini_path);
+
+// What a program reads first of its folder (its settings, and the platform's own
+// files there) started at once, in one helper, to be ready when asked for. Called
+// first thing, before any thread starts.
+void Start_Early_Reads(const std::string& executable_path);
 
 }  // namespace keldra::settings

@@ -18,6 +18,11 @@ std::vector<pid_t>& Stopped() {
   static std::vector<pid_t> stopped;
   return stopped;
 }
+// Children that answered and are ending by themselves: no volume holds them.
+std::vector<pid_t>& Ending() {
+  static std::vector<pid_t> ending;
+  return ending;
+}
 
 }  // namespace
 
@@ -53,9 +58,16 @@ void Stop_Child(pid_t pid) {
   Stopped().push_back(pid);
 }
 
+void Let_Child_End(pid_t pid) {
+  if (pid <= 0 || waitpid(pid, nullptr, WNOHANG) != 0) return;
+  std::lock_guard lock(stopped_mutex);
+  Ending().push_back(pid);
+}
+
 void Reap_Stopped_Children() {
   std::lock_guard lock(stopped_mutex);
   std::erase_if(Stopped(), [](pid_t pid) { return waitpid(pid, nullptr, WNOHANG) != 0; });
+  std::erase_if(Ending(), [](pid_t pid) { return waitpid(pid, nullptr, WNOHANG) != 0; });
 }
 
 int Stopped_Children() {

@@ -15,6 +15,9 @@ pid_t Fork_Clean_Child(int answer_fd, int signal_fd = -1);
 // Kills a child; one stuck in a volume ends when the volume lets go of it, and is
 // reaped then by a later call of Reap_Stopped_Children.
 void Stop_Child(pid_t pid);
+// A child that has answered and is ending by itself: reaped by a later call of
+// Reap_Stopped_Children, without counting as stopped.
+void Let_Child_End(pid_t pid);
 void Reap_Stopped_Children();
 // Children stopped and not yet ended.
 int Stopped_Children();

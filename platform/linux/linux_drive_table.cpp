@@ -78,10 +78,9 @@ void Linux_Drive_Table::Read_Drives_Ini() const {
   // stopped answering: read in a helper, with the settings' own limit. Where it does
   // not answer in time, the pins read last stay, and no new letter is written into a
   // file whose lines are not known.
-  const std::string path = drives_ini_path_;
-  const std::optional<std::string> ini =
-      Run_Bounded([path] { return platform::Read_Visible_Profile_Text(path); }, Volume_Wait,
-                  Directory_With_Separator(path));
+  const Early_Job read = Drives_Ini_Read(drives_ini_path_);
+  const std::optional<std::string> ini = Run_Bounded_Early(
+      read.key, read.job, Volume_Wait, Directory_With_Separator(drives_ini_path_));
   lines_known_ = ini.has_value();
   if (ini) lines_ = Read_Drive_Lines(*ini);
 }
@@ -338,6 +337,10 @@ std::optional<std::string> Linux_Drive_Table::Drive_Form(const std::string& path
   }
   if (!reply || !reply->found || reply->real_path.empty()) return std::nullopt;
   return Drive_Form_Of_Real(reply->real_path);
+}
+
+Early_Job Drives_Ini_Read(const std::string& path) {
+  return {"drives.ini " + path, [path] { return platform::Read_Visible_Profile_Text(path); }};
 }
 
 }  // namespace keldra::platform::linux_impl

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/drive_table.h"
+#include "platform/early_jobs.h"
 #include "platform/linux/block_devices.h"
 #include "platform/linux/drive_letters.h"
 #include "platform/linux/mountinfo.h"
@@ -98,5 +99,9 @@ class Linux_Drive_Table final : public Drive_Table {
 // A value as drives.ini must hold it to read back unchanged: quoted when blanks at
 // either end or enclosing quotes would otherwise be lost.
 std::string Drive_Ini_Value(const std::string& directory);
+
+// Reading drives.ini's text (within the settings' limit), as the table does first;
+// the same job whether started early or not.
+Early_Job Drives_Ini_Read(const std::string& path);
 
 }  // namespace keldra::platform::linux_impl

@@ -11,6 +11,10 @@ Error_Mode& Process_Error_Mode() {
   return mode;
 }
 
+std::vector<Early_Job> Early_Platform_Jobs(const std::string& executable_folder) {
+  return {linux_impl::Drives_Ini_Read(executable_folder + "drives.ini")};
+}
+
 Platform_Services Make_Platform_Services(const std::string& executable_folder) {
   Platform_Services s;
   auto table = std::make_unique<linux_impl::Linux_Drive_Table>(executable_folder + "drives.ini");

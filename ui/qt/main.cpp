@@ -12,6 +12,7 @@
 #include "platform/module_path.h"
 #include "platform/platform_services.h"
 #include "platform/regional.h"
+#include "settings/load_save.h"
 #include "ui/qt/display_platform.h"
 #include "ui/qt/keldra_windows.h"
 #include "ui/qt/qt_message_boxes.h"
@@ -54,6 +55,8 @@ int main(int argc, char** argv) {
   }
   const std::string folder = platform::Directory_With_Separator(executable);
   if (!Has_Display()) return Without_Display(folder);
+  // Read while the toolkit starts.
+  settings::Start_Early_Reads(executable);
 
   const std::string separator = platform::Decimal_Separator_From_Environment();
   // The client area is a native window of its own (so that it can be measured from

@@ -52,6 +52,7 @@ TMainForm1::TMainForm1(Window_Stacking& stacking) : stacking_(stacking) {
   setObjectName(QString::fromStdString(d.name));
   setWindowTitle(QString::fromStdString(d.caption));
   setFont(Font_Of(d.font, font()));
+  Start_Step("font_database");  // the first font asked for fills the toolkit's list
 
   auto* area = new Client_Area_Widget(this, [this] { Run(Main_Refresh); });
   Client_Area = area;
@@ -64,7 +65,6 @@ TMainForm1::TMainForm1(Window_Stacking& stacking) : stacking_(stacking) {
   Client_Area->setAttribute(Qt::WA_NativeWindow);
   setCentralWidget(Client_Area);
 
-  Start_Step("main_window_begun");
   Create_Rows();
   Start_Step("rows_built");
   Create_Menu();

@@ -14,6 +14,7 @@
 #include "platform/module_path.h"
 #include "platform/platform_services.h"
 #include "platform/regional.h"
+#include "settings/load_save.h"
 #include "ui/about_texts.h"
 #include "ui/keldra_services.h"
 #include "ui/win32/animated_picture.h"
@@ -29,6 +30,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     MessageBoxA(nullptr, e.what(), ui::Program_Name, MB_ICONERROR | MB_OK);
     return 1;
   }
+  // Read while the windows are made.
+  settings::Start_Early_Reads(executable);
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   ui::win32::Gdiplus_Session gdiplus;

@@ -1,0 +1,33 @@
+#pragma once
+// The bounded jobs a program knows it runs first (reading its own files beside it)
+// started together at its very start, in one helper: their answers are ready by the
+// time they are asked for, while the program starts its toolkit, and the folder is
+// asked once instead of once a file.
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace keldra::platform {
+
+struct Early_Job {
+  std::string key;  // what the job is asked for by, in Run_Bounded_Early
+  std::function<std::string()> job;
+};
+
+// Starts the jobs, in their order, in one helper, at place (their folder). On Linux
+// the helper is a copy of the process: call this first, before any thread starts.
+void Start_Early_Jobs(std::vector<Early_Job> jobs, const std::string& place);
+
+// As Run_Bounded; but when a job under key was started early and its answer not yet
+// taken, that answer, waited for at most for wait (nothing when it did not come).
+std::optional<std::string> Run_Bounded_Early(const std::string& key,
+                                             const std::function<std::string()>& job,
+                                             std::chrono::milliseconds wait,
+                                             const std::string& place);
+
+// Forgets the early jobs not yet asked for (for tests).
+void Forget_Early_Jobs();
+
+}  // namespace keldra::platform
