@@ -48,11 +48,17 @@ std::map<std::string, std::optional<std::string>> Unpack(const std::vector<std::
   return answers;
 }
 
+// The jobs of one place, and their answers once asked for.
+struct Batch {
+  std::string place;
+  std::vector<std::string> keys;
+  std::unique_ptr<Bounded_Job> job;
+  std::optional<std::map<std::string, std::optional<std::string>>> answers;
+};
+
 struct Early_State {
   std::mutex mutex;
-  std::unique_ptr<Bounded_Job> job;
-  std::vector<std::string> keys;  // not yet asked for
-  std::optional<std::map<std::string, std::optional<std::string>>> answers;
+  std::vector<Batch> batches;
 };
 
 Early_State& State() {
@@ -62,13 +68,26 @@ Early_State& State() {
 
 }  // namespace
 
-void Start_Early_Jobs(std::vector<Early_Job> jobs, const std::string& place) {
+void Start_Early_Jobs(const std::vector<Early_Job>& jobs) {
   Early_State& s = State();
   std::lock_guard lock(s.mutex);
-  s.keys.clear();
-  for (const Early_Job& j : jobs) s.keys.push_back(j.key);
-  s.answers.reset();
-  s.job = std::make_unique<Bounded_Job>([jobs] { return Pack(jobs); }, place);
+  s.batches.clear();
+  std::vector<std::string> places;
+  for (const Early_Job& j : jobs) {
+    if (std::find(places.begin(), places.end(), j.place) == places.end()) places.push_back(j.place);
+  }
+  for (const std::string& place : places) {
+    std::vector<Early_Job> here;
+    Batch batch;
+    batch.place = place;
+    for (const Early_Job& j : jobs) {
+      if (j.place != place) continue;
+      here.push_back(j);
+      batch.keys.push_back(j.key);
+    }
+    batch.job = std::make_unique<Bounded_Job>([here] { return Pack(here); }, place);
+    s.batches.push_back(std::move(batch));
+  }
 }
 
 std::optional<std::string> Run_Bounded_Early(const std::string& key,
@@ -78,28 +97,32 @@ std::optional<std::string> Run_Bounded_Early(const std::string& key,
   {
     Early_State& s = State();
     std::lock_guard lock(s.mutex);
-    if (!s.answers && s.job && std::find(s.keys.begin(), s.keys.end(), key) != s.keys.end()) {
-      s.answers = Unpack(s.keys, s.job->Answer(wait));
-      s.job.reset();
-    }
-    if (s.answers) {
-      const auto it = s.answers->find(key);
-      if (it != s.answers->end()) {
-        std::optional<std::string> answer = std::move(it->second);
-        s.answers->erase(it);
-        return answer;
+    for (Batch& b : s.batches) {
+      if (std::find(b.keys.begin(), b.keys.end(), key) == b.keys.end()) continue;
+      if (!b.answers) {
+        b.answers = Unpack(b.keys, b.job->Answer(wait));
+        b.job.reset();
       }
+      const auto it = b.answers->find(key);
+      if (it == b.answers->end()) continue;  // taken already
+      std::optional<std::string> answer = std::move(it->second);
+      b.answers->erase(it);
+      return answer;
     }
   }
   return Run_Bounded(job, wait, place);
 }
 
+void Drop_Early_Answers(const std::string& place) {
+  Early_State& s = State();
+  std::lock_guard lock(s.mutex);
+  std::erase_if(s.batches, [&](const Batch& b) { return b.place == place; });
+}
+
 void Forget_Early_Jobs() {
   Early_State& s = State();
   std::lock_guard lock(s.mutex);
-  s.job.reset();
-  s.keys.clear();
-  s.answers.reset();
+  s.batches.clear();
 }
 
 }  // namespace keldra::platform

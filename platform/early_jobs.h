@@ -14,11 +14,13 @@ namespace keldra::platform {
 struct Early_Job {
   std::string key;  // what the job is asked for by, in Run_Bounded_Early
   std::function<std::string()> job;
+  std::string place;  // the folder it looks at (see Run_Bounded)
 };
 
-// Starts the jobs, in their order, in one helper, at place (their folder). On Linux
-// the helper is a copy of the process: call this first, before any thread starts.
-void Start_Early_Jobs(std::vector<Early_Job> jobs, const std::string& place);
+// Starts the jobs, in their order, one helper for each place. On Linux a helper is
+// a copy of the process, made cheaply while the process is small: call this first,
+// before the toolkit and before any thread starts.
+void Start_Early_Jobs(const std::vector<Early_Job>& jobs);
 
 // As Run_Bounded; but when a job under key was started early and its answer not yet
 // taken, that answer, waited for at most for wait (nothing when it did not come).
@@ -26,6 +28,10 @@ std::optional<std::string> Run_Bounded_Early(const std::string& key,
                                              const std::function<std::string()>& job,
                                              std::chrono::milliseconds wait,
                                              const std::string& place);
+
+// Drops the answers at place not yet taken: called before a change there (a write),
+// after which they may no longer be true.
+void Drop_Early_Answers(const std::string& place);
 
 // Forgets the early jobs not yet asked for (for tests).
 void Forget_Early_Jobs();

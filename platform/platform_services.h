@@ -25,8 +25,17 @@ struct Platform_Services {
 // trailing separator), where drives.ini is kept.
 Platform_Services Make_Platform_Services(const std::string& executable_folder);
 
+// Starts what the services will need first and can start before they exist, while
+// the process is small (on Linux, a helper to ask volumes); on Windows nothing.
+// Called before any thread starts.
+void Start_Spare_Helpers();
+
 // What those services read first of the program's folder, to be started early
 // (Start_Early_Jobs): on Linux, drives.ini; on Windows nothing.
 std::vector<Early_Job> Early_Platform_Jobs(const std::string& executable_folder);
+// What the registry is asked first about the Run key's value name (whether the key
+// opens, then the value), to be started early: on Linux, the two looks at the
+// autostart folder; on Windows, whose registry is no volume, nothing.
+std::vector<Early_Job> Early_Run_Value_Jobs(const std::string& value_name);
 
 }  // namespace keldra::platform

@@ -46,6 +46,7 @@ int Run(int argc, char** argv) {
   const std::string folder = platform::Directory_With_Separator(exe);
   // Both files in one helper.
   if (!drives_only) settings::Start_Early_Reads(exe);
+  platform::Start_Spare_Helpers();
   platform::Platform_Services os = platform::Make_Platform_Services(folder);
   if (drives_only) return Print_Drives(*os.drives);
 

@@ -3,6 +3,7 @@
 #include "ini/profile_values.h"
 #include "platform/keldra_error.h"
 #include "platform/module_path.h"
+#include "platform/platform_services.h"
 
 namespace keldra::settings {
 namespace {
@@ -131,6 +132,10 @@ bool Turn_Auto_Run_Off(Auto_Run_Context& ctx) {
   }
   ctx.boxes.Inform(Message_A2(name));
   return true;
+}
+
+std::vector<platform::Early_Job> Early_Auto_Run_Check(const std::string& executable_path) {
+  return platform::Early_Run_Value_Jobs(platform::File_Name_Of(executable_path));
 }
 
 bool Check_Auto_Run(Auto_Run_Context& ctx) {

@@ -2,7 +2,9 @@
 // Starting Keldra when a user logs on: a string value under the machine-wide Run
 // key, named after the executable and holding its full path.
 #include <string>
+#include <vector>
 
+#include "platform/early_jobs.h"
 #include "platform/message_boxes.h"
 #include "platform/registry.h"
 
@@ -35,6 +37,8 @@ bool Turn_Auto_Run_Off(Auto_Run_Context& ctx);
 // True when a value exists under Keldra's name, whatever its path; offers to
 // correct a path that is not the running executable's (Q1).
 bool Check_Auto_Run(Auto_Run_Context& ctx);
+// Check_Auto_Run's looks at the registry, to be started early (Start_Early_Reads).
+std::vector<platform::Early_Job> Early_Auto_Run_Check(const std::string& executable_path);
 
 // The texts of the messages.
 std::string Message_A1(const std::string& name);

@@ -8,6 +8,7 @@
 #include "platform/module_path.h"
 #include "platform/platform_services.h"
 #include "platform/profile_file.h"
+#include "settings/auto_run.h"
 #include "settings/memory_settings_holder.h"
 #include "settings/settings_file.h"
 
@@ -97,25 +98,31 @@ bool Unpack(const std::string& packed, Settings_Holder& h) {
 }  // namespace
 
 platform::Early_Job Settings_Load_Job(const std::string& path) {
-  return {"settings " + path, [path] {
+  return {"settings " + path,
+          [path] {
             Memory_Settings_Holder loaded;
             Load_Settings(loaded, path);
             return Packed(loaded);
-          }};
+          },
+          platform::Directory_With_Separator(path)};
 }
 
-void Start_Early_Reads(const std::string& executable_path) {
+void Start_Early_Reads(const std::string& executable_path, Early_Reads reads) {
   const std::string folder = platform::Directory_With_Separator(executable_path);
   std::vector<platform::Early_Job> jobs = platform::Early_Platform_Jobs(folder);
   jobs.push_back(Settings_Load_Job(Settings_File_Path(executable_path)));
-  platform::Start_Early_Jobs(std::move(jobs), folder);
+  if (reads == Early_Reads::With_Auto_Run_Check) {
+    for (platform::Early_Job& j : Early_Auto_Run_Check(executable_path))
+      jobs.push_back(std::move(j));
+  }
+  platform::Start_Early_Jobs(jobs);
 }
 
 bool Load_Settings_Within(Settings_Holder& holder, const std::string& path,
                           std::chrono::milliseconds wait) {
   const platform::Early_Job load = Settings_Load_Job(path);
-  const std::optional<std::string> packed = platform::Run_Bounded_Early(
-      load.key, load.job, wait, platform::Directory_With_Separator(path));
+  const std::optional<std::string> packed =
+      platform::Run_Bounded_Early(load.key, load.job, wait, load.place);
   if (packed && Unpack(*packed, holder)) return true;
   // As for a file with none of the keys.
   holder.Set_Window_Top(Default_Top);

@@ -30,9 +30,11 @@ void Save_Settings_Within(const Settings_Holder& holder, const std::string& ini_
 // Load_Settings_Within's read of the file, as started early or not.
 platform::Early_Job Settings_Load_Job(const std::string& ini_path);
 
-// What a program reads first of its folder (its settings, and the platform's own
-// files there) started at once, in one helper, to be ready when asked for. Called
-// first thing, before any thread starts.
-void Start_Early_Reads(const std::string& executable_path);
+// What a program reads first (its settings and the platform's own files beside it,
+// and for the window the show sequence's auto-run check) started at once, one helper
+// a folder, to be ready when asked for. Called first thing, before any thread starts.
+enum class Early_Reads { Folder_Only, With_Auto_Run_Check };
+void Start_Early_Reads(const std::string& executable_path,
+                       Early_Reads reads = Early_Reads::Folder_Only);
 
 }  // namespace keldra::settings

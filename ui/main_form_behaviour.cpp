@@ -137,6 +137,7 @@ void Main_Form_Behaviour::FormShow() {
     // The loaded mark is applied by toggling from its opposite.
     Set_Always_On_Top_Mark(!Always_On_Top_Mark());
     Toggle_Always_on_Top();
+    Start_Step("on_top_applied");
     settings::Auto_Run_Context auto_run{services_.registry, services_.boxes,
                                         services_.executable_path};
     Set_Auto_Run_Mark(settings::Check_Auto_Run(auto_run));

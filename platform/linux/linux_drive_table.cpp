@@ -79,8 +79,8 @@ void Linux_Drive_Table::Read_Drives_Ini() const {
   // not answer in time, the pins read last stay, and no new letter is written into a
   // file whose lines are not known.
   const Early_Job read = Drives_Ini_Read(drives_ini_path_);
-  const std::optional<std::string> ini = Run_Bounded_Early(
-      read.key, read.job, Volume_Wait, Directory_With_Separator(drives_ini_path_));
+  const std::optional<std::string> ini =
+      Run_Bounded_Early(read.key, read.job, Volume_Wait, read.place);
   lines_known_ = ini.has_value();
   if (ini) lines_ = Read_Drive_Lines(*ini);
 }
@@ -340,7 +340,8 @@ std::optional<std::string> Linux_Drive_Table::Drive_Form(const std::string& path
 }
 
 Early_Job Drives_Ini_Read(const std::string& path) {
-  return {"drives.ini " + path, [path] { return platform::Read_Visible_Profile_Text(path); }};
+  return {"drives.ini " + path, [path] { return platform::Read_Visible_Profile_Text(path); },
+          Directory_With_Separator(path)};
 }
 
 }  // namespace keldra::platform::linux_impl

@@ -15,6 +15,13 @@ std::vector<Early_Job> Early_Platform_Jobs(const std::string& executable_folder)
   return {linux_impl::Drives_Ini_Read(executable_folder + "drives.ini")};
 }
 
+void Start_Spare_Helpers() { linux_impl::Start_Spare_Volume_Asker(); }
+
+std::vector<Early_Job> Early_Run_Value_Jobs(const std::string& value_name) {
+  const linux_impl::Linux_Registry registry(linux_impl::Autostart_Folder_From_Environment());
+  return {registry.Key_Look(), registry.Value_Look(value_name)};
+}
+
 Platform_Services Make_Platform_Services(const std::string& executable_folder) {
   Platform_Services s;
   auto table = std::make_unique<linux_impl::Linux_Drive_Table>(executable_folder + "drives.ini");

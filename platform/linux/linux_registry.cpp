@@ -8,6 +8,7 @@
 
 #include "ini/profile_values.h"
 #include "platform/bounded_call.h"
+#include "platform/early_jobs.h"
 #include "platform/file_system.h"
 #include "platform/linux/desktop_entry.h"
 
@@ -47,11 +48,36 @@ std::string Linux_Registry::Entry_Path(const std::string& name) const {
   return folder_ + "/" + name + ".desktop";
 }
 
-bool Linux_Registry::Key_Exists(Registry_Root root, const std::string& path, unsigned) {
+Early_Job Linux_Registry::Key_Look() const {
   // Every open Keldra makes asks for full access, so a folder the caller may only
   // read looks as if it were missing.
-  return Is_Run_Key(root, path) &&
-         Bounded_Yes(folder_, [this] { return Is_Writable_Directory(folder_); });
+  const std::string folder = folder_;
+  return {"run key " + folder,
+          [folder] { return std::string(Is_Writable_Directory(folder) ? "1" : "0"); }, folder};
+}
+
+bool Linux_Registry::Key_Exists(Registry_Root root, const std::string& path, unsigned) {
+  if (!Is_Run_Key(root, path)) return false;
+  const Early_Job look = Key_Look();
+  return Run_Bounded_Early(look.key, look.job, Volume_Wait, look.place) == "1";
+}
+
+Early_Job Linux_Registry::Value_Look(const std::string& name) const {
+  // The helper answers "" for no value, "O" for one that is not a command, and "S"
+  // followed by the command's program otherwise; no answer reads as no value.
+  const std::string entry = Entry_Path(name);
+  return {"run value " + entry,
+          [entry] {
+            struct stat st;
+            if (lstat(entry.c_str(), &st) != 0) return std::string();
+            const File_Text file = Read_Text_File(entry);
+            const std::optional<std::string> exec =
+                file.status == Read_Status::Ok ? Desktop_Entry_Exec(file.text) : std::nullopt;
+            if (!exec) return std::string("O");
+            const std::string data = Exec_Command(*exec);
+            return "S" + data.substr(0, data.find('\0'));
+          },
+          folder_};
 }
 
 bool Linux_Registry::Write_String(Registry_Root root, const std::string& path,
@@ -59,6 +85,7 @@ bool Linux_Registry::Write_String(Registry_Root root, const std::string& path,
   if (!Is_Run_Key(root, path) || name.empty() || name.find('/') != std::string::npos) {
     return false;
   }
+  Drop_Early_Answers(folder_);
   return Bounded_Yes(folder_, [&] {
     if (!Is_Writable_Directory(folder_)) return false;
     Atomic_Write_Options options;
@@ -72,21 +99,9 @@ std::optional<Registry_Value> Linux_Registry::Read_Value(Registry_Root root,
                                                          const std::string& path,
                                                          const std::string& name) {
   if (!Is_Run_Key(root, path)) return std::nullopt;
-  const std::string entry = Entry_Path(name);
-  // The helper answers "" for no value, "O" for one that is not a command, and "S"
-  // followed by the command's program otherwise; no answer reads as no value.
-  const std::optional<std::string> answer = Run_Bounded(
-      [&entry] {
-        struct stat st;
-        if (lstat(entry.c_str(), &st) != 0) return std::string();
-        const File_Text file = Read_Text_File(entry);
-        const std::optional<std::string> exec =
-            file.status == Read_Status::Ok ? Desktop_Entry_Exec(file.text) : std::nullopt;
-        if (!exec) return std::string("O");
-        const std::string data = Exec_Command(*exec);
-        return "S" + data.substr(0, data.find('\0'));
-      },
-      Volume_Wait, folder_);
+  const Early_Job look = Value_Look(name);
+  const std::optional<std::string> answer =
+      Run_Bounded_Early(look.key, look.job, Volume_Wait, look.place);
   if (!answer || answer->empty()) return std::nullopt;
   if ((*answer)[0] == 'O') return Registry_Value{Registry_Type::Other, std::string()};
   return Registry_Value{Registry_Type::String, answer->substr(1)};
@@ -96,6 +111,7 @@ bool Linux_Registry::Delete_Value(Registry_Root root, const std::string& path,
                                   const std::string& name) {
   if (!Is_Run_Key(root, path)) return false;
   const std::string entry = Entry_Path(name);
+  Drop_Early_Answers(folder_);
   return Bounded_Yes(folder_, [&entry] { return unlink(entry.c_str()) == 0 || errno == ENOENT; });
 }
 

@@ -5,6 +5,7 @@
 // the folder exists and the caller may write to it.
 #include <string>
 
+#include "platform/early_jobs.h"
 #include "platform/registry.h"
 
 namespace keldra::platform::linux_impl {
@@ -25,6 +26,9 @@ class Linux_Registry final : public Registry {
   bool Value_Exists(Registry_Root root, const std::string& path, const std::string& name) override;
 
   std::string Entry_Path(const std::string& name) const;
+  // The helpers' jobs behind Key_Exists and Read_Value, as started early or not.
+  Early_Job Key_Look() const;
+  Early_Job Value_Look(const std::string& name) const;
 
  private:
   bool Is_Run_Key(Registry_Root root, const std::string& path) const;

@@ -17,6 +17,8 @@
 #include <ctime>
 #include <map>
 #include <memory>
+#include <mutex>
+#include <optional>
 
 #include "platform/linux/clean_child.h"
 
@@ -156,7 +158,43 @@ Volume_Askers::~Volume_Askers() {
   for (auto& [key, helper] : helpers_) Stop(helper);
 }
 
+namespace {
+
+// A helper's process and its channels, as Start_Spare_Volume_Asker left it.
+struct Spare {
+  int pid = -1, socket = -1, done = -1;
+  Answer_Board* board = nullptr;
+};
+std::mutex spare_mutex;
+std::optional<Spare> spare;
+
+}  // namespace
+
+void Start_Spare_Volume_Asker() {
+  Spare s;
+  if (!Volume_Askers::Start_Process(s.pid, s.socket, s.done, s.board)) return;
+  std::lock_guard lock(spare_mutex);
+  if (spare) return;  // one is enough; this one ends with the process
+  spare = s;
+}
+
 bool Volume_Askers::Start(Helper& h) {
+  {
+    std::lock_guard lock(spare_mutex);
+    if (spare) {
+      h.pid = spare->pid;
+      h.socket = spare->socket;
+      h.done = spare->done;
+      h.board = spare->board;
+      spare.reset();
+      return true;
+    }
+  }
+  return Start_Process(h.pid, h.socket, h.done, h.board);
+}
+
+bool Volume_Askers::Start_Process(int& pid_out, int& socket, int& done_out,
+                                  Answer_Board*& board_out) {
   int pair[2], done[2];
   if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) return false;
   if (pipe2(done, O_CLOEXEC | O_NONBLOCK) != 0) {
@@ -179,10 +217,10 @@ bool Volume_Askers::Start(Helper& h) {
     close(done[0]);
     return false;
   }
-  h.board = static_cast<Answer_Board*>(board);
-  h.pid = pid;
-  h.socket = pair[0];
-  h.done = done[0];
+  board_out = static_cast<Answer_Board*>(board);
+  pid_out = pid;
+  socket = pair[0];
+  done_out = done[0];
   return true;
 }
 

@@ -49,6 +49,11 @@ std::int64_t Monotonic_Ns();
 
 struct Answer_Board;
 
+// Starts a helper before any is needed, while the process is small and copying it
+// cheap (a process with a window's toolkit loaded takes milliseconds to copy): the
+// first helper any Volume_Askers needs is this one. Called before threads start.
+void Start_Spare_Volume_Asker();
+
 class Volume_Askers {
  public:
   Volume_Askers() = default;
@@ -95,6 +100,8 @@ class Volume_Askers {
   };
   bool Start(Helper& helper);
   void Stop(Helper& helper);
+  friend void Start_Spare_Volume_Asker();
+  static bool Start_Process(int& pid, int& socket, int& done, Answer_Board*& board);
   // Takes the answers that have come; false when the helper is gone.
   bool Receive(Helper& helper, std::vector<Asked_Path>& into);
   void Read_Ready(std::vector<Asked_Path>& into);

@@ -15,6 +15,10 @@ Error_Mode& Process_Error_Mode() {
 // The letters are the system's own, so drives.ini beside the program plays no part.
 std::vector<Early_Job> Early_Platform_Jobs(const std::string& /*executable_folder*/) { return {}; }
 
+void Start_Spare_Helpers() {}
+
+std::vector<Early_Job> Early_Run_Value_Jobs(const std::string& /*value_name*/) { return {}; }
+
 Platform_Services Make_Platform_Services(const std::string& /*executable_folder*/) {
   Platform_Services s;
   auto table = std::make_unique<win32_impl::Win32_Drive_Table>();

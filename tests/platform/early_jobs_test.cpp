@@ -30,14 +30,16 @@ class Early_Jobs : public ::testing::Test {
 TEST_F(Early_Jobs, RunBeforeAskedInOneHelperAndEachAnswerIsTakenOnce) {
   Write_File(folder / "a.ini", "one");
   const std::string marker = folder / "ran";
-  platform::Start_Early_Jobs({{"a", Reader(folder / "a.ini")},
-                              {"marker",
-                               [marker] {
-                                 Write_File(marker, "");
-                                 return std::string("marked");
-                               }},
-                              {"fails", []() -> std::string { throw std::runtime_error("no"); }}},
-                             folder.Path());
+  const std::string here = folder.Path();
+  platform::Start_Early_Jobs(
+      {{"a", Reader(folder / "a.ini"), here},
+       {"marker",
+        [marker] {
+          Write_File(marker, "");
+          return std::string("marked");
+        },
+        here},
+       {"fails", []() -> std::string { throw std::runtime_error("no"); }, here}});
   // The jobs run without being asked for: the last but one leaves its mark.
   ASSERT_TRUE(Wait_Until([&] { return Exists(marker); }));
   Write_File(folder / "a.ini", "two");
@@ -52,16 +54,37 @@ TEST_F(Early_Jobs, RunBeforeAskedInOneHelperAndEachAnswerIsTakenOnce) {
   EXPECT_EQ(Run_Bounded_Early("b", Reader(folder / "a.ini"), Wait, folder.Path()), "two");
 }
 
-TEST_F(Early_Jobs, AHelperThatDoesNotAnswerCostsOneWaitForAllItsJobs) {
+TEST_F(Early_Jobs, AChangeAtTheFolderDropsItsAnswersNotYetTaken) {
+  Write_File(folder / "a.ini", "one");
+  const std::string path = folder / "a.ini", marker = folder / "read";
+  platform::Start_Early_Jobs({{"a",
+                               [path, marker] {
+                                 const std::string text = Read_File(path);
+                                 Write_File(marker, "");
+                                 return text;
+                               },
+                               folder.Path()}});
+  ASSERT_TRUE(Wait_Until([&] { return Exists(marker); }));
+  platform::Drop_Early_Answers(folder.Path());
+  Write_File(folder / "a.ini", "two");
+  EXPECT_EQ(Run_Bounded_Early("a", Reader(folder / "a.ini"), Wait, folder.Path()), "two");
+}
+
+TEST_F(Early_Jobs, AHelperThatDoesNotAnswerCostsOneWaitForAllItsJobsAndNoOtherFolders) {
   const auto stuck = [] {
     std::this_thread::sleep_for(60s);
     return std::string("late");
   };
-  platform::Start_Early_Jobs({{"a", stuck}, {"b", stuck}}, folder.Path());
+  Write_File(folder / "c.ini", "three");
+  platform::Start_Early_Jobs({{"a", stuck, folder.Path()},
+                              {"c", Reader(folder / "c.ini"), folder / "elsewhere"},
+                              {"b", stuck, folder.Path()}});
   EXPECT_EQ(Run_Bounded_Early("a", stuck, 200ms, folder.Path()), std::nullopt);
   // The other job of the same helper has no answer either, without a second wait
   // (one of 60 s would end the test by its timeout).
   EXPECT_EQ(Run_Bounded_Early("b", stuck, 60s, folder.Path()), std::nullopt);
+  // Another folder's jobs have a helper of their own.
+  EXPECT_EQ(Run_Bounded_Early("c", stuck, Wait, folder / "elsewhere"), "three");
 }
 
 }  // namespace

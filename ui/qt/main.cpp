@@ -56,7 +56,8 @@ int main(int argc, char** argv) {
   const std::string folder = platform::Directory_With_Separator(executable);
   if (!Has_Display()) return Without_Display(folder);
   // Read while the toolkit starts.
-  settings::Start_Early_Reads(executable);
+  settings::Start_Early_Reads(executable, settings::Early_Reads::With_Auto_Run_Check);
+  platform::Start_Spare_Helpers();
 
   const std::string separator = platform::Decimal_Separator_From_Environment();
   // The client area is a native window of its own (so that it can be measured from

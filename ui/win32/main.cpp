@@ -31,7 +31,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     return 1;
   }
   // Read while the windows are made.
-  settings::Start_Early_Reads(executable);
+  settings::Start_Early_Reads(executable, settings::Early_Reads::With_Auto_Run_Check);
+  platform::Start_Spare_Helpers();
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   ui::win32::Gdiplus_Session gdiplus;
