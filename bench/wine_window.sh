@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The Windows window's figures under Wine, against the floor program (an empty
-# Win32 window with a menu bar built the same way): start to the first painted
-# pass, and private memory after a few seconds on screen, with 26 drives and the
-# total; and keldra.exe's size. Needs the Linux build (for measure_process), Xvfb
-# and openbox; builds the 32-bit Windows tree.
+# Win32 window with a menu bar built the same way): start to the window mapped on
+# the X server, and private memory after a few seconds on screen, with 26 drives
+# and the total; and keldra.exe's size. KELDRA_BENCH_WIN_BEFORE names an earlier
+# keldra.exe measured in the same run. Needs the Linux build (for time_to_map),
+# Xvfb and openbox; builds the 32-bit Windows tree.
 #   bench/wine_window.sh [linux build folder]
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -55,12 +56,17 @@ echo "machine: $(nproc) cores, $(awk '/model name/ {$1=$2=$3=""; print; exit}' /
 row "figure" "keldra.exe" "floor" "ratio"
 row "--------------------------------------------" "----------" "----------" "------"
 cd "$work/app"
-read -r start_ms _ <<<"$(KELDRA_EXIT_WHEN_SHOWN=1 "$linux_bin/measure_process" 21 "$wine_bin" keldra.exe)"
-read -r floor_ms _ <<<"$("$linux_bin/measure_process" 21 "$wine_bin" win32_floor.exe)"
-row "start to first painted pass, median ms" "$start_ms" "$floor_ms" "$(ratio "$start_ms" "$floor_ms")"
+start_ms="$("$linux_bin/time_to_map" 21 "$wine_bin" keldra.exe)"
+floor_ms="$("$linux_bin/time_to_map" 21 "$wine_bin" win32_floor.exe 30)"
+row "start to the window mapped, median ms" "$start_ms" "$floor_ms" "$(ratio "$start_ms" "$floor_ms")"
+if [ -n "${KELDRA_BENCH_WIN_BEFORE:-}" ]; then
+  cp "$KELDRA_BENCH_WIN_BEFORE" keldra-before.exe
+  before_ms="$("$linux_bin/time_to_map" 21 "$wine_bin" keldra-before.exe)"
+  row "  the same, earlier keldra.exe, median ms" "$before_ms" "$floor_ms" "$(ratio "$before_ms" "$floor_ms")"
+fi
 # What making controls costs Wine by itself: the floor with 150 hidden static
 # controls, about as many as keldra.exe's three windows hold.
-read -r controls_ms _ <<<"$("$linux_bin/measure_process" 21 "$wine_bin" win32_floor.exe 0 150)"
+controls_ms="$("$linux_bin/time_to_map" 21 "$wine_bin" win32_floor.exe 30 150)"
 row "  the floor with 150 hidden controls, ms" "$controls_ms" "$floor_ms" "$(ratio "$controls_ms" "$floor_ms")"
 
 # Private memory (private clean + dirty pages of the Windows process) after 5 s.

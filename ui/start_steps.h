@@ -9,6 +9,15 @@
 
 namespace keldra::ui {
 
+// The steps both faces stamp, by their names in the breakdown.
+namespace start_step {
+inline constexpr const char* Main = "main";  // the program's own code begins
+inline constexpr const char* Services = "services";
+inline constexpr const char* Rows_Built = "rows_built";
+inline constexpr const char* Windows_Built = "windows_built";
+inline constexpr const char* Shown = "shown";  // the show sequence has run
+}  // namespace start_step
+
 #ifdef KELDRA_START_STEPS
 // steady_clock is CLOCK_MONOTONIC with the GNU library, as the breakdown's clock.
 inline void Start_Step(const char* name) {

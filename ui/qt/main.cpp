@@ -45,7 +45,7 @@ int Without_Display(const std::string& folder) {
 
 int main(int argc, char** argv) {
   using namespace keldra;
-  ui::Start_Step("main");
+  ui::Start_Step(ui::start_step::Main);
   std::string executable;
   try {
     executable = platform::Module_File_Name();
@@ -75,14 +75,14 @@ int main(int argc, char** argv) {
   monitor::Disk_Queries queries(*os.disk, *os.error_mode, separator);
   ui::Qt_Message_Boxes boxes;
   ui::Desktop_Window_Stacking stacking;
-  ui::Start_Step("services");
+  ui::Start_Step(ui::start_step::Services);
 
   ui::Keldra_Windows windows({queries, *os.drives, boxes, *os.registry, *os.launcher, executable,
                               separator, ui::System_Year, ui::System_Memory_Free_Percent},
                              stacking);
-  ui::Start_Step("windows_built");
+  ui::Start_Step(ui::start_step::Windows_Built);
   windows.MainForm1->show();
-  ui::Start_Step("shown");
+  ui::Start_Step(ui::start_step::Shown);
 #ifdef KELDRA_START_STEPS
   QTimer::singleShot(0, [] { ui::Start_Step("first_events_done"); });
 #endif

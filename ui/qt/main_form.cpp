@@ -66,7 +66,7 @@ TMainForm1::TMainForm1(Window_Stacking& stacking) : stacking_(stacking) {
   setCentralWidget(Client_Area);
 
   Create_Rows();
-  Start_Step("rows_built");
+  Start_Step(start_step::Rows_Built);
   Create_Menu();
   Start_Step("menu_built");
 

@@ -1,5 +1,7 @@
 #include "ui/win32/animated_picture.h"
 
+#include "platform/windows/win32_system_function.h"
+
 #include <objidl.h>
 // GDI+'s headers want min and max from the Windows headers.
 #include <algorithm>
@@ -28,6 +30,8 @@ Gdiplus_Session::~Gdiplus_Session() {
   if (token_) Gdiplus::GdiplusShutdown(token_);
 }
 
+void Start_Gdiplus_Once() { [[maybe_unused]] static const auto* session = new Gdiplus_Session; }
+
 Animated_Picture::Animated_Picture(HWND parent, int id, RECT b) {
   static bool registered = false;
   if (!registered) {
@@ -51,6 +55,7 @@ Animated_Picture::~Animated_Picture() {
 }
 
 bool Animated_Picture::Load(const char* resource_name) {
+  Start_Gdiplus_Once();
   HMODULE module = GetModuleHandleA(nullptr);
   HRSRC found = FindResourceA(module, resource_name, reinterpret_cast<LPCSTR>(RT_RCDATA));
   if (!found) return false;
@@ -63,7 +68,12 @@ bool Animated_Picture::Load(const char* resource_name) {
   std::copy_n(static_cast<const char*>(bytes), size, static_cast<char*>(GlobalLock(data_)));
   GlobalUnlock(data_);
   IStream* stream = nullptr;
-  if (CreateStreamOnHGlobal(data_, FALSE, &stream) != S_OK) return false;
+  // Looked up when first needed: the call lives in the COM library, which the
+  // window has no other use for.
+  static auto* const create_stream =
+      platform::win32_impl::System_Function<decltype(CreateStreamOnHGlobal)>(
+          "ole32.dll", "CreateStreamOnHGlobal");
+  if (!create_stream || create_stream(data_, FALSE, &stream) != S_OK) return false;
   image_.reset(Gdiplus::Image::FromStream(stream));
   stream->Release();
   if (!image_ || image_->GetLastStatus() != Gdiplus::Ok) {

@@ -41,6 +41,10 @@ class Animated_Picture {
   bool animate_ = false;
 };
 
+// Starts GDI+ the first time a picture needs it, for the rest of the run: it goes
+// with the process, which the system takes back at once.
+void Start_Gdiplus_Once();
+
 // Starts GDI+ for the life of the object.
 class Gdiplus_Session {
  public:

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/windows/win32_system_function.h"
 #include "ui/win32/win32_fonts.h"
 
 namespace keldra::ui::win32 {
@@ -16,7 +17,18 @@ HWND Make_Control(HWND parent, const char* cls, const char* text, DWORD style, i
                          GetModuleHandleA(nullptr), nullptr);
 }
 
+void Use_Common_Controls() {
+  static const bool done = [] {
+    auto* init = platform::win32_impl::System_Function<decltype(InitCommonControlsEx)>(
+        "comctl32.dll", "InitCommonControlsEx");
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    return init && init(&controls) != FALSE;
+  }();
+  (void)done;
+}
+
 HWND Create_Hints() {
+  Use_Common_Controls();
   return CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                          nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -33,6 +45,26 @@ void Add_Hint(HWND hints, HWND owner, HWND control, const std::string& text) {
   SendMessageA(hints, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+void Add_Place_Hint(HWND hints, HWND owner, int id, RECT place, const std::string& text) {
+  TTTOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.uFlags = TTF_SUBCLASS;
+  tool.hwnd = owner;
+  tool.uId = static_cast<UINT_PTR>(id);
+  tool.rect = place;
+  tool.lpszText = const_cast<char*>(text.c_str());  // copied by the tooltip
+  SendMessageA(hints, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Move_Place_Hint(HWND hints, HWND owner, int id, RECT place) {
+  TTTOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.hwnd = owner;
+  tool.uId = static_cast<UINT_PTR>(id);
+  tool.rect = place;
+  SendMessageA(hints, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 void Fit_To_Text(HWND label, int min_height) {
   char text[512];
   GetWindowTextA(label, text, sizeof text);
@@ -44,7 +76,7 @@ void Fit_To_Text(HWND label, int min_height) {
 void Draw_Transparent(HDC dc, HBITMAP picture, int x, int y, int w, int h) {
   HDC mem = CreateCompatibleDC(dc);
   HGDIOBJ old = SelectObject(mem, picture);
-  TransparentBlt(dc, x, y, w, h, mem, 0, 0, w, h, GetPixel(mem, 0, h - 1));
+  GdiTransparentBlt(dc, x, y, w, h, mem, 0, 0, w, h, GetPixel(mem, 0, h - 1));
   SelectObject(mem, old);
   DeleteDC(mem);
 }

@@ -15,11 +15,18 @@ namespace keldra::ui::win32 {
 HWND Make_Control(HWND parent, const char* cls, const char* text, DWORD style, int id, int x, int y,
                   int w, int h, DWORD ex_style = 0);
 
+// Makes the common controls' classes known, the first time one is needed.
+void Use_Common_Controls();
+
 // The window a window's hints show in; none of its own owner, so that it never
 // stands above the window in the z-order.
 HWND Create_Hints();
 // Gives `control`, a child of `owner`, its hint; giving it again replaces it.
 void Add_Hint(HWND hints, HWND owner, HWND control, const std::string& text);
+// A hint for a place of `owner`'s client area (a control it draws itself), known
+// by id; an empty place shows none. Moving it keeps its text.
+void Add_Place_Hint(HWND hints, HWND owner, int id, RECT place, const std::string& text);
+void Move_Place_Hint(HWND hints, HWND owner, int id, RECT place);
 
 // Sizes a label to its text, at least `min_height` high.
 void Fit_To_Text(HWND label, int min_height = 0);

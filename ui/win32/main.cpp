@@ -3,8 +3,6 @@
 // and runs until it closes.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <cstdio>
 #include <string>
 
@@ -17,12 +15,13 @@
 #include "settings/load_save.h"
 #include "ui/about_texts.h"
 #include "ui/keldra_services.h"
-#include "ui/win32/animated_picture.h"
+#include "ui/start_steps.h"
 #include "ui/win32/keldra_windows.h"
 #include "ui/win32/win32_message_boxes.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace keldra;
+  ui::Start_Step(ui::start_step::Main);
   std::string executable;
   try {
     executable = platform::Module_File_Name();
@@ -33,20 +32,20 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // Read while the windows are made.
   settings::Start_Early_Reads(executable, settings::Early_Reads::With_Auto_Run_Check);
   platform::Start_Spare_Helpers();
-  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
-  ui::win32::Gdiplus_Session gdiplus;
 
   const std::string folder = platform::Directory_With_Separator(executable);
   const std::string separator = platform::Decimal_Separator_From_Environment();
   platform::Platform_Services os = platform::Make_Platform_Services(folder);
+  ui::Start_Step(ui::start_step::Services);
   monitor::Disk_Queries queries(*os.disk, *os.error_mode, separator);
   ui::win32::Win32_Message_Boxes boxes;
   ui::win32::Keldra_Windows windows(
       {queries, *os.drives, boxes, *os.registry, *os.launcher, executable, separator,
        ui::win32::System_Year,
        [] { return extras::Memory_Free_Percent(platform::Global_Memory_Status()); }});
+  ui::Start_Step(ui::start_step::Windows_Built);
   windows.MainForm1->Show();
+  ui::Start_Step(ui::start_step::Shown);
   // For the start-up benchmark: leave once the first pass is on screen (painted by
   // Show), as the floor program does after its first paint, without saving.
   if (GetEnvironmentVariableA(ui::Exit_When_Shown_Variable, nullptr, 0) > 0) PostQuitMessage(0);

@@ -1,12 +1,13 @@
 #include "ui/win32/main_form.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include <string>
 #include <vector>
 
+#include "platform/windows/win32_system_function.h"
 #include "ui/main_form_description.h"
+#include "ui/start_steps.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/percent_gauge.h"
 #include "ui/win32/window_class.h"
@@ -36,17 +37,21 @@ TMainForm1::TMainForm1(Fonts& fonts) : fonts_(fonts) {
   Register_Object_Class<TMainForm1>(d.class_name.c_str(), CS_DBLCLKS,
                                     LoadIconA(GetModuleHandleA(nullptr), "MAINICON"));
   Create_Menu();
-  hwnd_ = CreateWindowExA(0, d.class_name.c_str(), d.caption.c_str(),
+  // FormCreate: files dropped from the shell are accepted (by the style, which needs
+  // no shell library until a drop comes).
+  hwnd_ = CreateWindowExA(WS_EX_ACCEPTFILES, d.class_name.c_str(), d.caption.c_str(),
                           WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, d.frame.left, d.frame.top,
                           d.frame.width, d.frame.height, nullptr, MainMenu1,
                           GetModuleHandleA(nullptr), this);
+  drawn_ = Drawn_Controls(hwnd_);
+  drawn_.On_Place_Changed(&TMainForm1::Hint_Place_Changed, this);
   Set_Font(hwnd_, Font(d.font));
+  Start_Step("main_window_made");
   Create_Rows();
+  Start_Step(start_step::Rows_Built);
   // Timer1 runs from creation with its design interval.
   const Timer_Description& timer = d.Timer(main_form_names::Timer1);
   SetTimer(hwnd_, Timer1_Id, static_cast<UINT>(timer.interval_ms), nullptr);
-  // FormCreate: accept files dropped from the shell.
-  DragAcceptFiles(hwnd_, TRUE);
 }
 
 TMainForm1::~TMainForm1() {
@@ -83,46 +88,57 @@ void TMainForm1::Give_Hints() {
   if (Hints) return;
   Hints = Create_Hints();
   for (const Control_Description& c : Described().controls) {
-    if (c.show_hint) Add_Hint(Hints, hwnd_, GetDlgItem(hwnd_, Id_Of(c)), c.hint);
+    if (!c.show_hint) continue;
+    if (c.kind == Control_Kind::Picture_Button) {
+      Add_Hint(Hints, hwnd_, Refresh_Button, c.hint);
+      continue;
+    }
+    const Drawn_Control& drawn = drawn_.Get(Id_Of(c));
+    Add_Place_Hint(Hints, hwnd_, drawn.id, drawn.visible ? drawn.box : RECT{}, c.hint);
   }
+}
+
+void TMainForm1::Hint_Place_Changed(void* form, const Drawn_Control& control) {
+  const auto* self = static_cast<TMainForm1*>(form);
+  if (self->Hints) {
+    Move_Place_Hint(self->Hints, self->hwnd_, control.id, control.visible ? control.box : RECT{});
+  }
+}
+
+void TMainForm1::Paint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  drawn_.Paint(dc, ps.rcPaint, Colour_Of(Described().background, COLOR_BTNFACE),
+               Brush_Of(Described().background, COLOR_BTNFACE));
+  EndPaint(hwnd_, &ps);
 }
 
 void TMainForm1::Create_Rows() {
   for (const Control_Description& c : Described().controls) {
     const int id = Id_Of(c);
-    const DWORD shown = c.visible ? WS_VISIBLE : 0;
-    HWND w = nullptr;
-    switch (c.kind) {
-      case Control_Kind::Gauge:
-        w = Create_Percent_Gauge(hwnd_, id, c.box.left, c.box.top, c.box.width, c.box.height);
-        Set_Font(w, Font(c.font, Gauge_Text_Smoothed));
-        break;
-      case Control_Kind::Picture_Button:
-        w = Make_Control(hwnd_, "BUTTON", "", BS_PUSHBUTTON | shown, id, c.box.left, c.box.top,
-                         c.box.width, c.box.height);
-        break;
-      default: {
-        // The labels take double-clicks and show hints: they tell their parent of clicks.
-        const DWORD align = c.align == Text_Align::Centre ? SS_CENTER : 0;
-        w = Make_Control(hwnd_, "STATIC", c.text.c_str(), SS_NOTIFY | align | shown, id, c.box.left,
-                         c.box.top, c.box.width, c.box.height);
-        Set_Font(w, Font(c.font));
-        text_colours_[w] = c.text_colour;
-        // The heading fits its text at once; a row's texts grow when a pass fills them.
-        if (c.auto_size && c.visible) Fit_To_Text(w);
-        break;
-      }
-    }
     clicks_[id] = c.click;
     double_clicks_[id] = c.double_click;
-    if (c.tag > 0) SetWindowLongPtrA(w, GWLP_USERDATA, c.tag);  // the Tag
-    const auto row = static_cast<std::size_t>(c.tag);
-    if (Starts_With(c.name, Drive_Label_Prefix)) Drive_Label_[row] = w;
-    if (Starts_With(c.name, Drive_Pct_Free_Prefix)) Drive_Pct_Free_[row] = w;
-    if (Starts_With(c.name, Drive_Free_Prefix)) Drive_Free_[row] = w;
-    if (c.name == main_form_names::Spinner_Label) Spinner_Label = w;
-    if (c.name == main_form_names::Free_Used_Label) Free_Used_Label = w;
-    if (c.name == main_form_names::Refresh_Button) Refresh_Button = w;
+    if (c.kind == Control_Kind::Picture_Button) {
+      Refresh_Button =
+          Make_Control(hwnd_, "BUTTON", "", BS_PUSHBUTTON | (c.visible ? WS_VISIBLE : 0), id,
+                       c.box.left, c.box.top, c.box.width, c.box.height);
+      continue;
+    }
+    Drawn_Control drawn;
+    drawn.id = id;
+    drawn.tag = c.tag;
+    drawn.gauge = c.kind == Control_Kind::Gauge;
+    drawn.box = RECT{c.box.left, c.box.top, c.box.left + c.box.width, c.box.top + c.box.height};
+    drawn.visible = c.visible;
+    drawn.centred = c.align == Text_Align::Centre;
+    drawn.font = drawn.gauge ? Font(c.font, Gauge_Text_Smoothed) : Font(c.font);
+    drawn.text_colour = Colour_Of(c.text_colour, COLOR_WINDOWTEXT);
+    drawn.bar = Lime;
+    // The heading fits its text at once; a row's texts grow when a pass fills them.
+    const bool fit_now = c.auto_size && c.visible;
+    if (!drawn.gauge && !fit_now) drawn.text = c.text;
+    drawn_.Add(drawn);
+    if (fit_now) drawn_.Set_Text(id, c.text, true, 0);
   }
 }
 
@@ -140,18 +156,21 @@ LRESULT TMainForm1::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_TIMER:
       if (wparam == Timer1_Id) Run(Described().Timer(main_form_names::Timer1).command);
       return 0;
-    case WM_LBUTTONDBLCLK: Run(Main_Refresh); return 0;
+    case WM_PAINT: Paint(); return 0;
+    case WM_LBUTTONDBLCLK: {
+      // A control's double-click runs what its description names, if anything: every
+      // control takes its own, so none reaches the background, where it refreshes.
+      const POINT p{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+      const Drawn_Control* hit = drawn_.At(p);
+      if (!hit) {
+        Run(Main_Refresh);
+      } else if (const int command = double_clicks_[hit->id]; command != No_Command) {
+        Run(command);
+      }
+      return 0;
+    }
     case WM_DROPFILES: Files_Dropped(reinterpret_cast<HDROP>(wparam)); return 0;
     case WM_APP_CREATE_HINTS: Give_Hints(); return 0;
-    case WM_CTLCOLORSTATIC: {
-      // The labels lie on the window's background, in their described colours.
-      HDC dc = reinterpret_cast<HDC>(wparam);
-      const auto it = text_colours_.find(reinterpret_cast<HWND>(lparam));
-      SetTextColor(dc,
-                   Colour_Of(it == text_colours_.end() ? Colour{} : it->second, COLOR_WINDOWTEXT));
-      SetBkColor(dc, Colour_Of(Described().background, COLOR_BTNFACE));
-      return reinterpret_cast<LRESULT>(Brush_Of(Described().background, COLOR_BTNFACE));
-    }
     case WM_CLOSE:
       // FormCloseQuery: the settings are saved, or the window stays.
       if (!behaviour_ || behaviour_->FormCloseQuery()) DestroyWindow(hwnd_);
@@ -170,28 +189,30 @@ void TMainForm1::Run(int command) {
   if (behaviour_) behaviour_->Run_Command(command);
 }
 
-void TMainForm1::On_Command(int id, int code) {
-  // A label's double-click, a button's or a menu item's click: what the description
-  // names for it. Every control takes its own double-click, so none reaches the
-  // background.
-  const auto& commands = code == STN_DBLCLK ? double_clicks_ : clicks_;
-  const auto it = commands.find(id);
-  if (code != STN_DBLCLK && id >= ID_Drive_Label_ && id < ID_Spinner_Label)
-    return;  // a label's click
-  if (it != commands.end()) Run(it->second);
+void TMainForm1::On_Command(int id, int /*code*/) {
+  // A button's or a menu item's click: what the description names for it.
+  const auto it = clicks_.find(id);
+  if (it != clicks_.end()) Run(it->second);
 }
 
 void TMainForm1::Files_Dropped(HDROP drop) {
+  // The shell's calls, looked up at the first drop: nothing else of the window needs
+  // the shell's library.
+  using platform::win32_impl::System_Function;
+  static auto* const query =
+      System_Function<decltype(DragQueryFileA)>("shell32.dll", "DragQueryFileA");
+  static auto* const finish = System_Function<decltype(DragFinish)>("shell32.dll", "DragFinish");
+  if (!query || !finish) return;
   std::vector<std::string> paths;
-  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  const UINT count = query(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
-    const UINT length = DragQueryFileA(drop, i, nullptr, 0);
+    const UINT length = query(drop, i, nullptr, 0);
     std::string path(length + 1, '\0');
-    DragQueryFileA(drop, i, path.data(), length + 1);
+    query(drop, i, path.data(), length + 1);
     path.resize(length);
     paths.push_back(std::move(path));
   }
-  DragFinish(drop);
+  finish(drop);
   Guarded([&] { behaviour_->Files_Dropped(paths); });
 }
 

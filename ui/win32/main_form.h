@@ -1,9 +1,9 @@
 #pragma once
 // TMainForm1, the native Windows face of the main window: the 27 DriveRows of
-// letter label, gauge and text label as child controls, the activity indicator,
-// the column heading, the hidden refresh button, the menu bar, Timer1 and the
-// hints. What the window does is Main_Form_Behaviour's; this class makes the
-// controls, draws and passes the window's messages on.
+// letter label, gauge and text label, the activity indicator and the column
+// heading, all drawn by the window itself; the hidden refresh button, the menu
+// bar, Timer1 and the hints. What the window does is Main_Form_Behaviour's; this
+// class keeps the controls, draws them and passes the window's messages on.
 #include <windows.h>
 
 #include <array>
@@ -14,6 +14,7 @@
 #include "monitor/drive_rows.h"
 #include "ui/main_form_behaviour.h"
 #include "ui/main_form_view.h"
+#include "ui/win32/drawn_controls.h"
 #include "ui/win32/win32_fonts.h"
 
 namespace keldra::ui::win32 {
@@ -31,8 +32,7 @@ enum Main_Menu_Id : int {
   ID_AboutOption,
 };
 
-// Row N's controls have the identifiers base + N; their Tag (N) is kept as
-// their user data.
+// Row N's controls have the identifiers base + N, and their Tag is N.
 enum Main_Control_Id : int {
   ID_Drive_Label_ = 1000,
   ID_Drive_Pct_Free_ = 1100,
@@ -85,12 +85,8 @@ class TMainForm1 final : public Main_Form_View {
   void Request_Close() override { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
   void Start_Ticks(std::uint32_t interval) override;
 
-  // Controls, by their names.
-  std::array<HWND, monitor::Drive_Row_Count + 1> Drive_Label_{};  // [N], N = 1..27
-  std::array<HWND, monitor::Drive_Row_Count + 1> Drive_Pct_Free_{};
-  std::array<HWND, monitor::Drive_Row_Count + 1> Drive_Free_{};
-  HWND Spinner_Label = nullptr;
-  HWND Free_Used_Label = nullptr;
+  // The drawn controls, by their identifiers (Main_Control_Id).
+  const Drawn_Control& Control(int id) const { return drawn_.Get(id); }
   HWND Refresh_Button = nullptr;
   HWND Hints = nullptr;  // the tooltip window that shows the controls' hints
   HMENU MainMenu1 = nullptr;
@@ -113,7 +109,10 @@ class TMainForm1 final : public Main_Form_View {
   void Guarded(F&& routine) {
     if (behaviour_) behaviour_->Guarded(std::forward<F>(routine));
   }
-  HWND Row_Control(int row, monitor::Row_Control control) const;
+  int Row_Control(int row, monitor::Row_Control control) const;
+  void Paint();
+  // A hint's place follows its control's; a hidden control has none.
+  static void Hint_Place_Changed(void* form, const Drawn_Control& control);
   // The outer frame and client sizes of a normal window, also while minimised.
   RECT Normal_Frame() const;
   void Set_Normal_Frame(RECT frame);
@@ -123,7 +122,7 @@ class TMainForm1 final : public Main_Form_View {
   // What each control's click and double-click, and each menu item, runs, by id.
   std::map<int, int> clicks_;
   std::map<int, int> double_clicks_;
-  std::map<HWND, Colour> text_colours_;
+  Drawn_Controls drawn_{nullptr};
   Main_Form_Behaviour* behaviour_ = nullptr;
   bool shown_by_sequence_ = false;
 };

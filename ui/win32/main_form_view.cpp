@@ -19,50 +19,36 @@ int Height(RECT r) { return r.bottom - r.top; }
 
 }  // namespace
 
-HWND TMainForm1::Row_Control(int row, monitor::Row_Control control) const {
-  const auto i = static_cast<std::size_t>(row);
+int TMainForm1::Row_Control(int row, monitor::Row_Control control) const {
   switch (control) {
-    case monitor::Row_Control::Label: return Drive_Label_.at(i);
-    case monitor::Row_Control::Gauge: return Drive_Pct_Free_.at(i);
+    case monitor::Row_Control::Label: return ID_Drive_Label_ + row;
+    case monitor::Row_Control::Gauge: return ID_Drive_Pct_Free_ + row;
     case monitor::Row_Control::Free: break;
   }
-  return Drive_Free_.at(i);
+  return ID_Drive_Free_ + row;
 }
 
 void TMainForm1::Set_Visible(int row, monitor::Row_Control control, bool visible) {
-  ShowWindow(Row_Control(row, control), visible ? SW_SHOWNA : SW_HIDE);
+  drawn_.Set_Visible(Row_Control(row, control), visible);
 }
 
 void TMainForm1::Set_Caption(int row, monitor::Row_Control control, std::string_view caption) {
-  HWND label = Row_Control(row, control);
-  const std::string text(caption);
-  char now[256];
-  GetWindowTextA(label, now, sizeof now);
-  if (text == now) return;
-  SetWindowTextA(label, text.c_str());
-  Fit_To_Text(label, 17);  // the labels grow and shrink with their text
+  // The labels grow and shrink with their text.
+  drawn_.Set_Text(Row_Control(row, control), std::string(caption), true, 17);
 }
 
 int TMainForm1::Set_Gauge_Progress(int row, int value) {
-  return Gauge_Set_Progress(Drive_Pct_Free_.at(static_cast<std::size_t>(row)), value);
+  return drawn_.Set_Progress(ID_Drive_Pct_Free_ + row, value);
 }
 
 void TMainForm1::Set_Bar_Color(int row, monitor::Bar_Color color) {
-  Gauge_Set_Bar_Color(Drive_Pct_Free_.at(static_cast<std::size_t>(row)), Color_Of(color));
+  drawn_.Set_Bar(ID_Drive_Pct_Free_ + row, Color_Of(color));
 }
 
-int TMainForm1::Gauge_Top(int row) const {
-  RECT r;
-  HWND gauge = Drive_Pct_Free_.at(static_cast<std::size_t>(row));
-  GetWindowRect(gauge, &r);
-  MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
-  return r.top;
-}
+int TMainForm1::Gauge_Top(int row) const { return drawn_.Get(ID_Drive_Pct_Free_ + row).box.top; }
 
 int TMainForm1::Gauge_Height(int row) const {
-  RECT r;
-  GetWindowRect(Drive_Pct_Free_.at(static_cast<std::size_t>(row)), &r);
-  return Height(r);
+  return Height(drawn_.Get(ID_Drive_Pct_Free_ + row).box);
 }
 
 // A minimised window's own rectangle is the icon's, far off screen: its place and
@@ -180,7 +166,7 @@ void TMainForm1::Set_Window_Caption(const std::string& caption) {
 }
 
 void TMainForm1::Set_Spinner_Text(const std::string& text) {
-  SetWindowTextA(Spinner_Label, text.c_str());
+  drawn_.Set_Text(ID_Spinner_Label, text, false, 0);
 }
 
 void TMainForm1::Start_Ticks(std::uint32_t interval) {

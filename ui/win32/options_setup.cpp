@@ -31,6 +31,7 @@ RECT Rect_Of(const Box& b) { return RECT{b.left, b.top, b.left + b.width, b.top 
 TOptions_Setup::TOptions_Setup(HWND owner, Fonts& fonts, Options_Setup_Behaviour& behaviour,
                                const std::string& decimal_separator)
     : fonts_(fonts), owner_(owner), behaviour_(behaviour) {
+  Use_Common_Controls();  // the spin edit's arrows
   const Window_Description& d = Described();
   Register_Object_Class<TOptions_Setup>(d.class_name.c_str());
   const SIZE outer = Outer_Size(d.client_width, d.client_height, kStyle, kExStyle);

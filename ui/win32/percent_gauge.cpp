@@ -8,67 +8,10 @@
 namespace keldra::ui::win32 {
 namespace {
 
-const char* const kClassName = "Keldra_Percent_Gauge";
-
-struct Gauge_State {
-  int progress = 100;
-  COLORREF bar = Lime;
-  HFONT font = nullptr;
-  int paints = 0;
-};
-
-Gauge_State* State_Of(HWND gauge) {
-  return reinterpret_cast<Gauge_State*>(GetWindowLongPtrA(gauge, 0));
-}
-
 void Fill(HDC dc, RECT r, COLORREF color) {
   HBRUSH brush = CreateSolidBrush(color);
   FillRect(dc, &r, brush);
   DeleteObject(brush);
-}
-
-LRESULT CALLBACK Gauge_Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  Gauge_State* state = State_Of(hwnd);
-  switch (msg) {
-    case WM_NCCREATE:
-      SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(new Gauge_State));
-      break;
-    case WM_NCDESTROY:
-      delete state;
-      SetWindowLongPtrA(hwnd, 0, 0);
-      break;
-    case WM_SETFONT:
-      state->font = reinterpret_cast<HFONT>(wparam);
-      if (LOWORD(lparam)) InvalidateRect(hwnd, nullptr, FALSE);
-      return 0;
-    case WM_GETFONT: return reinterpret_cast<LRESULT>(state->font);
-    case WM_ERASEBKGND: return 1;  // the paint covers every pixel
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      RECT r;
-      GetClientRect(hwnd, &r);
-      ++state->paints;
-      Draw_Percent_Gauge(dc, r.right, r.bottom, state->progress, state->bar, state->font);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    default: break;
-  }
-  return DefWindowProcA(hwnd, msg, wparam, lparam);
-}
-
-void Register_Class() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = Gauge_Proc;
-  wc.cbWndExtra = sizeof(LONG_PTR);
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  wc.lpszClassName = kClassName;
-  RegisterClassA(&wc);
 }
 
 }  // namespace
@@ -132,35 +75,5 @@ void Draw_Percent_Gauge(HDC target, int w, int h, int percent, COLORREF bar, HFO
   }
   BitBlt(target, 0, 0, w, h, picture, 0, 0, SRCCOPY);
 }
-
-HWND Create_Percent_Gauge(HWND parent, int id, int left, int top, int width, int height) {
-  Register_Class();
-  return CreateWindowExA(0, kClassName, "", WS_CHILD, left, top, width, height, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         GetModuleHandleA(nullptr), nullptr);
-}
-
-int Gauge_Set_Progress(HWND gauge, int value) {
-  Gauge_State* s = State_Of(gauge);
-  value = std::clamp(value, 0, 100);
-  if (value != s->progress) {
-    s->progress = value;
-    InvalidateRect(gauge, nullptr, FALSE);
-  }
-  return s->progress;
-}
-
-int Gauge_Progress(HWND gauge) { return State_Of(gauge)->progress; }
-
-void Gauge_Set_Bar_Color(HWND gauge, COLORREF color) {
-  Gauge_State* s = State_Of(gauge);
-  if (color == s->bar) return;
-  s->bar = color;
-  InvalidateRect(gauge, nullptr, FALSE);
-}
-
-COLORREF Gauge_Bar_Color(HWND gauge) { return State_Of(gauge)->bar; }
-
-int Gauge_Paint_Count(HWND gauge) { return State_Of(gauge)->paints; }
 
 }  // namespace keldra::ui::win32

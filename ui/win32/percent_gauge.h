@@ -1,7 +1,7 @@
 #pragma once
-// The percentage gauge of a DriveRow as a window of its own: a bordered bar with
-// the percentage written across it in exclusive-or, composed off-screen and copied to the
-// screen in one step.
+// The percentage gauge of a DriveRow: a bordered bar with the percentage written
+// across it in exclusive-or, composed off-screen and copied to the screen in one
+// step.
 #include <windows.h>
 
 #include "ui/main_form_description.h"
@@ -12,16 +12,6 @@ namespace keldra::ui::win32 {
 inline const COLORREF Lime = RGB((Bar_Colour_Rgb(monitor::Bar_Color::Lime) >> 16) & 0xFF,
                                  (Bar_Colour_Rgb(monitor::Bar_Color::Lime) >> 8) & 0xFF,
                                  Bar_Colour_Rgb(monitor::Bar_Color::Lime) & 0xFF);
-
-// Registers the gauge's window class (once) and makes one.
-HWND Create_Percent_Gauge(HWND parent, int id, int left, int top, int width, int height);
-// Clamps to 0..100, repaints only when the shown value changes, answers the value kept.
-int Gauge_Set_Progress(HWND gauge, int value);
-int Gauge_Progress(HWND gauge);
-// Repaints only when the colour changes.
-void Gauge_Set_Bar_Color(HWND gauge, COLORREF color);
-COLORREF Gauge_Bar_Color(HWND gauge);
-int Gauge_Paint_Count(HWND gauge);
 
 // The gauge's picture, w x h, drawn onto `target` at 0, 0 in `font` (drawn
 // without smoothing: exclusive-or wants whole pixels).

@@ -9,6 +9,18 @@ namespace {
 
 constexpr UINT_PTR kRepeatTimer = 1;
 constexpr int kButtonWidth = 16;
+// The window property that leads a control's messages back to its Spin_Edit. The
+// controls are subclassed through their own procedure slot, so that no library
+// beyond the window system's own is needed before the dialog first opens.
+constexpr const char* kOwner = "Keldra_Spin_Edit";
+
+Spin_Edit* Owner_Of(HWND hwnd) { return static_cast<Spin_Edit*>(GetPropA(hwnd, kOwner)); }
+
+WNDPROC Subclass(HWND control, Spin_Edit* owner, WNDPROC proc) {
+  SetPropA(control, kOwner, owner);
+  return reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
+}
 
 }  // namespace
 
@@ -23,8 +35,8 @@ Spin_Edit::Spin_Edit(HWND parent, int id, RECT b, std::string decimal_separator)
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
   updown_ = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE, b.left + w - kButtonWidth,
                             b.top, kButtonWidth, h, parent, nullptr, instance, nullptr);
-  SetWindowSubclass(edit_, Edit_Proc, 0, reinterpret_cast<DWORD_PTR>(this));
-  SetWindowSubclass(updown_, Buttons_Proc, 0, reinterpret_cast<DWORD_PTR>(this));
+  edit_own_ = Subclass(edit_, this, Edit_Proc);
+  updown_own_ = Subclass(updown_, this, Buttons_Proc);
   Set_Value(interval_field::Design_Value);
 }
 
@@ -47,13 +59,13 @@ void Spin_Edit::Step(int direction) {
   SendMessageA(edit_, EM_SETSEL, 0, -1);
 }
 
-LRESULT CALLBACK Spin_Edit::Edit_Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                      DWORD_PTR data) {
-  auto* self = reinterpret_cast<Spin_Edit*>(data);
+LRESULT CALLBACK Spin_Edit::Edit_Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  Spin_Edit* self = Owner_Of(hwnd);
   switch (msg) {
+    case WM_NCDESTROY: RemovePropA(hwnd, kOwner); break;
     case WM_GETDLGCODE:
       // The arrows step the value rather than move the focus.
-      return DefSubclassProc(hwnd, msg, wparam, lparam) | DLGC_WANTARROWS;
+      return CallWindowProcA(self->edit_own_, hwnd, msg, wparam, lparam) | DLGC_WANTARROWS;
     case WM_KEYDOWN:
       if (wparam == VK_UP || wparam == VK_DOWN) {
         self->Step(wparam == VK_UP ? +1 : -1);
@@ -80,15 +92,15 @@ LRESULT CALLBACK Spin_Edit::Edit_Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM
     }
     default: break;
   }
-  return DefSubclassProc(hwnd, msg, wparam, lparam);
+  return CallWindowProcA(self->edit_own_, hwnd, msg, wparam, lparam);
 }
 
 // The buttons step the field themselves: a press steps once, and holding repeats
 // after 400 ms and then every 100 ms.
-LRESULT CALLBACK Spin_Edit::Buttons_Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam,
-                                         UINT_PTR, DWORD_PTR data) {
-  auto* self = reinterpret_cast<Spin_Edit*>(data);
+LRESULT CALLBACK Spin_Edit::Buttons_Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  Spin_Edit* self = Owner_Of(hwnd);
   switch (msg) {
+    case WM_NCDESTROY: RemovePropA(hwnd, kOwner); break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
       RECT r;
@@ -112,7 +124,7 @@ LRESULT CALLBACK Spin_Edit::Buttons_Proc(HWND hwnd, UINT msg, WPARAM wparam, LPA
       return 0;
     default: break;
   }
-  return DefSubclassProc(hwnd, msg, wparam, lparam);
+  return CallWindowProcA(self->updown_own_, hwnd, msg, wparam, lparam);
 }
 
 }  // namespace keldra::ui::win32

@@ -19,10 +19,13 @@ class Spin_Edit {
   std::string Text() const;
 
  private:
-  static LRESULT CALLBACK Edit_Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-  static LRESULT CALLBACK Buttons_Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  // Each control's messages come here first, then go on to its own procedure.
+  static LRESULT CALLBACK Edit_Proc(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT CALLBACK Buttons_Proc(HWND, UINT, WPARAM, LPARAM);
   HWND edit_ = nullptr;
   HWND updown_ = nullptr;
+  WNDPROC edit_own_ = nullptr;
+  WNDPROC updown_own_ = nullptr;
   std::string separator_;
   int held_direction_ = 0;
 };

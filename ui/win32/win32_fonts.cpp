@@ -26,11 +26,14 @@ void Set_Font(HWND control, HFONT font) {
 }
 
 SIZE Text_Size(HWND control, const std::string& text) {
+  return Text_Size(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), text);
+}
+
+SIZE Text_Size(HFONT font, const std::string& text) {
   // One memory context for every measurement: a window's own costs a round trip
   // to the window system each time.
   static HDC dc = CreateCompatibleDC(nullptr);
   SIZE size{0, 0};
-  auto font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
   HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
   GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
   if (old) SelectObject(dc, old);

@@ -33,5 +33,6 @@ class Fonts {
 void Set_Font(HWND control, HFONT font);
 // The size of a text in the font a control uses.
 SIZE Text_Size(HWND control, const std::string& text);
+SIZE Text_Size(HFONT font, const std::string& text);
 
 }  // namespace keldra::ui::win32

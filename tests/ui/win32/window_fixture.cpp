@@ -5,6 +5,7 @@
 #include <deque>
 
 #include "ui/win32/animated_picture.h"
+#include "ui/win32/controls.h"
 
 namespace keldra::test {
 namespace {
@@ -50,10 +51,8 @@ RECT Frame_Rect(HWND w) {
 bool Visible(HWND w) { return (GetWindowLongA(w, GWL_STYLE) & WS_VISIBLE) != 0; }
 
 Window_Fixture::Window_Fixture() {
-  static const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
-  static const bool started = InitCommonControlsEx(&controls);
+  ui::win32::Use_Common_Controls();
   static ui::win32::Gdiplus_Session gdiplus;
-  (void)started;
   disk.Set('C', 570ull << 20, 1000ull << 20);  // 43 % used
   disk.Set('D', 1ull << 30, 100ull << 30);     // 99 % used
   windows = std::make_unique<ui::win32::Keldra_Windows>(

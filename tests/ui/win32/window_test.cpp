@@ -29,18 +29,16 @@ class Win32_Window : public ::testing::Test, public Window_Fixture {
   std::vector<int> Visible_Rows() {
     std::vector<int> rows;
     for (int n = 1; n <= monitor::Drive_Row_Count; ++n) {
-      const auto i = static_cast<std::size_t>(n);
-      const bool label = Visible(windows->MainForm1->Drive_Label_[i]);
-      EXPECT_EQ(label, Visible(windows->MainForm1->Drive_Pct_Free_[i])) << n;
-      EXPECT_EQ(label, Visible(windows->MainForm1->Drive_Free_[i])) << n;
+      const bool label = Drawn(ID_Drive_Label_ + n).visible;
+      EXPECT_EQ(label, Drawn(ID_Drive_Pct_Free_ + n).visible) << n;
+      EXPECT_EQ(label, Drawn(ID_Drive_Free_ + n).visible) << n;
       if (label) rows.push_back(n);
     }
     return rows;
   }
-  POINT Place_In_Main(HWND control) {
-    RECT r = Frame_Rect(control);
-    MapWindowPoints(nullptr, Main(), reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top};
+  const Drawn_Control& Drawn(int id) { return windows->MainForm1->Control(id); }
+  void Double_Click(POINT p) {
+    SendMessageA(Main(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(p.x, p.y));
   }
 };
 
@@ -48,22 +46,24 @@ TEST_F(Win32_Window, TheThreeWindowsAsDesigned) {
   TMainForm1& form = *windows->MainForm1;
   EXPECT_EQ(Window_Text(Main()), "??");
   for (int n = 1; n <= monitor::Drive_Row_Count; ++n) {
-    const auto i = static_cast<std::size_t>(n);
-    for (HWND w : {form.Drive_Label_[i], form.Drive_Pct_Free_[i], form.Drive_Free_[i]}) {
-      EXPECT_EQ(GetWindowLongPtrA(w, GWLP_USERDATA), n) << "the Tag of row " << n;
-      EXPECT_FALSE(Visible(w)) << n;
+    for (int base : {ID_Drive_Label_, ID_Drive_Pct_Free_, ID_Drive_Free_}) {
+      EXPECT_EQ(Drawn(base + n).tag, n) << "the Tag of row " << n;
+      EXPECT_FALSE(Drawn(base + n).visible) << n;
     }
-    EXPECT_EQ(Window_Text(form.Drive_Label_[i]), "?");
-    EXPECT_EQ(Window_Text(form.Drive_Free_[i]), "??");
-    const POINT gauge = Place_In_Main(form.Drive_Pct_Free_[i]);
-    EXPECT_EQ(gauge.x, 32);
-    EXPECT_EQ(gauge.y, 8 + 20 * (n - 1));
-    EXPECT_EQ(Gauge_Progress(form.Drive_Pct_Free_[i]), 100);
-    EXPECT_EQ(Gauge_Bar_Color(form.Drive_Pct_Free_[i]), Lime);
+    EXPECT_EQ(Drawn(ID_Drive_Label_ + n).text, "?");
+    EXPECT_EQ(Drawn(ID_Drive_Free_ + n).text, "??");
+    const Drawn_Control& gauge = Drawn(ID_Drive_Pct_Free_ + n);
+    EXPECT_EQ(gauge.box.left, 32);
+    EXPECT_EQ(gauge.box.top, 8 + 20 * (n - 1));
+    EXPECT_EQ(gauge.progress, 100);
+    EXPECT_EQ(gauge.bar, Lime);
   }
-  EXPECT_EQ(Window_Text(form.Spinner_Label), "=");
-  EXPECT_EQ(Window_Text(form.Free_Used_Label), "Free  /  Used");
+  EXPECT_EQ(Drawn(ID_Spinner_Label).text, "=");
+  EXPECT_EQ(Drawn(ID_Free_Used_Label).text, "Free  /  Used");
+  // The only child window, hidden; the rest are drawn.
   EXPECT_FALSE(Visible(form.Refresh_Button));
+  EXPECT_EQ(GetWindow(form.Refresh_Button, GW_HWNDNEXT), nullptr);
+  EXPECT_EQ(GetWindow(form.Refresh_Button, GW_HWNDPREV), nullptr);
   // The menu, in order; no item has a shortcut.
   std::vector<std::string> seen;
   for (HMENU menu : {form.FileMenu, form.Help1}) {
@@ -105,10 +105,25 @@ TEST_F(Win32_Window, TheShowSequencePlacesTheFrameAndFitsTheClientToTheRows) {
   const RECT client = Client_Rect(Main());
   EXPECT_EQ(std::make_pair(client.right, client.bottom), std::make_pair(189L, 69L));
   EXPECT_EQ(Visible_Rows(), (std::vector<int>{1, 2, 3}));
-  EXPECT_EQ(Window_Text(windows->MainForm1->Drive_Label_[3]), "Tot:");
-  EXPECT_EQ(Window_Text(windows->MainForm1->Drive_Free_[1]), "570.0 MB / 1000.0 MB");
-  EXPECT_EQ(Gauge_Bar_Color(windows->MainForm1->Drive_Pct_Free_[2]), RGB(255, 0, 0));
+  EXPECT_EQ(Drawn(ID_Drive_Label_ + 3).text, "Tot:");
+  EXPECT_EQ(Drawn(ID_Drive_Free_ + 1).text, "570.0 MB / 1000.0 MB");
+  EXPECT_EQ(Drawn(ID_Drive_Pct_Free_ + 2).bar, RGB(255, 0, 0));
   EXPECT_TRUE(IsWindowVisible(Main()));
+  // Drawn where they stand: a gauge's black border, its bar's colour just inside;
+  // a label's text in its box.
+  UpdateWindow(Main());
+  HDC dc = GetDC(Main());
+  for (int row : {1, 2}) {
+    const RECT g = Drawn(ID_Drive_Pct_Free_ + row).box;
+    EXPECT_EQ(GetPixel(dc, g.left, g.top), RGB(0, 0, 0)) << row;
+    EXPECT_EQ(GetPixel(dc, g.left + 1, g.bottom - 2), Drawn(ID_Drive_Pct_Free_ + row).bar) << row;
+  }
+  const RECT text = Drawn(ID_Drive_Free_ + 1).box;
+  int inked = 0;
+  for (int y = text.top; y < text.bottom; ++y)
+    for (int x = text.left; x < text.right; ++x) inked += GetPixel(dc, x, y) == RGB(0, 0, 0);
+  EXPECT_GT(inked, 20) << "the free space's text";
+  ReleaseDC(Main(), dc);
   // Hand-edited widths stay within what a window can be.
   for (const char* width : {"-1", "0", "2147483647"}) {
     Show(std::string("[keldra]\nwindow_ClientWidth=") + width + "\n");
@@ -120,23 +135,32 @@ TEST_F(Win32_Window, TheShowSequencePlacesTheFrameAndFitsTheClientToTheRows) {
 }
 
 TEST_F(Win32_Window, MenuCommandsTicksAndDoubleClicksReachTheirRoutines) {
-  Show("[keldra]\ndrive_being_monitored_letters=CDC\n");
+  Show("[keldra]\ndrive_being_monitored_letters=CDC\nShow_Total_of_All_Drives_CheckBox=1\n");
   std::size_t before = Queries();
   Command(Main(), ID_RefreshOption);
   EXPECT_GT(Queries(), before);
   SendMessageA(Main(), WM_TIMER, Timer1_Id, 0);
-  EXPECT_EQ(Window_Text(windows->MainForm1->Spinner_Label), "===");
-  // Only the texts and the first three letters refresh on a double-click.
+  EXPECT_EQ(Drawn(ID_Drive_Free_ + 3).text.empty(), false);
+  EXPECT_EQ(Drawn(ID_Spinner_Label).text, "===");
+  // Only the texts, the first three letters and the background refresh on a
+  // double-click; a gauge takes its own and does nothing.
   const struct {
     int id;
     bool refreshes;
-  } clicks[] = {
-      {ID_Drive_Free_ + 3, true}, {ID_Drive_Label_ + 3, true}, {ID_Drive_Label_ + 4, false}};
+  } clicks[] = {{ID_Drive_Free_ + 3, true},
+                {ID_Drive_Label_ + 3, true},
+                {ID_Drive_Label_ + 4, false},
+                {ID_Drive_Pct_Free_ + 1, false}};
   for (const auto& c : clicks) {
+    const RECT box = Drawn(c.id).box;
+    ASSERT_TRUE(Drawn(c.id).visible) << c.id;
     before = Queries();
-    Command(Main(), c.id, STN_DBLCLK);
+    Double_Click({(box.left + box.right) / 2, (box.top + box.bottom) / 2});
     EXPECT_EQ(Queries() > before, c.refreshes) << c.id;
   }
+  before = Queries();
+  Double_Click({Client_Rect(Main()).right - 2, Client_Rect(Main()).bottom - 2});
+  EXPECT_GT(Queries(), before) << "the background";
   // Always On Top: the mark and the topmost style follow each click.
   for (bool on : {true, false}) {
     Command(Main(), ID_Always_on_Top_Option);
