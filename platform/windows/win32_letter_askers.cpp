@@ -1,20 +1,98 @@
 #include "platform/windows/win32_letter_askers.h"
 
+#include <algorithm>
 #include <condition_variable>
+#include <deque>
 #include <mutex>
 #include <thread>
 #include <utility>
 
 namespace keldra::platform::win32_impl {
 
+namespace {
+
+// A question that waits this long for a worker while every worker is busy (one may
+// be stuck in a volume that does not answer) gets a worker of its own.
+constexpr auto Stall = std::chrono::milliseconds(50);
+// A worker with nothing to do for this long ends.
+constexpr auto Idle = std::chrono::seconds(5);
+
+struct Pending {
+  char upper;
+  std::size_t index;
+  Letter_Question question;
+  Steady_Time queued;
+};
+
+}  // namespace
+
 // Shared with the workers, so that one answering after its caller has gone on (or
-// gone) still has somewhere to report.
+// gone) still has somewhere to report. The questions go to a few workers that take
+// them in turn: making a thread costs far more than asking a healthy drive (under
+// Wine, a millisecond and more against a few microseconds), so one worker asks
+// every drive that answers, and another is made only while the questions wait.
 struct Win32_Letter_Askers::Shared {
   std::mutex mutex;
   std::condition_variable answered;
+  std::condition_variable work;
   std::array<std::optional<Steady_Time>, Drive_Letter_Count> out{};
   std::vector<std::pair<char, Letter_Facts>> space, describe;
+  std::deque<Pending> queue;
+  int workers = 0;  // alive
+  int free = 0;     // waiting for a question
 };
+
+namespace {
+
+void Work(const std::shared_ptr<Win32_Letter_Askers::Shared>& shared,
+          const Win32_Letter_Askers::Job& job);
+
+// With the mutex held: a worker more when there is none, or when the oldest
+// question has waited too long while every worker is busy.
+void Staff(const std::shared_ptr<Win32_Letter_Askers::Shared>& shared,
+           const Win32_Letter_Askers::Job& job) {
+  auto& s = *shared;
+  if (s.queue.empty() || s.free > 0) return;
+  if (s.workers > 0 && std::chrono::steady_clock::now() - s.queue.front().queued < Stall) return;
+  try {
+    std::thread([shared, job] { Work(shared, job); }).detach();
+    ++s.workers;
+  } catch (const std::system_error&) {
+    // No thread to be had now: the questions wait for a worker to come free.
+  }
+}
+
+void Work(const std::shared_ptr<Win32_Letter_Askers::Shared>& shared,
+          const Win32_Letter_Askers::Job& job) {
+  auto& s = *shared;
+  std::unique_lock lock(s.mutex);
+  for (;;) {
+    ++s.free;
+    const bool got = s.work.wait_for(lock, Idle, [&] { return !s.queue.empty(); });
+    --s.free;
+    if (!got) {
+      --s.workers;
+      return;
+    }
+    const Pending p = s.queue.front();
+    s.queue.pop_front();
+    lock.unlock();
+    Letter_Facts facts;
+    try {
+      facts = job(p.upper, p.question);
+    } catch (...) {
+      facts = {};  // a failed question answers as no volume
+    }
+    facts.when = std::chrono::steady_clock::now();
+    lock.lock();
+    s.out[p.index].reset();
+    (p.question == Letter_Question::Space ? s.space : s.describe)
+        .emplace_back(p.upper, std::move(facts));
+    s.answered.notify_all();
+  }
+}
+
+}  // namespace
 
 Win32_Letter_Askers::Win32_Letter_Askers(Job job)
     : job_(std::move(job)), shared_(std::make_shared<Shared>()) {}
@@ -23,34 +101,13 @@ bool Win32_Letter_Askers::Send(char letter, Letter_Question question) {
   const int i = Drive_Letter_Index(letter);
   if (i < 0) return false;
   const char upper = static_cast<char>('A' + i);
-  {
-    std::lock_guard lock(shared_->mutex);
-    auto& out = shared_->out[static_cast<std::size_t>(i)];
-    if (out) return false;
-    out = std::chrono::steady_clock::now();
-  }
-  try {
-    std::thread([shared = shared_, job = job_, upper, question, i] {
-      Letter_Facts facts;
-      try {
-        facts = job(upper, question);
-      } catch (...) {
-        facts = {};  // a failed question answers as no volume
-      }
-      facts.when = std::chrono::steady_clock::now();
-      {
-        std::lock_guard lock(shared->mutex);
-        shared->out[static_cast<std::size_t>(i)].reset();
-        (question == Letter_Question::Space ? shared->space : shared->describe)
-            .emplace_back(upper, std::move(facts));
-      }
-      shared->answered.notify_all();
-    }).detach();
-  } catch (const std::system_error&) {
-    std::lock_guard lock(shared_->mutex);
-    shared_->out[static_cast<std::size_t>(i)].reset();
-    return false;
-  }
+  std::lock_guard lock(shared_->mutex);
+  auto& out = shared_->out[static_cast<std::size_t>(i)];
+  if (out) return false;
+  out = std::chrono::steady_clock::now();
+  shared_->queue.push_back({upper, static_cast<std::size_t>(i), question, *out});
+  Staff(shared_, job_);
+  shared_->work.notify_one();
   return true;
 }
 
@@ -58,13 +115,19 @@ std::vector<std::pair<char, Letter_Facts>> Win32_Letter_Askers::Collect(Letter_Q
                                                                         std::string_view awaited,
                                                                         Steady_Time deadline) {
   std::unique_lock lock(shared_->mutex);
-  shared_->answered.wait_until(lock, deadline, [&] {
+  const auto all_in = [&] {
     for (const char c : awaited) {
       const int i = Drive_Letter_Index(c);
       if (i >= 0 && shared_->out[static_cast<std::size_t>(i)]) return false;
     }
     return true;
-  });
+  };
+  // Waking now and then to give waiting questions a worker while others are stuck.
+  while (!all_in() && std::chrono::steady_clock::now() < deadline) {
+    Staff(shared_, job_);
+    shared_->answered.wait_until(lock, std::min(deadline, std::chrono::steady_clock::now() + Stall),
+                                 all_in);
+  }
   return std::exchange(question == Letter_Question::Space ? shared_->space : shared_->describe, {});
 }
 

@@ -46,8 +46,9 @@ class Win32_Letter_Askers {
   std::optional<Steady_Time> Out_Since(char letter) const;
   int Questions_Out() const;
 
+  struct Shared;  // what the askers and their workers hold in common
+
  private:
-  struct Shared;
   Job job_;
   std::shared_ptr<Shared> shared_;
 };

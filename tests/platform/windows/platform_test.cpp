@@ -142,7 +142,8 @@ TEST(Win32_Letter_Askers, AStuckDriveCostsThePassAndTheChooserOneWaitEachAndIsNo
   constexpr std::chrono::milliseconds kBound{2000};
   Win32_Disk_Space disk(table.Askers(), kBound);
   const auto start = std::chrono::steady_clock::now();
-  disk.Ask_Drives("CN");
+  // N first: the worker it holds is not C's only hope.
+  disk.Ask_Drives("NC");
   // The wait itself is the behaviour: the pass must have waited for N (a shorter
   // wait would mean it did not), with a tenth of slack for a coarse clock. No upper
   // limit is checked here: later passes not waiting is counted instead.
