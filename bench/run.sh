@@ -9,11 +9,13 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$here/build}"
 bin="$build/bin"
 work="$(mktemp -d)"
+# shellcheck source=bench/volumes.sh
+source "$here/bench/volumes.sh"
 pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
   wait 2>/dev/null || true
-  for d in "$work"/vol/*; do umount -l "$d" 2>/dev/null || true; done
+  undo_volumes "$work"
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -60,19 +62,8 @@ row "load settings from 100 MB of junk, ms" "$load_ms" "-" "-" \
   "<500 $(awk -v t="$load_ms" 'BEGIN { print (t < 500) ? "met" : "MISSED" }')"
 
 # The same 26 volumes for the whole-program figures.
-mkdir -p "$work/app" "$work/vol"
+make_volumes "$work"
 cp "$bin/keldra" "$bin/keldra-report" "$work/app/"
-printf '[drives]\n' >"$work/app/drives.ini"
-letters=""
-dirs=()
-for l in A B C D E F G H I J K L M N O P Q R S T U V W X Y Z; do
-  mkdir -p "$work/vol/$l"
-  mount -t tmpfs -o size=1m keldra-bench "$work/vol/$l" 2>/dev/null || true
-  printf '%s=%s\n' "$l" "$work/vol/$l" >>"$work/app/drives.ini"
-  letters="$letters$l"
-  dirs+=("$work/vol/$l")
-done
-printf '[keldra]\ndrive_being_monitored_letters=%s\nShow_Total_of_All_Drives_CheckBox=1\n' "$letters" >"$work/app/keldra.ini"
 
 # 2: keldra-report against df on the same volumes, whole process.
 read -r report_ms report_kb <<<"$("$bin/measure_process" 101 "$work/app/keldra-report")"

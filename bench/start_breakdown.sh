@@ -11,25 +11,18 @@ cmake -S "$here" -B "$steps" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELDRA
   -DKELDRA_BUILD_TESTS=OFF -DKELDRA_BUILD_BENCH=ON >/dev/null
 cmake --build "$steps" --target keldra time_to_map qt_floor >/dev/null
 work="$(mktemp -d)"
+# shellcheck source=bench/volumes.sh
+source "$here/bench/volumes.sh"
 pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
   wait 2>/dev/null || true
-  for d in "$work"/vol/*; do umount -l "$d" 2>/dev/null || true; done
+  undo_volumes "$work"
   rm -rf "$work"
 }
 trap cleanup EXIT
-mkdir -p "$work/app" "$work/vol"
+make_volumes "$work"
 cp "$steps/bin/keldra" "$work/app/"
-printf '[drives]\n' >"$work/app/drives.ini"
-letters=""
-for l in A B C D E F G H I J K L M N O P Q R S T U V W X Y Z; do
-  mkdir -p "$work/vol/$l"
-  mount -t tmpfs -o size=1m keldra-bench "$work/vol/$l" 2>/dev/null || true
-  printf '%s=%s\n' "$l" "$work/vol/$l" >>"$work/app/drives.ini"
-  letters="$letters$l"
-done
-printf '[keldra]\ndrive_being_monitored_letters=%s\nShow_Total_of_All_Drives_CheckBox=1\n' "$letters" >"$work/app/keldra.ini"
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)

@@ -82,8 +82,9 @@ void TMainForm1::Create_Menu() {
   }
 }
 
-// The hints are given once the window is on screen: nobody can point at a control
-// before, and the first appearance does not wait for them.
+// The hints are given when the pointer first moves over the window: nobody can
+// point at a control before, and until then the common controls' library, which
+// shows them, is not loaded at all.
 void TMainForm1::Give_Hints() {
   if (Hints) return;
   Hints = Create_Hints();
@@ -147,7 +148,6 @@ void TMainForm1::Show() {
   if (behaviour_) behaviour_->FormShow();
   if (!shown_by_sequence_) ShowWindow(hwnd_, SW_SHOWDEFAULT);
   UpdateWindow(hwnd_);
-  PostMessageA(hwnd_, WM_APP_CREATE_HINTS, 0, 0);
 }
 
 LRESULT TMainForm1::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
@@ -170,7 +170,9 @@ LRESULT TMainForm1::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
       return 0;
     }
     case WM_DROPFILES: Files_Dropped(reinterpret_cast<HDROP>(wparam)); return 0;
-    case WM_APP_CREATE_HINTS: Give_Hints(); return 0;
+    case WM_MOUSEMOVE:
+      if (!Hints) Give_Hints();
+      break;
     case WM_CLOSE:
       // FormCloseQuery: the settings are saved, or the window stays.
       if (!behaviour_ || behaviour_->FormCloseQuery()) DestroyWindow(hwnd_);

@@ -43,8 +43,6 @@ enum Main_Control_Id : int {
 };
 
 inline constexpr UINT_PTR Timer1_Id = 1;
-// Posted to itself once the window is first on screen.
-inline constexpr UINT WM_APP_CREATE_HINTS = WM_APP + 1;
 
 class TMainForm1 final : public Main_Form_View {
  public:

@@ -3,6 +3,7 @@
 // and the two dialogs' controls and keys.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <algorithm>
@@ -124,6 +125,24 @@ TEST_F(Win32_Window, TheShowSequencePlacesTheFrameAndFitsTheClientToTheRows) {
     for (int x = text.left; x < text.right; ++x) inked += GetPixel(dc, x, y) == RGB(0, 0, 0);
   EXPECT_GT(inked, 20) << "the free space's text";
   ReleaseDC(Main(), dc);
+  // The hints come with the pointer's first move: one for each control that shows
+  // one, each where its control is, none for a hidden one.
+  TMainForm1& form = *windows->MainForm1;
+  EXPECT_EQ(form.Hints, nullptr);
+  SendMessageA(Main(), WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+  ASSERT_NE(form.Hints, nullptr);
+  EXPECT_EQ(SendMessageA(form.Hints, TTM_GETTOOLCOUNT, 0, 0), 81);
+  const auto tool_place = [&](int id) {
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.hwnd = Main();
+    tool.uId = static_cast<UINT_PTR>(id);
+    SendMessageA(form.Hints, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool));
+    return tool.rect;
+  };
+  const RECT shown = tool_place(ID_Drive_Free_ + 1), hidden = tool_place(ID_Drive_Free_ + 4);
+  EXPECT_TRUE(EqualRect(&shown, &text));
+  EXPECT_TRUE(IsRectEmpty(&hidden));
   // Hand-edited widths stay within what a window can be.
   for (const char* width : {"-1", "0", "2147483647"}) {
     Show(std::string("[keldra]\nwindow_ClientWidth=") + width + "\n");
