@@ -27,7 +27,7 @@ const Drawn_Control& Drawn_Controls::Get(int id) const {
 void Drawn_Controls::Repaint(const RECT& r) const { InvalidateRect(window_, &r, TRUE); }
 
 void Drawn_Controls::Placed(const Drawn_Control& c) const {
-  if (changed_) changed_(owner_, c);
+  if (changed_) changed_(c);
 }
 
 void Drawn_Controls::Set_Visible(int id, bool visible) {

@@ -7,6 +7,7 @@
 // bar colour; each is drawn exactly as the static control or gauge window drew it.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,8 @@ struct Drawn_Control {
 
 class Drawn_Controls {
  public:
-  explicit Drawn_Controls(HWND window) : window_(window) {}
+  // The window they are drawn in, once it exists.
+  void Set_Window(HWND window) { window_ = window; }
 
   Drawn_Control& Add(const Drawn_Control& control);
   const Drawn_Control& Get(int id) const;
@@ -48,9 +50,8 @@ class Drawn_Controls {
   void Paint(HDC dc, const RECT& dirty, COLORREF background, HBRUSH background_brush) const;
 
   // Told of each control whose box or visibility changes (for the hints' places).
-  void On_Place_Changed(void (*changed)(void* owner, const Drawn_Control&), void* owner) {
-    changed_ = changed;
-    owner_ = owner;
+  void On_Place_Changed(std::function<void(const Drawn_Control&)> changed) {
+    changed_ = std::move(changed);
   }
 
  private:
@@ -58,10 +59,9 @@ class Drawn_Controls {
   void Repaint(const RECT& r) const;
   void Placed(const Drawn_Control& c) const;
 
-  HWND window_;
+  HWND window_ = nullptr;
   std::vector<Drawn_Control> controls_;
-  void (*changed_)(void*, const Drawn_Control&) = nullptr;
-  void* owner_ = nullptr;
+  std::function<void(const Drawn_Control&)> changed_;
 };
 
 }  // namespace keldra::ui::win32

@@ -43,8 +43,11 @@ TMainForm1::TMainForm1(Fonts& fonts) : fonts_(fonts) {
                           WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, d.frame.left, d.frame.top,
                           d.frame.width, d.frame.height, nullptr, MainMenu1,
                           GetModuleHandleA(nullptr), this);
-  drawn_ = Drawn_Controls(hwnd_);
-  drawn_.On_Place_Changed(&TMainForm1::Hint_Place_Changed, this);
+  drawn_.Set_Window(hwnd_);
+  // A hint's place follows its control's; a hidden control has none.
+  drawn_.On_Place_Changed([this](const Drawn_Control& c) {
+    if (Hints) Move_Place_Hint(Hints, hwnd_, c.id, c.visible ? c.box : RECT{});
+  });
   Set_Font(hwnd_, Font(d.font));
   Start_Step("main_window_made");
   Create_Rows();
@@ -99,13 +102,6 @@ void TMainForm1::Give_Hints() {
   }
 }
 
-void TMainForm1::Hint_Place_Changed(void* form, const Drawn_Control& control) {
-  const auto* self = static_cast<TMainForm1*>(form);
-  if (self->Hints) {
-    Move_Place_Hint(self->Hints, self->hwnd_, control.id, control.visible ? control.box : RECT{});
-  }
-}
-
 void TMainForm1::Paint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
@@ -117,14 +113,14 @@ void TMainForm1::Paint() {
 void TMainForm1::Create_Rows() {
   for (const Control_Description& c : Described().controls) {
     const int id = Id_Of(c);
-    clicks_[id] = c.click;
-    double_clicks_[id] = c.double_click;
     if (c.kind == Control_Kind::Picture_Button) {
+      clicks_[id] = c.click;  // the only control that sends the window commands
       Refresh_Button =
           Make_Control(hwnd_, "BUTTON", "", BS_PUSHBUTTON | (c.visible ? WS_VISIBLE : 0), id,
                        c.box.left, c.box.top, c.box.width, c.box.height);
       continue;
     }
+    double_clicks_[id] = c.double_click;
     Drawn_Control drawn;
     drawn.id = id;
     drawn.tag = c.tag;

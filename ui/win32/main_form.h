@@ -109,18 +109,17 @@ class TMainForm1 final : public Main_Form_View {
   }
   int Row_Control(int row, monitor::Row_Control control) const;
   void Paint();
-  // A hint's place follows its control's; a hidden control has none.
-  static void Hint_Place_Changed(void* form, const Drawn_Control& control);
   // The outer frame and client sizes of a normal window, also while minimised.
   RECT Normal_Frame() const;
   void Set_Normal_Frame(RECT frame);
 
   Fonts& fonts_;
   HWND hwnd_ = nullptr;
-  // What each control's click and double-click, and each menu item, runs, by id.
+  // What the button's click and each menu item run, and each drawn control's
+  // double-click, by id.
   std::map<int, int> clicks_;
   std::map<int, int> double_clicks_;
-  Drawn_Controls drawn_{nullptr};
+  Drawn_Controls drawn_;
   Main_Form_Behaviour* behaviour_ = nullptr;
   bool shown_by_sequence_ = false;
 };
