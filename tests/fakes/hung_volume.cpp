@@ -9,6 +9,7 @@
 #include <chrono>
 #include <thread>
 
+#include "tests/fakes/private_mounts.h"
 #include "tests/fakes/temp_folder.h"
 
 namespace keldra::test {
@@ -26,6 +27,10 @@ Hung_Volume::Hung_Volume(const std::string& mount_point, const std::string& mode
   why_not_ = "the hung_fs helper was not built (libfuse3-dev missing)";
   return;
 #else
+  if (!Private_Mounts_Why_Not().empty()) {
+    why_not_ = Private_Mounts_Why_Not();
+    return;
+  }
   if (access("/dev/fuse", R_OK | W_OK) != 0) {
     why_not_ = "/dev/fuse is not available";
     return;

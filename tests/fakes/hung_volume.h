@@ -1,7 +1,8 @@
 #pragma once
 // A mounted FUSE volume whose statfs never answers (or answers as the mode says:
 // "delay=N", "gate=PATH", "alternate=N"; see hung_fs.c), unmounted again however
-// the test ends. Needs root, /dev/fuse and the hung_fs helper; Mounted() says
+// the test ends, in the test program's own mount namespace (private_mounts.h). Needs
+// root, /dev/fuse and the hung_fs helper; Mounted() says
 // whether it came up, Why_Not() why not. An answer reads "2.0 MB / 3.5 MB".
 #include <sys/types.h>
 

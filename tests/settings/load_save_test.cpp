@@ -10,6 +10,7 @@
 #include "settings/memory_settings_holder.h"
 #include "tests/fakes/factory_settings.h"
 #include "tests/fakes/junk_text.h"
+#include "tests/fakes/private_mounts.h"
 #include "tests/fakes/temp_folder.h"
 
 namespace keldra::settings {
@@ -163,9 +164,9 @@ TEST(Load_Save, AFolderThatDisappearedIsAFailedSaveNotACrash) {
 TEST(Load_Save, AFullDiskLeavesTheOldFile) {
   test::Temp_Folder dir;
   const std::string mnt = dir / "tiny";
-  mkdir(mnt.c_str(), 0755);
-  if (mount("keldra-test", mnt.c_str(), "tmpfs", 0, "size=8k") != 0) {
-    GTEST_SKIP() << "cannot mount tmpfs here (needs root): full-disk check skipped";
+  if (!test::Mount_Tmpfs(mnt, "8k")) {
+    GTEST_SKIP() << "cannot mount tmpfs here (" << test::Private_Mounts_Why_Not()
+                 << "): full-disk check skipped";
   }
   const std::string path = mnt + "/keldra.ini";
   test::Write_File(path, "[keldra]\ntimer_interval=1234\n");

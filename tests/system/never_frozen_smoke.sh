@@ -3,7 +3,8 @@
 # nor keep keldra-report from ending. The window is pinged throughout as a window
 # manager pings it, and must answer every ping within 2.5 s (one bounded wait is
 # 1.5 s); each keldra-report run must end within one wait and a margin. Needs root
-# and FUSE for its mounts; skips with a message where it has neither.
+# and FUSE for its mounts, made in a mount namespace of the test's own; skips with a
+# message where it has none of them.
 #   never_frozen_smoke.sh <folder with keldra and keldra-report> <hung_fs> <window_pinger>
 #                         <drag source> <folder for screenshots>
 set -u
@@ -15,6 +16,7 @@ shots="$5"
 [ "$(id -u)" = 0 ] || { echo "SKIPPED: mounting the test's volumes needs root"; exit 77; }
 [ -w /dev/fuse ] || { echo "SKIPPED: /dev/fuse is not available"; exit 77; }
 [ -x "$hung_fs" ] || { echo "SKIPPED: hung_fs was not built (libfuse3-dev missing)"; exit 77; }
+source "$(dirname "${BASH_SOURCE[0]}")/private_mounts.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
 
 source "$(dirname "${BASH_SOURCE[0]}")/hung_mounts.sh"

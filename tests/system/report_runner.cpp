@@ -114,12 +114,6 @@ Piped_Result Run_Piped(const std::vector<std::string>& argv, double deadline_sec
   return r;
 }
 
-bool Mount_Tmpfs(const std::string& dir, const std::string& size) {
-  std::filesystem::create_directories(dir);
-  const std::string options = "size=" + size;
-  return mount("keldra-test", dir.c_str(), "tmpfs", 0, options.c_str()) == 0;
-}
-
 void Unmount(const std::string& dir) { umount2(dir.c_str(), MNT_DETACH); }
 
 std::vector<std::string> Split_Lines(const std::string& text) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/fakes/private_mounts.h"
+
 namespace keldra::test {
 
 struct Run_Result {
@@ -29,8 +31,6 @@ struct Piped_Result {
 Piped_Result Run_Piped(const std::vector<std::string>& argv, double deadline_seconds,
                        const std::vector<std::string>& environment = {});
 
-// Mounts a tmpfs of the given size at dir; false where mounting is not allowed.
-bool Mount_Tmpfs(const std::string& dir, const std::string& size);
 void Unmount(const std::string& dir);
 
 std::vector<std::string> Split_Lines(const std::string& text);

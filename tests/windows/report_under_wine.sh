@@ -3,7 +3,8 @@
 # folders: Wine's drive letters M: and N: are made to stand for two folders, and
 # the Linux program is given the same two letters through drives.ini. Both must
 # print the same rows. Where this user may mount, the folders are tmpfs volumes of
-# fixed sizes, so that nothing else can change their figures between the runs.
+# fixed sizes, so that nothing else can change their figures between the runs, in a
+# mount namespace of the test's own with a Wine server of its own.
 # usage: report_under_wine.sh <keldra-report.exe> <keldra-report>
 set -u
 exe="$1"
@@ -12,10 +13,14 @@ fail() { echo "FAILED: $*" >&2; exit 1; }
 command -v wine >/dev/null || { echo "SKIPPED: wine is not installed"; exit 77; }
 [ -x "$linux_report" ] || { echo "SKIPPED: no Linux keldra-report at $linux_report"; exit 77; }
 [ -n "${WINEPREFIX:-}" ] || fail "WINEPREFIX is not set (run through scripts/test-windows.sh)"
+[ "$(id -u)" = 0 ] && source "$(dirname "${BASH_SOURCE[0]}")/../system/private_mounts.sh"
 
 work="$(mktemp -d)"
 mounted=()
 cleanup() {
+  # The server started here lives in this test's mount namespace: the next test
+  # starts its own in the machine's.
+  wineserver -k 2>/dev/null
   for m in "${mounted[@]}"; do umount "$m" 2>/dev/null; done
   rm -f "$WINEPREFIX/dosdevices/m:" "$WINEPREFIX/dosdevices/n:"
   rm -rf "$work"

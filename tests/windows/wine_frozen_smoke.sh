@@ -17,10 +17,7 @@ shots="$3"
 for tool in "$linux_bin/hung_fs" "$linux_bin/window_pinger"; do
   [ -x "$tool" ] || { echo "SKIPPED: $tool was not built"; exit 77; }
 done
-if [ -z "${KELDRA_PRIVATE_MOUNTS:-}" ]; then
-  command -v unshare >/dev/null || { echo "SKIPPED: unshare is not installed"; exit 77; }
-  KELDRA_PRIVATE_MOUNTS=1 exec unshare -m --propagation private bash "$0" "$@"
-fi
+source "$(dirname "${BASH_SOURCE[0]}")/../system/private_mounts.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../system/x_session.sh"
 require_tools wine
 [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX/dosdevices" ] || skip "no Wine prefix (WINEPREFIX) to run in"
