@@ -43,7 +43,7 @@ void View_Catalog_File(Document_Context& ctx, const std::string& product_caption
   const bool present =
       platform::Run_Bounded(
           [catalog] { return std::string(platform::File_Exists(catalog) ? "1" : ""); },
-          platform::Volume_Wait) == "1";
+          ctx.folder_wait) == "1";
   if (present) {
     View_File_In_Notepad(ctx, catalog);
   } else {

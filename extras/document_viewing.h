@@ -1,8 +1,10 @@
 #pragma once
 // The Help menu's documents: the read-me named after the executable and the
 // catalogue, opened in the desktop's own viewer.
+#include <chrono>
 #include <string>
 
+#include "platform/bounded_call.h"
 #include "platform/launcher.h"
 #include "platform/message_boxes.h"
 
@@ -12,6 +14,9 @@ struct Document_Context {
   platform::Launcher& launcher;
   platform::Message_Boxes& boxes;
   std::string executable_path;
+  // How long the program's folder may take to say whether the catalogue is there
+  // before it counts as not there (the folder may be on a volume that stopped answering).
+  std::chrono::milliseconds folder_wait = platform::Volume_Wait;
 };
 
 // The viewer is the system's (Notepad in the Windows folder, the desktop's opener

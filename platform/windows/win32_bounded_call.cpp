@@ -1,11 +1,9 @@
-#include <condition_variable>
 #include <map>
 #include <memory>
 #include <mutex>
-#include <system_error>
-#include <thread>
 
 #include "platform/bounded_call.h"
+#include "platform/windows/win32_threads.h"
 
 namespace keldra::platform {
 
@@ -13,13 +11,13 @@ namespace {
 
 // Shared with the worker, which may answer after the caller has gone on.
 struct Outcome {
-  std::mutex mutex;
-  std::condition_variable done_signal;
+  win32_impl::Win32_Lock lock;
+  win32_impl::Win32_Condition done_signal;
   bool done = false;
   std::optional<std::string> result;
 };
 
-std::mutex places_mutex;
+win32_impl::Win32_Lock places_lock;
 // The worker last left stuck at each place.
 std::map<std::string, std::shared_ptr<Outcome>>& Stuck_Places() {
   static std::map<std::string, std::shared_ptr<Outcome>> places;
@@ -37,32 +35,28 @@ Bounded_Job::Bounded_Job(const std::function<std::string()>& job, const std::str
     : state_(std::make_unique<State>()) {
   state_->place = place;
   if (!place.empty()) {
-    std::lock_guard lock(places_mutex);
+    std::lock_guard lock(places_lock);
     const auto it = Stuck_Places().find(place);
     if (it != Stuck_Places().end()) {
-      std::lock_guard done_lock(it->second->mutex);
+      std::lock_guard done_lock(it->second->lock);
       if (!it->second->done) return;
       Stuck_Places().erase(it);
     }
   }
   auto outcome = std::make_shared<Outcome>();
-  try {
-    std::thread([outcome, job] {
-      std::optional<std::string> result;
-      try {
-        result = job();
-      } catch (...) {}
-      {
-        std::lock_guard lock(outcome->mutex);
-        outcome->result = std::move(result);
-        outcome->done = true;
-      }
-      outcome->done_signal.notify_all();
-    }).detach();
-  } catch (const std::system_error&) {
-    return;
-  }
-  state_->outcome = std::move(outcome);
+  const bool started = win32_impl::Start_Detached([outcome, job] {
+    std::optional<std::string> result;
+    try {
+      result = job();
+    } catch (...) {}
+    {
+      std::lock_guard lock(outcome->lock);
+      outcome->result = std::move(result);
+      outcome->done = true;
+    }
+    outcome->done_signal.Notify_All();
+  });
+  if (started) state_->outcome = std::move(outcome);
 }
 
 // A worker cannot be stopped: one never waited for finishes on its own.
@@ -71,11 +65,12 @@ Bounded_Job::~Bounded_Job() = default;
 std::optional<std::string> Bounded_Job::Answer(std::chrono::milliseconds wait) {
   const std::shared_ptr<Outcome> outcome = std::move(state_->outcome);
   if (!outcome) return std::nullopt;
-  std::unique_lock lock(outcome->mutex);
-  if (!outcome->done_signal.wait_for(lock, wait, [&] { return outcome->done; })) {
+  std::unique_lock lock(outcome->lock);
+  if (!outcome->done_signal.Wait_Until(outcome->lock, std::chrono::steady_clock::now() + wait,
+                                       [&] { return outcome->done; })) {
     lock.unlock();
     if (!state_->place.empty()) {
-      std::lock_guard places_lock(places_mutex);
+      std::lock_guard held(places_lock);
       Stuck_Places()[state_->place] = outcome;
     }
     return std::nullopt;

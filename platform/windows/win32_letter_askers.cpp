@@ -1,11 +1,11 @@
 #include "platform/windows/win32_letter_askers.h"
 
 #include <algorithm>
-#include <condition_variable>
 #include <deque>
 #include <mutex>
-#include <thread>
 #include <utility>
+
+#include "platform/windows/win32_threads.h"
 
 namespace keldra::platform::win32_impl {
 
@@ -32,9 +32,9 @@ struct Pending {
 // Wine, a millisecond and more against a few microseconds), so one worker asks
 // every drive that answers, and another is made only while the questions wait.
 struct Win32_Letter_Askers::Shared {
-  std::mutex mutex;
-  std::condition_variable answered;
-  std::condition_variable work;
+  Win32_Lock mutex;
+  Win32_Condition answered;
+  Win32_Condition work;
   std::array<std::optional<Steady_Time>, Drive_Letter_Count> out{};
   std::vector<std::pair<char, Letter_Facts>> space, describe;
   std::deque<Pending> queue;
@@ -54,12 +54,8 @@ void Staff(const std::shared_ptr<Win32_Letter_Askers::Shared>& shared,
   auto& s = *shared;
   if (s.queue.empty() || s.free > 0) return;
   if (s.workers > 0 && std::chrono::steady_clock::now() - s.queue.front().queued < Stall) return;
-  try {
-    std::thread([shared, job] { Work(shared, job); }).detach();
-    ++s.workers;
-  } catch (const std::system_error&) {
-    // No thread to be had now: the questions wait for a worker to come free.
-  }
+  // With no thread to be had now, the questions wait for a worker to come free.
+  if (Start_Detached([shared, job] { Work(shared, job); })) ++s.workers;
 }
 
 void Work(const std::shared_ptr<Win32_Letter_Askers::Shared>& shared,
@@ -68,7 +64,8 @@ void Work(const std::shared_ptr<Win32_Letter_Askers::Shared>& shared,
   std::unique_lock lock(s.mutex);
   for (;;) {
     ++s.free;
-    const bool got = s.work.wait_for(lock, Idle, [&] { return !s.queue.empty(); });
+    const bool got = s.work.Wait_Until(s.mutex, std::chrono::steady_clock::now() + Idle,
+                                       [&] { return !s.queue.empty(); });
     --s.free;
     if (!got) {
       --s.workers;
@@ -88,7 +85,7 @@ void Work(const std::shared_ptr<Win32_Letter_Askers::Shared>& shared,
     s.out[p.index].reset();
     (p.question == Letter_Question::Space ? s.space : s.describe)
         .emplace_back(p.upper, std::move(facts));
-    s.answered.notify_all();
+    s.answered.Notify_All();
   }
 }
 
@@ -107,7 +104,7 @@ bool Win32_Letter_Askers::Send(char letter, Letter_Question question) {
   out = std::chrono::steady_clock::now();
   shared_->queue.push_back({upper, static_cast<std::size_t>(i), question, *out});
   Staff(shared_, job_);
-  shared_->work.notify_one();
+  shared_->work.Notify_One();
   return true;
 }
 
@@ -125,8 +122,8 @@ std::vector<std::pair<char, Letter_Facts>> Win32_Letter_Askers::Collect(Letter_Q
   // Waking now and then to give waiting questions a worker while others are stuck.
   while (!all_in() && std::chrono::steady_clock::now() < deadline) {
     Staff(shared_, job_);
-    shared_->answered.wait_until(lock, std::min(deadline, std::chrono::steady_clock::now() + Stall),
-                                 all_in);
+    shared_->answered.Wait_Until(
+        shared_->mutex, std::min(deadline, std::chrono::steady_clock::now() + Stall), all_in);
   }
   return std::exchange(question == Letter_Question::Space ? shared_->space : shared_->describe, {});
 }

@@ -21,7 +21,9 @@ struct Fake_Launcher final : platform::Launcher {
 };
 
 struct Documents : ::testing::Test {
-  Document_Context Ctx(const std::string& exe) { return {launcher, boxes, exe}; }
+  // A wait for a busy machine to start the look at the folder, not one for a volume.
+  Document_Context Ctx(const std::string& exe) { return {launcher, boxes, exe, Busy_Wait}; }
+  static constexpr std::chrono::seconds Busy_Wait{30};
   std::vector<std::string> Texts() {
     std::vector<std::string> t;
     for (const auto& s : boxes.shown) t.push_back(s.text);
