@@ -1,6 +1,7 @@
 // keldra-report: the window's view without the window. One refresh pass over the
 // drives keldra.ini names, one line per row the window would show, or with --json
 // one JSON document of them; or, with --drives, the drive table.
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -13,6 +14,7 @@
 #include "platform/module_path.h"
 #include "platform/platform_services.h"
 #include "platform/regional.h"
+#include "platform/standard_streams.h"
 #include "report/report_json.h"
 #include "report/report_rows.h"
 #include "settings/load_save.h"
@@ -25,17 +27,33 @@ using namespace keldra;
 
 void Print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
+bool output_open = true;
+
+// A report that could not be written (a full disk, a closed output, a reader gone with
+// SIGPIPE ignored) is a failure: a script must not take an empty file for success.
+int Output_Status(int status) {
+  const char* why = "standard output is closed";
+  if (output_open) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+    why = std::strerror(errno);
+  }
+  std::fprintf(stderr, "keldra-report: the report could not be written: %s\n", why);
+  return status == 0 ? 1 : status;
+}
+
 int Print_Drives(const platform::Drive_Table& table) {
   std::string out;
   for (const platform::Drive_Entry& d : table.Drives()) {
     out += std::string(1, d.letter) + '\t' + platform::Drive_Type_Name(d.type) + '\t' +
-           d.directory + '\t' + monitor::Chooser_Entry_Text(d) + '\n';
+           report::Escape_Controls(d.directory) + '\t' +
+           report::Escape_Controls(monitor::Chooser_Entry_Text(d)) + '\n';
   }
   Print(out);
   return 0;
 }
 
 int Run(int argc, char** argv) {
+  output_open = platform::Hold_Standard_Streams();
   const bool drives_only = argc == 2 && std::strcmp(argv[1], "--drives") == 0;
   const bool json = argc == 2 && std::strcmp(argv[1], "--json") == 0;
   if (argc > 1 && !drives_only && !json) {
@@ -48,7 +66,7 @@ int Run(int argc, char** argv) {
   if (!drives_only) settings::Start_Early_Reads(exe);
   platform::Start_Spare_Helpers();
   platform::Platform_Services os = platform::Make_Platform_Services(folder);
-  if (drives_only) return Print_Drives(*os.drives);
+  if (drives_only) return Output_Status(Print_Drives(*os.drives));
 
   // The settings as the window loads them, so that the report shows its rows.
   settings::Memory_Settings_Holder loaded;
@@ -62,12 +80,12 @@ int Run(int argc, char** argv) {
     monitor::Refresh_All_Drives(rows, rows, queries);
   } catch (const Keldra_Error& e) {
     print_rows();
-    std::fflush(stdout);
+    const int status = Output_Status(1);
     std::fprintf(stderr, "%s\n", Standard_Error_Text(e.what()).c_str());
-    return 1;
+    return status;
   }
   print_rows();
-  return 0;
+  return Output_Status(0);
 }
 
 }  // namespace

@@ -52,4 +52,18 @@ std::string Report_Rows::Shown_Rows() const {
   return out;
 }
 
+std::string Escape_Controls(const std::string& text) {
+  std::string out;
+  for (const char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u >= 0x20 && u != 0x7f) {
+      out += c;
+      continue;
+    }
+    out += '\\';
+    for (const int shift : {6, 3, 0}) out += static_cast<char>('0' + ((u >> shift) & 7));
+  }
+  return out;
+}
+
 }  // namespace keldra::report

@@ -56,4 +56,9 @@ class Report_Rows final : public monitor::Drive_Rows, public monitor::Refresh_In
   int client_height_ = 0;
 };
 
+// The text with each control character (a newline or tab in a mount point's name)
+// written as a backslash and three octal digits, as the mount table writes them, so
+// that it cannot break a tab-separated line.
+std::string Escape_Controls(const std::string& text);
+
 }  // namespace keldra::report

@@ -2,6 +2,7 @@
 // drives.ini, against real filesystems.
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -133,11 +134,40 @@ TEST_F(Report_Test, DrivesListingMatchesTheTable) {
   EXPECT_EQ(Run({"--bogus"}).exit_code, 2);
 }
 
+TEST_F(Report_Test, AControlCharacterInAFolderNameCannotBreakTheDrivesLines) {
+  Write_File(dir / "drives.ini", "[drives]\nT=" + dir.Path() + "/tab\there\x7f\n");
+  const Run_Result r = Run({"--drives"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  bool saw = false;
+  for (const std::string& l : Split_Lines(r.out)) {
+    EXPECT_EQ(Split_Tabs(l).size(), 4u) << l;
+    if (l.rfind("T\t", 0) == 0) {
+      saw = true;
+      EXPECT_EQ(Split_Tabs(l)[2], dir.Path() + "/tab\\011here\\177");
+    }
+  }
+  EXPECT_TRUE(saw) << r.out;
+}
+
+TEST_F(Report_Test, AReportThatCouldNotBeWrittenFailsAndSaysWhy) {
+  for (const char* output : {">/dev/full", ">&-"}) {
+    for (const char* mode : {"", "--json", "--drives"}) {
+      const std::string err = dir / "err";
+      const std::string command = "'" + report + "' " + mode + " " + output + " 2>'" + err + "'";
+      const int status = std::system(command.c_str());
+      ASSERT_TRUE(WIFEXITED(status)) << command;
+      EXPECT_EQ(WEXITSTATUS(status), 1) << command;
+      EXPECT_NE(Read_File(err).find("could not be written"), std::string::npos) << command;
+    }
+  }
+}
+
 // Real volumes of chosen sizes. Mounting needs root; elsewhere this says so.
 TEST_F(Report_Test, TmpfsVolumesOfChosenSizesShowExactlyWhatStatvfsSays) {
   const std::string small = dir / "small", big = dir / "big", full = dir / "full";
   if (!Mount_Tmpfs(small, "1536k")) {
-    GTEST_SKIP() << "cannot mount tmpfs here (needs root): real-volume check skipped";
+    GTEST_SKIP() << "cannot mount tmpfs here (" << Private_Mounts_Why_Not()
+                 << "): real-volume check skipped";
   }
   struct Cleanup {
     std::vector<std::string> dirs;
