@@ -50,4 +50,9 @@ bool Is_Writable_Directory(const std::string& path);
 
 bool Is_Directory(const std::string& path);
 
+// The file a path stands for: where its links lead, followed even to a target that
+// does not exist yet; the path itself where it is no link. Empty for a loop of links.
+// Windows: the path itself (its settings are never reached through links).
+std::string Link_Target(const std::string& path);
+
 }  // namespace keldra::platform

@@ -3,6 +3,7 @@
 #include "extras/file_status.h"
 #include "extras/scrambled_text.h"
 #include "platform/bounded_call.h"
+#include "platform/file_system.h"
 #include "platform/module_path.h"
 
 namespace keldra::settings {
@@ -29,10 +30,13 @@ void Restore_Factory_Defaults(platform::Message_Boxes& boxes, const std::string&
       platform::Message_Kind::Warning, Factory_Defaults_Confirmation(),
       platform::Button_Yes | platform::Button_No, platform::Button_Yes, platform::Button_No);
   if (answer != platform::Button_Yes) return;
-  // The program's folder may be on a volume that has stopped answering.
+  // The program's folder may be on a volume that has stopped answering. A settings
+  // file kept elsewhere through a link (a dotfiles folder) is the one reset: the link
+  // stays, and the next save writes the defaults where it points.
   platform::Run_Bounded(
       [settings_path] {
-        return std::string(extras::Delete_File_If_Closed(settings_path) ? "1" : "");
+        const std::string file = platform::Link_Target(settings_path);
+        return std::string(!file.empty() && extras::Delete_File_If_Closed(file) ? "1" : "");
       },
       platform::Volume_Wait, platform::Directory_With_Separator(settings_path));
   if (steps.restore_window) steps.restore_window();

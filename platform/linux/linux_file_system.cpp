@@ -41,6 +41,8 @@ bool Write_All(int fd, const std::string& content) {
   return true;
 }
 
+}  // namespace
+
 // A settings file reached through a link is written where the link points, so that
 // the link survives the rename; every link is followed, even to a target that does
 // not exist yet, which the write then creates. Empty for a loop of links: nothing
@@ -58,6 +60,8 @@ std::string Link_Target(const std::string& path) {
   }
   return std::string();
 }
+
+namespace {
 
 // Temporaries carry the writer's process id behind a tag of their own, so that no
 // file of the user's can ever be mistaken for one: ".keldra.ini.keldra-save-4711-Ab3xYz".

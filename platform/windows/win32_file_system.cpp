@@ -93,6 +93,8 @@ File_Text Read_Text_File(const std::string& path, std::size_t limit) {
   return result;
 }
 
+std::string Link_Target(const std::string& path) { return path; }
+
 bool Is_Directory(const std::string& path) {
   const DWORD attributes = Attributes_Of(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);

@@ -1,6 +1,9 @@
 #include "settings/factory_defaults.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -55,6 +58,19 @@ TEST_F(Reset, YesDeletesEvenAReadOnlyFileThenRestoresAndShows) {
   boxes.answers = {platform::Button_Yes};
   Run();
   EXPECT_FALSE(test::Exists(path));
+  EXPECT_EQ(log, (std::vector<std::string>{"restore", "show"}));
+}
+
+TEST_F(Reset, ThroughALinkTheFileItNamesGoesAndTheLinkStays) {
+  mkdir((dir / "dots").c_str(), 0755);
+  const std::string real = dir / "dots/real.ini";
+  test::Write_File(real, "[keldra]\ntimer_interval=5000\n");
+  std::remove(path.c_str());
+  ASSERT_EQ(symlink("dots/real.ini", path.c_str()), 0);
+  boxes.answers = {platform::Button_Yes};
+  Run();
+  EXPECT_TRUE(test::Is_Link(path)) << "the link itself was deleted";
+  EXPECT_FALSE(test::Exists(real)) << "the settings behind the link were kept";
   EXPECT_EQ(log, (std::vector<std::string>{"restore", "show"}));
 }
 
