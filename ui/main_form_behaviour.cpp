@@ -155,6 +155,15 @@ bool Main_Form_Behaviour::FormCloseQuery() {
   }
 }
 
+std::string Main_Form_Behaviour::Save_Without_Window() {
+  try {
+    if (settings_read_) settings::Save_Settings_Within(*this, Settings_Path());
+    return {};
+  } catch (const std::exception& e) {
+    return e.what();
+  }
+}
+
 void Main_Form_Behaviour::SettingsOptionClick() {
   options_.Always_On_Top_CheckBox_Set(Always_On_Top_Mark());
   options_.Fill_Options_Dialog(*this);

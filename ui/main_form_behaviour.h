@@ -39,6 +39,10 @@ class Main_Form_Behaviour : public monitor::Refresh_Inputs, public settings::Set
   void Apply_Startup_Show_State();
   void FormShow();        // the show sequence
   bool FormCloseQuery();  // saves; false refuses the close
+  // The session ends with no window left to ask (the display gone): saves as a close
+  // would, and answers what went wrong, empty when nothing did, for the face to say
+  // where it still can.
+  std::string Save_Without_Window();
   void SettingsOptionClick();
   void Restore_Factory_Defaults_OptionClick();
   void Auto_Run_at_Windows_Startup_OptionClick();

@@ -34,6 +34,9 @@ pid_t Fork_Clean_Child(int answer_fd, int signal_fd) {
   if (pid == 0) {
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (getppid() != parent) _exit(0);
+    // The program saves at a SIGTERM or SIGHUP; a helper simply ends.
+    signal(SIGTERM, SIG_DFL);
+    signal(SIGHUP, SIG_DFL);
     const int fd = fcntl(answer_fd, F_DUPFD, 10);
     const int signal = signal_fd < 0 ? -1 : fcntl(signal_fd, F_DUPFD, 10);
     if (fd < 0 || (signal_fd >= 0 && signal < 0)) _exit(1);

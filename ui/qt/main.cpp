@@ -3,15 +3,19 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
+#include <utility>
 
 #include "monitor/disk_queries.h"
 #include "platform/module_path.h"
 #include "platform/platform_services.h"
 #include "platform/regional.h"
+#include "platform/session_signals.h"
 #include "settings/load_save.h"
 #include "ui/qt/display_platform.h"
 #include "ui/qt/keldra_windows.h"
@@ -39,6 +43,18 @@ int Without_Display(const std::string& folder) {
   execl(report.c_str(), report.c_str(), static_cast<char*>(nullptr));
   std::fprintf(stderr, "keldra-report could not be started from %s\n", folder.c_str());
   return 1;
+}
+
+// The window whose session has not been saved by a close. The toolkit ends the
+// process with exit() when it loses the display ("The X11 connection broke"): the
+// save then happens on the way out, its error said on standard error.
+keldra::ui::Main_Form_Behaviour* unsaved_session = nullptr;
+
+void Save_On_Exit() {
+  auto* behaviour = std::exchange(unsaved_session, nullptr);
+  if (!behaviour) return;
+  const std::string error = behaviour->Save_Without_Window();
+  if (!error.empty()) std::fprintf(stderr, "%s\n", error.c_str());
 }
 
 }  // namespace
@@ -83,6 +99,19 @@ int main(int argc, char** argv) {
   ui::Start_Step(ui::start_step::Windows_Built);
   windows.MainForm1->show();
   ui::Start_Step(ui::start_step::Shown);
+  // SIGTERM and SIGHUP (log-out, shutdown, a kill) close the window as the user
+  // would: the settings are saved, and a failed save is shown as a close shows it.
+  std::unique_ptr<QSocketNotifier> session_end;
+  if (const int fd = platform::Watch_Session_End_Signals(); fd >= 0) {
+    session_end = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    QObject::connect(session_end.get(), &QSocketNotifier::activated, [&windows, fd] {
+      char bytes[16];
+      while (read(fd, bytes, sizeof bytes) > 0) {}
+      windows.MainForm1->close();
+    });
+  }
+  unsaved_session = windows.Main_Form.get();
+  std::atexit(Save_On_Exit);
 #ifdef KELDRA_START_STEPS
   QTimer::singleShot(0, [] { ui::Start_Step("first_events_done"); });
 #endif
@@ -91,5 +120,6 @@ int main(int argc, char** argv) {
   if (std::getenv(ui::Exit_When_Shown_Variable))
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
   app.exec();
+  unsaved_session = nullptr;  // the close saved
   return 0;
 }
