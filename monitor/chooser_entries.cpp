@@ -44,11 +44,12 @@ std::vector<Chooser_Entry> Chooser_Entries(const std::vector<platform::Drive_Ent
 }
 
 std::optional<std::size_t> Current_Directory_Entry(const std::vector<Chooser_Entry>& entries,
-                                                   const platform::Drive_Table& table) {
+                                                   const platform::Drive_Table& table,
+                                                   std::chrono::milliseconds wait) {
   std::error_code ec;
   const std::filesystem::path here = std::filesystem::current_path(ec);
   if (ec) return std::nullopt;
-  const std::optional<std::string> form = table.Drive_Form(here.string());
+  const std::optional<std::string> form = table.Drive_Form(here.string(), wait);
   if (!form || form->empty()) return std::nullopt;
   const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>((*form)[0])));
   for (std::size_t i = 0; i < entries.size(); ++i) {

@@ -1,5 +1,6 @@
 #pragma once
 // Which drives the options dialog's drive chooser lists, and the text of each.
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,8 +28,9 @@ struct Chooser_Entry {
 std::vector<Chooser_Entry> Chooser_Entries(const std::vector<platform::Drive_Entry>& drives);
 
 // The chooser's first current drive: the entry of the drive the process's current
-// directory lies on, if that drive is listed.
+// directory lies on, if that drive is listed and its volume answered within the wait.
 std::optional<std::size_t> Current_Directory_Entry(const std::vector<Chooser_Entry>& entries,
-                                                   const platform::Drive_Table& table);
+                                                   const platform::Drive_Table& table,
+                                                   std::chrono::milliseconds wait);
 
 }  // namespace keldra::monitor

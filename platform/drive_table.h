@@ -46,8 +46,12 @@ class Drive_Table {
   std::vector<Drive_Entry> Drives() const { return Drives(Volume_Wait); }
   // A local path in drive form, "D:" followed by the rest of its real path, or
   // nothing when the path lies on no lettered drive or its volume did not answer
-  // within one bounded wait.
-  virtual std::optional<std::string> Drive_Form(const std::string& path) const = 0;
+  // within the wait.
+  virtual std::optional<std::string> Drive_Form(const std::string& path,
+                                                std::chrono::milliseconds wait) const = 0;
+  std::optional<std::string> Drive_Form(const std::string& path) const {
+    return Drive_Form(path, Volume_Wait);
+  }
 };
 
 }  // namespace keldra::platform

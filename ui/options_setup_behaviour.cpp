@@ -104,8 +104,10 @@ void Options_Setup_Behaviour::Fill_Chooser() {
   if (chooser_filled_) return;
   chooser_filled_ = true;
   chooser_ = monitor::Chooser_Entries(drives_.Drives(Chooser_First_Wait));
-  // Starts at the current directory's drive, if that drive is listed.
-  const std::optional<std::size_t> here = monitor::Current_Directory_Entry(chooser_, drives_);
+  // Starts at the current directory's drive, if that drive is listed: asked within the
+  // chooser's own short wait, since the current folder may be on a volume that hangs.
+  const std::optional<std::size_t> here =
+      monitor::Current_Directory_Entry(chooser_, drives_, Chooser_First_Wait);
   current_.reset();
   if (here) current_ = chooser_[*here].letter;
   Show_Chooser();

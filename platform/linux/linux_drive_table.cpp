@@ -9,6 +9,7 @@
 #include <map>
 #include <utility>
 
+#include "ini/ini_text.h"
 #include "platform/bounded_call.h"
 #include "platform/file_system.h"
 #include "platform/held_disk_space.h"
@@ -37,10 +38,6 @@ std::string Volume_Key(const Mount_Entry* m) {
 std::string Stuck_Key(const std::string& path) { return "stuck\n" + path; }
 
 constexpr std::string_view Local_Key = "local";
-
-std::int64_t Volume_Wait_Ns() {
-  return std::chrono::duration_cast<std::chrono::nanoseconds>(Volume_Wait).count();
-}
 
 }  // namespace
 
@@ -94,13 +91,16 @@ void Linux_Drive_Table::Assign_Letters() const {
   }
   letters_ = assignment.letters;
   // The new letters in one write. A directory that drives.ini cannot hold (a line
-  // break in its name) keeps its letter for this run only, like every letter when
-  // the file is read-only.
+  // break in its name, or a name longer than a read gives back whole, which would come
+  // back cut as a pin to nowhere and the volume take a new letter at every read)
+  // keeps its letter for this run only, like every letter when the file is read-only.
   std::vector<std::pair<std::string_view, std::string>> added;
   for (const auto& [letter, dir] : assignment.added) {
-    if (dir.find_first_of("\r\n") != std::string::npos) continue;
+    std::string value = Drive_Ini_Value(dir);
+    if (dir.find_first_of("\r\n") != std::string::npos || value.size() > ini::Max_Profile_Value)
+      continue;
     added.emplace_back(Keys.substr(static_cast<std::size_t>(Drive_Letter_Index(letter)), 1),
-                       Drive_Ini_Value(dir));
+                       std::move(value));
     if (lines_known_) {
       lines_.lines[static_cast<std::size_t>(Drive_Letter_Index(letter))] = true;
       lines_.pins[static_cast<std::size_t>(Drive_Letter_Index(letter))] = dir;
@@ -308,7 +308,8 @@ std::optional<std::string> Linux_Drive_Table::Drive_Form_Of_Real(const std::stri
   return form;
 }
 
-std::optional<std::string> Linux_Drive_Table::Drive_Form(const std::string& path) const {
+std::optional<std::string> Linux_Drive_Table::Drive_Form(const std::string& path,
+                                                         std::chrono::milliseconds wait) const {
   if (path.empty() || path.front() != '/') return std::nullopt;
   // The path and the letters' directories are asked together, by the helpers that
   // stand for them, within one wait: what a link leads to is known only once asked.
@@ -323,7 +324,8 @@ std::optional<std::string> Linux_Drive_Table::Drive_Form(const std::string& path
   });
   std::optional<Volume_Reply> reply;
   if (askers_.Send(key, 0, {path}, true)) {
-    const std::int64_t deadline = Monotonic_Ns() + Volume_Wait_Ns();
+    const std::int64_t deadline =
+        Monotonic_Ns() + std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count();
     Volume_Askers::Awaited awaited{{key, path}};
     for (const char c : asked) {
       const auto i = static_cast<std::size_t>(Drive_Letter_Index(c));

@@ -41,7 +41,9 @@ class Linux_Drive_Table final : public Drive_Table {
   const std::string* Directory_Of(char letter) const override;
   using Drive_Table::Drives;
   std::vector<Drive_Entry> Drives(std::chrono::milliseconds wait) const override;
-  std::optional<std::string> Drive_Form(const std::string& path) const override;
+  using Drive_Table::Drive_Form;
+  std::optional<std::string> Drive_Form(const std::string& path,
+                                        std::chrono::milliseconds wait) const override;
 
   // Sends a question for each letter whose volume has none out; the letters asked.
   // A letter with no directory is answered at once, as having no volume. With

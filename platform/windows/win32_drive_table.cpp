@@ -120,7 +120,8 @@ std::vector<Drive_Entry> Win32_Drive_Table::Drives(std::chrono::milliseconds wai
   return drives;
 }
 
-std::optional<std::string> Win32_Drive_Table::Drive_Form(const std::string& path) const {
+std::optional<std::string> Win32_Drive_Table::Drive_Form(const std::string& path,
+                                                         std::chrono::milliseconds) const {
   if (path.empty()) return std::nullopt;
   DWORD size = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
   if (size == 0) return std::nullopt;

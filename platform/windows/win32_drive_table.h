@@ -18,7 +18,10 @@ class Win32_Drive_Table final : public Drive_Table {
   using Drive_Table::Drives;
   std::vector<Drive_Entry> Drives(std::chrono::milliseconds wait) const override;
   // Made from the path's text alone: no volume is asked.
-  std::optional<std::string> Drive_Form(const std::string& path) const override;
+  using Drive_Table::Drive_Form;
+  // Works the path out by its text alone: no volume is asked, so nothing waits.
+  std::optional<std::string> Drive_Form(const std::string& path,
+                                        std::chrono::milliseconds wait) const override;
 
   // Every question about a letter goes through these, the pass's too.
   Win32_Letter_Askers& Askers() const { return askers_; }

@@ -24,7 +24,10 @@ class Fake_Drive_Table final : public platform::Drive_Table {
     return drives;
   }
   mutable std::vector<std::chrono::milliseconds> waits;  // of each call of Drives
-  std::optional<std::string> Drive_Form(const std::string& path) const override {
+  using Drive_Table::Drive_Form;
+  std::optional<std::string> Drive_Form(const std::string& path,
+                                        std::chrono::milliseconds wait) const override {
+    form_waits.push_back(wait);
     for (const auto& [prefix, letter] : forms) {
       if (path.rfind(prefix, 0) == 0)
         return std::string(1, letter) + ":" + path.substr(prefix.size());
@@ -32,7 +35,8 @@ class Fake_Drive_Table final : public platform::Drive_Table {
     return std::nullopt;
   }
   std::vector<platform::Drive_Entry> drives;
-  std::vector<std::pair<std::string, char>> forms;  // path prefix, its letter
+  std::vector<std::pair<std::string, char>> forms;            // path prefix, its letter
+  mutable std::vector<std::chrono::milliseconds> form_waits;  // of each call of Drive_Form
 };
 
 // Starts nothing: records what would have been opened.

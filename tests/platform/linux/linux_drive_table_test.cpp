@@ -70,6 +70,22 @@ TEST_F(Linux_Drive_Table_Test, RecordsAutomaticLettersOnceAndKeepsThem) {
   EXPECT_EQ(*again.Directory_Of('E'), root + "/gone");
 }
 
+TEST_F(Linux_Drive_Table_Test, AMountPointLongerThanAReadGivesBackKeepsOneLetterAndIsNotRecorded) {
+  std::string deep = root;
+  while (deep.size() <= 2100) deep += "/" + std::string(200, 'x');
+  fs::create_directories(deep);
+  test::Write_File(mountinfo,
+                   test::Read_File(mountinfo) + "6 1 0:42 / " + deep + " rw - ext4 /dev/vdb rw\n");
+  for (int run = 0; run < 3; ++run) {
+    Linux_Drive_Table table = Table();
+    ASSERT_NE(table.Directory_Of('F'), nullptr) << "run " << run;
+    EXPECT_EQ(*table.Directory_Of('F'), deep);
+    EXPECT_EQ(table.Directory_Of('G'), nullptr) << "a new letter at run " << run;
+  }
+  EXPECT_EQ(test::Read_File(ini).find("xxxx"), std::string::npos) << "recorded cut short";
+  EXPECT_NE(test::Read_File(ini).find("E=" + root + "/gone"), std::string::npos);
+}
+
 TEST_F(Linux_Drive_Table_Test, TheUsersLinesKeepEveryByteAndTheirLettersAreNeverGivenOut) {
   // A comment, a pin Keldra cannot use, one with blanks around "=", and C taken by a
   // line that is not a directory: new letters go after them, on letters of their own.
