@@ -31,12 +31,13 @@ core=(
   build-essential cmake ninja-build pkg-config clang-format
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  # the window
-  qt6-base-dev libgl-dev libxcb1-dev fonts-liberation
+  # the window (the private headers: telling the toolkit where to look for plugins)
+  qt6-base-dev qt6-base-private-dev libgl-dev libxcb1-dev fonts-liberation
   # fuzzing and sanitizers
   clang libclang-rt-14-dev
-  # the real-display smoke test: an X server, a small window manager, X tools
-  xvfb openbox x11-utils xdotool wmctrl imagemagick
+  # the real-display smoke test: an X server, a small window manager, X tools, and a
+  # tracer to see which files the window looks up
+  xvfb openbox x11-utils xdotool wmctrl imagemagick strace
   # a Wayland session with XWayland, headless, for the display platform's test
   weston xwayland qt6-wayland
   # a real desktop launcher for the autostart entries' test

@@ -2,7 +2,9 @@
 // their order, and runs until the main window closes.
 #include <unistd.h>
 
+#include <QtCore/private/qcoreapplication_p.h>
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <cstdio>
@@ -83,7 +85,15 @@ int main(int argc, char** argv) {
   // out again at once, so that programs Keldra opens choose for themselves.
   const std::string platform = ui::Preferred_Display_Platform(std::getenv, argc, argv);
   if (!platform.empty()) setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
+  // The toolkit looks for its plugins in the executable's folder too, as it starts and
+  // whenever it loads one later, and that folder may be on a volume that has stopped
+  // answering. Told while it starts that the program lives among its own plugins, it
+  // looks only where it was installed (and in QT_PLUGIN_PATH); then it is told the truth,
+  // for the session manager's restart command.
+  QCoreApplicationPrivate::setApplicationFilePath(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                                                  QStringLiteral("/keldra"));
   QApplication app(argc, argv);
+  QCoreApplicationPrivate::setApplicationFilePath(QString::fromStdString(executable));
   if (!platform.empty()) unsetenv("QT_QPA_PLATFORM");
   ui::Start_Step("toolkit");
 
