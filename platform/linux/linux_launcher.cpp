@@ -5,19 +5,72 @@
 #include <fcntl.h>
 #include <poll.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <memory>
+#include <optional>
 
 #include "platform/bounded_call.h"
+#include "platform/module_path.h"
 
 #include "platform/linux/linux_launcher.h"
 
 namespace keldra::platform {
 
+namespace {
+
+// The program in that folder, when it is an executable file there.
+std::string Program_In(const std::string& folder, const std::string& name) {
+  const std::string candidate = folder + "/" + name;
+  struct stat st;
+  if (stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+      access(candidate.c_str(), X_OK) == 0) {
+    return candidate;
+  }
+  return "";
+}
+
+}  // namespace
+
+std::string Find_On_Path(const std::string& name, const std::string& path_variable,
+                         std::chrono::milliseconds wait) {
+  std::vector<std::string> folders;
+  if (name.find('/') != std::string::npos) {
+    folders.push_back(Directory_With_Separator(name));
+  } else {
+    const std::string dirs = path_variable.empty() ? "/usr/local/bin:/usr/bin:/bin" : path_variable;
+    for (std::size_t pos = 0; pos <= dirs.size();) {
+      std::size_t end = dirs.find(':', pos);
+      if (end == std::string::npos) end = dirs.size();
+      // An empty entry means the current folder.
+      folders.push_back(end == pos ? std::string(".") : dirs.substr(pos, end - pos));
+      pos = end + 1;
+    }
+  }
+  const std::string file = name.find('/') != std::string::npos ? File_Name_Of(name) : name;
+  std::vector<std::unique_ptr<Bounded_Job>> looks;
+  for (const std::string& folder : folders) {
+    // Each folder its own place: one that has stopped answering is passed over at
+    // once by later searches, while it stays stuck.
+    looks.push_back(
+        std::make_unique<Bounded_Job>([folder, file] { return Program_In(folder, file); },
+                                      Directory_With_Separator(folder + "/")));
+  }
+  const auto deadline = std::chrono::steady_clock::now() + wait;
+  for (const auto& look : looks) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    const std::optional<std::string> found =
+        look->Answer(std::max(left, std::chrono::milliseconds{0}));
+    if (found && !found->empty()) return *found;
+  }
+  return "";
+}
+
 std::string Linux_Launcher::Document_Viewer() {
-  // A folder on PATH (or the current one) may be on a volume that has stopped
-  // answering: the search runs in a helper, within one wait.
-  return Run_Bounded([] { return Find_Program("xdg-open"); }, Volume_Wait).value_or("");
+  const char* path = std::getenv("PATH");
+  return Find_On_Path("xdg-open", path ? path : "", Volume_Wait);
 }
 
 std::string Address_For_Url_Handler(const std::string& address) {
@@ -31,27 +84,6 @@ std::string Address_For_Url_Handler(const std::string& address) {
 bool Linux_Launcher::Open_Address(const std::string& address) {
   const std::string opener = Document_Viewer();
   return !opener.empty() && Start_Detached(opener, {Address_For_Url_Handler(address)});
-}
-
-std::string Linux_Launcher::Find_Program(const std::string& name) {
-  if (name.find('/') != std::string::npos) return access(name.c_str(), X_OK) == 0 ? name : "";
-  const char* path = std::getenv("PATH");
-  std::string dirs = path && *path ? path : "/usr/local/bin:/usr/bin:/bin";
-  std::size_t pos = 0;
-  while (pos <= dirs.size()) {
-    std::size_t end = dirs.find(':', pos);
-    if (end == std::string::npos) end = dirs.size();
-    // An empty entry means the current folder.
-    const std::string candidate =
-        (end == pos ? std::string(".") : dirs.substr(pos, end - pos)) + "/" + name;
-    struct stat st;
-    if (stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-        access(candidate.c_str(), X_OK) == 0) {
-      return candidate;
-    }
-    pos = end + 1;
-  }
-  return "";
 }
 
 bool Linux_Launcher::Start_Detached(const std::string& program,

@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,13 @@ namespace keldra::platform {
 // "www." host name as a web page: such an address gains "https://".
 std::string Address_For_Url_Handler(const std::string& address);
 
+// The first of PATH's folders that holds the program as an executable file, looked
+// at in helpers of their own, all at once, and taken in PATH's order within one wait
+// (the search's path when it names a folder itself): a folder on a volume that has
+// stopped answering is passed over, not the search. "" when none answered with it.
+std::string Find_On_Path(const std::string& name, const std::string& path_variable,
+                         std::chrono::milliseconds wait);
+
 class Linux_Launcher final : public Launcher {
  public:
   std::string Document_Viewer() override;
@@ -21,8 +29,6 @@ class Linux_Launcher final : public Launcher {
   bool Open_Address(const std::string& address) override;
 
  private:
-  // The program's full path from PATH, or "" when it is not there.
-  static std::string Find_Program(const std::string& name);
   // Starts it and does not wait; false when it could not be started.
   static bool Start_Detached(const std::string& program, const std::vector<std::string>& args);
 };
