@@ -75,6 +75,37 @@ std::string Desktop_Entry_Text(const std::string& path) {
   return "[Desktop Entry]\nType=Application\nName=Keldra\nExec=" + Desktop_Exec_Value(path) + "\n";
 }
 
+bool Is_Utf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t more = 0;
+    char32_t code = 0;
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+      more = 1, code = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      more = 2, code = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      more = 3, code = lead & 0x07u;
+    } else {
+      return false;
+    }
+    if (text.size() - i <= more) return false;
+    for (std::size_t k = 1; k <= more; ++k) {
+      const auto c = static_cast<unsigned char>(text[i + k]);
+      if ((c & 0xC0u) != 0x80u) return false;
+      code = (code << 6) | (c & 0x3Fu);
+    }
+    // Overlong forms, UTF-16 surrogates and code points past U+10FFFF are not UTF-8.
+    const char32_t least[] = {0, 0x80, 0x800, 0x10000};
+    if (code < least[more] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) return false;
+    i += more + 1;
+  }
+  return true;
+}
+
 std::optional<std::vector<std::string>> Parse_Exec_Arguments(std::string_view exec) {
   std::vector<std::string> args;
   std::string current;

@@ -17,6 +17,10 @@ std::string Desktop_Exec_Value(const std::string& path);
 // A whole entry: [Desktop Entry], Type=Application, Name=Keldra, Exec=...
 std::string Desktop_Entry_Text(const std::string& path);
 
+// Whether the text is well-formed UTF-8, as a desktop entry must be: a launcher
+// refuses an entry whose Exec holds other bytes (a folder named in another encoding).
+bool Is_Utf8(std::string_view text);
+
 // The arguments of an Exec value (its string escapes already undone) as a launcher
 // sees them, or nothing when it is malformed (an unterminated quote, a dangling
 // escape).

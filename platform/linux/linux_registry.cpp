@@ -85,6 +85,8 @@ bool Linux_Registry::Write_String(Registry_Root root, const std::string& path,
   if (!Is_Run_Key(root, path) || name.empty() || name.find('/') != std::string::npos) {
     return false;
   }
+  // An entry the desktop would refuse to start is not written: the switch fails.
+  if (!linux_impl::Is_Utf8(data)) return false;
   Drop_Early_Answers(folder_);
   return Bounded_Yes(folder_, [&] {
     if (!Is_Writable_Directory(folder_)) return false;

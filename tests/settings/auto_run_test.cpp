@@ -151,6 +151,19 @@ TEST_F(Auto_Run_Test, AnEntryThatIsAFolderIsAnotherTypeAndCannotBeOverwritten) {
   EXPECT_TRUE(std::filesystem::is_directory(Entry()));
 }
 
+TEST_F(Auto_Run_Test, AFolderNameThatIsNotUtf8IsRefusedRatherThanWrittenForNoLauncher) {
+  exe = dir / "caf\xe9/keldra";  // Latin-1, as an older system named it
+  auto ctx = Ctx();
+  try {
+    Turn_Auto_Run_On(ctx);
+    FAIL() << "an entry no desktop starts was written";
+  } catch (const Keldra_Error& e) {
+    EXPECT_STREQ(e.what(), "Failed to set data for 'keldra'");
+  }
+  EXPECT_FALSE(test::Exists(Entry()));
+  EXPECT_TRUE(boxes.shown.empty()) << "no success was announced";
+}
+
 TEST_F(Auto_Run_Test, ALinkedEntryIsReplacedNotWrittenThrough) {
   const std::string system_file = dir / "system.desktop";
   test::Write_File(system_file, "[Desktop Entry]\nExec=/usr/bin/other\n");

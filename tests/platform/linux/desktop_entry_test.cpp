@@ -47,6 +47,21 @@ TEST(Desktop_Entry, EveryPathReadsBackAsTheOneProgramToStart) {
   }
 }
 
+TEST(Desktop_Entry, Utf8IsWellFormedUtf8Only) {
+  const std::pair<std::string, bool> cases[] = {
+      {"", true},
+      {"/home/ana/Programs/keldra", true},
+      {"/home/ana/caf\xc3\xa9/\xe2\x82\xac/\xf0\x9f\x92\xbe", true},  // é, €, a floppy
+      {"/home/ana/caf\xe9", false},                                   // Latin-1
+      {"\xc3", false},                                                // cut short
+      {"\xc0\xaf", false},                                            // overlong '/'
+      {"\xed\xa0\x80", false},                                        // a surrogate
+      {"\xf4\x90\x80\x80", false},                                    // past U+10FFFF
+      {"\x80", false},                                                // a lone continuation
+  };
+  for (const auto& [text, valid] : cases) EXPECT_EQ(Is_Utf8(text), valid) << text;
+}
+
 TEST(Desktop_Entry, ReadingOtherFilesAndOtherToolsLines) {
   EXPECT_FALSE(Desktop_Entry_Exec("just text\n"));
   EXPECT_FALSE(Desktop_Entry_Exec("[Desktop Entry]\nName=No exec\n"));
