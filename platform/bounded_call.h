@@ -41,6 +41,11 @@ class Bounded_Job {
   Bounded_Job& operator=(const Bounded_Job&) = delete;
 
   std::optional<std::string> Answer(std::chrono::milliseconds wait);
+  // Whether the job was started at all (not at a place still stuck, nor refused by
+  // the system), and whether its answer, or its end, has come: then Answer does not wait
+  // on the job. Neither waits.
+  bool Started() const;
+  bool Ready() const;
 
  private:
   struct State;

@@ -1,5 +1,6 @@
 #include "settings/load_save.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -40,9 +41,14 @@ void Load_Settings(Settings_Holder& h, const std::string& path) {
   h.Set_Auto_Run_Mark(file.Boolean(Key_Auto_Run));
 }
 
-void Save_Settings(const Settings_Holder& h, const std::string& path) {
+namespace {
+
+using Setting_Values = std::vector<std::pair<std::string_view, std::string>>;
+
+// The eight keys and their values as the file holds them, in table order.
+Setting_Values Values_Of(const Settings_Holder& h) {
   auto number = [](std::int64_t v) { return std::to_string(v); };
-  const std::vector<std::pair<std::string_view, std::string>> values = {
+  return {
       {Key_Window_Top, number(h.Window_Top())},
       {Key_Window_Left, number(h.Window_Left())},
       {Key_Client_Width, number(h.Client_Width())},
@@ -52,9 +58,36 @@ void Save_Settings(const Settings_Holder& h, const std::string& path) {
       {Key_Always_On_Top, h.Always_On_Top_Mark() ? "1" : "0"},
       {Key_Auto_Run, h.Auto_Run_Mark() ? "1" : "0"},
   };
+}
+
+void Save_Values(const Setting_Values& values, const std::string& path) {
   if (!platform::Write_Private_Profile_Strings(Settings_Section, values, path)) {
     throw Keldra_Error("Unable to write to " + path);
   }
+}
+
+// The values written in a helper within the wait: a folder that does not answer fails
+// the save like any other failure.
+void Save_Values_Within(const Setting_Values& values, const std::string& path,
+                        std::chrono::milliseconds wait) {
+  // Owned strings only go to the helper: the keys are the program's constants.
+  const std::optional<std::string> saved = platform::Run_Bounded(
+      [values, path] {
+        try {
+          Save_Values(values, path);
+          return std::string("saved");
+        } catch (const Keldra_Error&) {
+          return std::string();
+        }
+      },
+      wait, platform::Directory_With_Separator(path));
+  if (saved != "saved") throw Keldra_Error("Unable to write to " + path);
+}
+
+}  // namespace
+
+void Save_Settings(const Settings_Holder& h, const std::string& path) {
+  Save_Values(Values_Of(h), path);
 }
 
 namespace {
@@ -138,20 +171,29 @@ bool Load_Settings_Within(Settings_Holder& holder, const std::string& path,
 
 void Save_Settings_Within(const Settings_Holder& holder, const std::string& path,
                           std::chrono::milliseconds wait) {
-  // Taken here, where the holder lives; only plain values go to the helper.
+  Save_Values_Within(Values_Of(holder), path, wait);
+}
+
+bool Apply_Loaded_Settings(const std::string& answer, Settings_Holder& holder) {
+  return Unpack(answer, holder);
+}
+
+Memory_Settings_Holder Settings_Of(const Settings_Holder& holder) {
   Memory_Settings_Holder values;
   Unpack(Packed(holder), values);
-  const std::optional<std::string> saved = platform::Run_Bounded(
-      [values, path] {
-        try {
-          Save_Settings(values, path);
-          return std::string("saved");
-        } catch (const Keldra_Error&) {
-          return std::string();
-        }
-      },
-      wait, platform::Directory_With_Separator(path));
-  if (saved != "saved") throw Keldra_Error("Unable to write to " + path);
+  return values;
+}
+
+void Save_Changed_Settings_Within(const Settings_Holder& now, const Memory_Settings_Holder& then,
+                                  const std::string& path, std::chrono::milliseconds wait) {
+  const Setting_Values before = Values_Of(then);
+  Setting_Values changed;
+  for (const auto& [key, value] : Values_Of(now)) {
+    const auto was = std::find_if(before.begin(), before.end(),
+                                  [&, k = key](const auto& b) { return b.first == k; });
+    if (was == before.end() || was->second != value) changed.emplace_back(key, value);
+  }
+  if (!changed.empty()) Save_Values_Within(changed, path, wait);
 }
 
 }  // namespace keldra::settings

@@ -5,6 +5,7 @@
 
 #include "platform/bounded_call.h"
 #include "platform/early_jobs.h"
+#include "settings/memory_settings_holder.h"
 #include "settings/settings_holder.h"
 
 namespace keldra::settings {
@@ -27,8 +28,21 @@ bool Load_Settings_Within(Settings_Holder& holder, const std::string& ini_path,
 void Save_Settings_Within(const Settings_Holder& holder, const std::string& ini_path,
                           std::chrono::milliseconds wait = platform::Volume_Wait);
 
-// Load_Settings_Within's read of the file, as started early or not.
+// Load_Settings_Within's read of the file, as started early or not, and its answer
+// applied to a holder (false, nothing applied, for an answer that is not one).
 platform::Early_Job Settings_Load_Job(const std::string& ini_path);
+bool Apply_Loaded_Settings(const std::string& answer, Settings_Holder& holder);
+
+// The settings as the holder has them now, in plain fields.
+Memory_Settings_Holder Settings_Of(const Settings_Holder& holder);
+
+// Saves, within one bounded wait, only the keys whose values differ between `then`
+// and `now`, leaving the file's others as they are; writes nothing when none differs.
+// For a session whose file never answered: what the user changed is kept without
+// putting defaults over what the file holds. Fails as Save_Settings does.
+void Save_Changed_Settings_Within(const Settings_Holder& now, const Memory_Settings_Holder& then,
+                                  const std::string& ini_path,
+                                  std::chrono::milliseconds wait = platform::Volume_Wait);
 
 // What a program reads first (its settings and the platform's own files beside it,
 // and for the window the show sequence's auto-run check) started at once, one helper

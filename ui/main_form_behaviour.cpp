@@ -56,6 +56,9 @@ void Main_Form_Behaviour::Run_Command(int command) {
 }
 
 void Main_Form_Behaviour::Refresh_All_Drives() {
+  // Settings that answer late are applied at the pass after they come, as a slow
+  // volume's figures are.
+  if (late_settings_) Apply_Late_Settings({});
   struct Show_At_End {
     Held_Row_Visibility& rows;
     Main_Form_View& view;
@@ -123,8 +126,9 @@ void Main_Form_Behaviour::Apply_Startup_Show_State() {
 
 void Main_Form_Behaviour::FormShow() {
   Guarded([this] {
-    // A folder that does not answer gives the defaults, and the close then saves
-    // nothing over a file it never read.
+    // A folder that does not answer gives the defaults for now; the file is asked
+    // again at each pass (see Apply_Late_Settings).
+    late_settings_.reset();
     settings_read_ = settings::Load_Settings_Within(*this, Settings_Path());
     Start_Step("settings_loaded");
     about_.Fill_About_Box_Texts(title_,
@@ -142,14 +146,56 @@ void Main_Form_Behaviour::FormShow() {
                                         services_.executable_path};
     Set_Auto_Run_Mark(settings::Check_Auto_Run(auto_run));
     Start_Step("auto_run_checked");
+    if (!settings_read_) {
+      late_settings_ = std::make_unique<settings::Late_Settings>(Settings_Path());
+      applied_ = settings::Settings_Of(*this);
+    }
   });
+}
+
+bool Main_Form_Behaviour::Apply_Late_Settings(std::chrono::milliseconds wait) {
+  const std::optional<settings::Memory_Settings_Holder> file = late_settings_->Take(wait);
+  if (!file) return false;
+  late_settings_.reset();
+  settings_read_ = true;
+  const bool on_top = Always_On_Top_Mark();
+  settings::Merge_Late_Settings(*this, applied_, *file);
+  if (Always_On_Top_Mark() != on_top) {
+    // Applied as a load's mark is: by toggling from its opposite.
+    Set_Always_On_Top_Mark(on_top);
+    Toggle_Always_on_Top();
+  }
+  return true;
+}
+
+std::string Late_Settings_Close_Question(const std::string& path) {
+  return "Keldra could not read its settings from " + path +
+         ", and this session's changes could not be saved there either.\r\n\r\n"
+         "Close anyway and lose them ?";
+}
+
+void Main_Form_Behaviour::Save_Session() {
+  if (late_settings_ && !Apply_Late_Settings(platform::Volume_Wait)) {
+    // The file never answered: only what the user changed is written, so that the
+    // defaults shown meanwhile never replace what the file holds.
+    settings::Save_Changed_Settings_Within(*this, applied_, Settings_Path());
+    return;
+  }
+  if (settings_read_) settings::Save_Settings_Within(*this, Settings_Path());
 }
 
 bool Main_Form_Behaviour::FormCloseQuery() {
   try {
-    if (settings_read_) settings::Save_Settings_Within(*this, Settings_Path());
+    Save_Session();
     return true;
   } catch (const std::exception& e) {
+    if (late_settings_) {
+      // A file that never answered: the user is told, and chooses.
+      return services_.boxes.Show_Message(
+                 platform::Message_Kind::Warning, Late_Settings_Close_Question(Settings_Path()),
+                 platform::Button_Yes | platform::Button_No, platform::Button_No,
+                 platform::Button_No) == platform::Button_Yes;
+    }
     Report_Error(e.what());
     return false;
   }
@@ -157,7 +203,7 @@ bool Main_Form_Behaviour::FormCloseQuery() {
 
 std::string Main_Form_Behaviour::Save_Without_Window() {
   try {
-    if (settings_read_) settings::Save_Settings_Within(*this, Settings_Path());
+    Save_Session();
     return {};
   } catch (const std::exception& e) {
     return e.what();

@@ -4,7 +4,9 @@
 // dropped files, Always On Top, auto-run and the Help commands. It holds the
 // run-time settings the window's controls stand for and reaches the window, the
 // options dialog and the About box through their behaviours and views.
+#include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,8 @@
 #include "platform/launcher.h"
 #include "platform/message_boxes.h"
 #include "platform/registry.h"
+#include "settings/late_settings.h"
+#include "settings/memory_settings_holder.h"
 #include "settings/settings_holder.h"
 #include "ui/about_box_behaviour.h"
 #include "ui/held_row_visibility.h"
@@ -22,6 +26,10 @@
 #include "ui/options_setup_behaviour.h"
 
 namespace keldra::ui {
+
+// What a close asks when keldra.ini never answered and the session's changes could
+// not be saved either.
+std::string Late_Settings_Close_Question(const std::string& ini_path);
 
 class Main_Form_Behaviour : public monitor::Refresh_Inputs, public settings::Settings_Holder {
  public:
@@ -103,6 +111,14 @@ class Main_Form_Behaviour : public monitor::Refresh_Inputs, public settings::Set
   std::string error_on_screen_;
   bool error_box_open_ = false;
   bool settings_read_ = true;  // the last load had its answer
+  // A load that missed its wait, asked again at each pass and at the close, and what
+  // the missed load put in place (so that what the user changed since is told apart).
+  std::unique_ptr<settings::Late_Settings> late_settings_;
+  settings::Memory_Settings_Holder applied_;
+  bool Apply_Late_Settings(std::chrono::milliseconds wait);
+  // The close's save: everything, or, for a file that never answered, what the
+  // session changed; raises as a save does.
+  void Save_Session();
 };
 
 }  // namespace keldra::ui

@@ -92,6 +92,14 @@ Bounded_Job::~Bounded_Job() {
   linux_impl::Stop_Child(state_->pid);
 }
 
+bool Bounded_Job::Started() const { return state_->fd >= 0; }
+
+bool Bounded_Job::Ready() const {
+  if (state_->fd < 0) return false;
+  pollfd p{state_->fd, POLLIN, 0};
+  return poll(&p, 1, 0) > 0;
+}
+
 std::optional<std::string> Bounded_Job::Answer(std::chrono::milliseconds wait) {
   State& s = *state_;
   if (s.fd < 0) return std::nullopt;

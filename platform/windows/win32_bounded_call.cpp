@@ -62,6 +62,14 @@ Bounded_Job::Bounded_Job(const std::function<std::string()>& job, const std::str
 // A worker cannot be stopped: one never waited for finishes on its own.
 Bounded_Job::~Bounded_Job() = default;
 
+bool Bounded_Job::Started() const { return state_->outcome != nullptr; }
+
+bool Bounded_Job::Ready() const {
+  if (!state_->outcome) return false;
+  std::lock_guard lock(state_->outcome->lock);
+  return state_->outcome->done;
+}
+
 std::optional<std::string> Bounded_Job::Answer(std::chrono::milliseconds wait) {
   const std::shared_ptr<Outcome> outcome = std::move(state_->outcome);
   if (!outcome) return std::nullopt;

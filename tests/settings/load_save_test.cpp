@@ -180,4 +180,21 @@ TEST(Load_Save, AFullDiskLeavesTheOldFile) {
 }
 
 }  // namespace
+TEST(Load_Save, OnlyTheKeysASessionChangedAreSavedOverAFileItNeverRead) {
+  test::Temp_Folder dir;
+  const std::string path = dir / "keldra.ini";
+  test::Write_File(path, "[keldra]\ntimer_interval=5000\nwindow_top_posn=300\n");
+  Memory_Settings_Holder then;
+  then.top = 50, then.left = 50, then.width = 189, then.interval = 30000, then.letters = "C";
+  then.total = false, then.on_top = false, then.auto_run = false;
+  Memory_Settings_Holder now = then;
+  Save_Changed_Settings_Within(now, then, path);
+  EXPECT_EQ(test::Read_File(path), "[keldra]\ntimer_interval=5000\nwindow_top_posn=300\n");
+  now.left = 600, now.total = true;
+  Save_Changed_Settings_Within(now, then, path);
+  EXPECT_EQ(test::Read_File(path),
+            "[keldra]\ntimer_interval=5000\nwindow_top_posn=300\n"
+            "window_left_posn=600\nShow_Total_of_All_Drives_CheckBox=1\n");
+}
+
 }  // namespace keldra::settings

@@ -5,12 +5,19 @@
 #include <sys/stat.h>
 
 #include "tests/fakes/file_holder.h"
+#include "tests/fakes/hung_volume.h"
 #endif
+
+#include <cstdio>
+#include <thread>
 
 #include <gtest/gtest.h>
 
+#include "platform/early_jobs.h"
 #include "platform/startup_info.h"
 #include "settings/auto_run.h"
+#include "settings/load_save.h"
+#include "tests/fakes/wait_until.h"
 #include "tests/ui/behaviour_fixture.h"
 
 namespace keldra::test {
@@ -237,6 +244,64 @@ TEST_F(Main_Behaviour, RestoreFactoryDefaultsWhileAnotherProcessHoldsTheFileKeep
   EXPECT_TRUE(Exists(folder / "keldra.ini"));
   EXPECT_EQ(main.Monitored_Drive_Letters(), "DE");
   EXPECT_EQ(main.Timer_Interval(), 5000u);
+}
+#endif
+
+// The settings' first reader stopped by someone else (here: held at a gate until the
+// wait is over): the window opens with the defaults, the user moves it, and the file's
+// values come at the pass after a later reader answers, the move kept.
+TEST_F(Main_Behaviour, SettingsThatAnswerLateAreAppliedAndWhatTheUserDidMeanwhileStays) {
+  const std::string path = folder / "keldra.ini";
+  Write_Settings(
+      "[keldra]\nwindow_top_posn=300\nwindow_left_posn=400\ntimer_interval=5000\n"
+      "drive_being_monitored_letters=cd\nShow_Total_of_All_Drives_CheckBox=1\n");
+  const std::string gate = folder / "gate";
+  Write_File(gate, "");
+  const platform::Early_Job load = settings::Settings_Load_Job(path);
+  platform::Start_Early_Jobs({{load.key,
+                               [gate] {
+                                 for (int i = 0; i < 3000 && Exists(gate); ++i)
+                                   std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                                 return std::string();
+                               },
+                               load.place}});
+  main.FormShow();
+  EXPECT_EQ(view.left, 50) << "the defaults until the file answers";
+  EXPECT_EQ(main.Timer_Interval(), 30000u);
+  view.Move_Frame(600, 500);  // the user moves the window meanwhile
+  std::remove(gate.c_str());
+  ASSERT_TRUE(Wait_Until([&] {
+    main.Refresh_All_Drives();
+    return main.Timer_Interval() == 5000;
+  })) << "the file's values never came";
+  EXPECT_EQ(main.Monitored_Drive_Letters(), "CD");
+  EXPECT_TRUE(main.Show_Total());
+  EXPECT_EQ(view.left, 600);
+  EXPECT_EQ(view.top, 500);
+  ASSERT_TRUE(main.FormCloseQuery());
+  for (const char* line : {"window_left_posn=600", "window_top_posn=500", "timer_interval=5000",
+                           "drive_being_monitored_letters=CD"}) {
+    EXPECT_NE(Saved().find(line), std::string::npos) << line << " in\n" << Saved();
+  }
+}
+
+#ifndef _WIN32
+// A settings file that never answers (a link into a volume that hangs): closing
+// keeps what the user changed if it can, and otherwise asks before losing it.
+TEST_F(Main_Behaviour, AFileThatNeverAnsweredIsNeverOverwrittenSilently) {
+  Hung_Volume hung(folder / "dead", "deep-gate=" + (folder / "gate"));
+  if (!hung.Mounted()) GTEST_SKIP() << "no hung FUSE volume here: " << hung.Why_Not();
+  Write_File(folder / "gate", "");
+  ASSERT_EQ(symlink((folder / "dead/keldra.ini").c_str(), (folder / "keldra.ini").c_str()), 0);
+  main.FormShow();
+  view.Move_Frame(600, 500);
+  boxes.answers = {platform::Button_No, platform::Button_Yes};
+  EXPECT_FALSE(main.FormCloseQuery()) << "No keeps the window";
+  EXPECT_TRUE(main.FormCloseQuery()) << "Yes closes it";
+  ASSERT_EQ(boxes.shown.size(), 2u);
+  EXPECT_EQ(boxes.shown[0].text, ui::Late_Settings_Close_Question(folder / "keldra.ini"));
+  EXPECT_EQ(boxes.shown[0].kind, platform::Message_Kind::Warning);
+  EXPECT_TRUE(boxes.errors.empty());
 }
 #endif
 
