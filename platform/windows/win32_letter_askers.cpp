@@ -11,9 +11,6 @@ namespace keldra::platform::win32_impl {
 
 namespace {
 
-// A question that waits this long for a worker while every worker is busy (one may
-// be stuck in a volume that does not answer) gets a worker of its own.
-constexpr auto Stall = std::chrono::milliseconds(50);
 // A worker with nothing to do for this long ends.
 constexpr auto Idle = std::chrono::seconds(5);
 
@@ -38,6 +35,7 @@ struct Win32_Letter_Askers::Shared {
   std::array<std::optional<Steady_Time>, Drive_Letter_Count> out{};
   std::vector<std::pair<char, Letter_Facts>> space, describe;
   std::deque<Pending> queue;
+  std::chrono::milliseconds stall;
   int workers = 0;  // alive
   int free = 0;     // waiting for a question
 };
@@ -53,7 +51,7 @@ void Staff(const std::shared_ptr<Win32_Letter_Askers::Shared>& shared,
            const Win32_Letter_Askers::Job& job) {
   auto& s = *shared;
   if (s.queue.empty() || s.free > 0) return;
-  if (s.workers > 0 && std::chrono::steady_clock::now() - s.queue.front().queued < Stall) return;
+  if (s.workers > 0 && std::chrono::steady_clock::now() - s.queue.front().queued < s.stall) return;
   // With no thread to be had now, the questions wait for a worker to come free.
   if (Start_Detached([shared, job] { Work(shared, job); })) ++s.workers;
 }
@@ -91,8 +89,10 @@ void Work(const std::shared_ptr<Win32_Letter_Askers::Shared>& shared,
 
 }  // namespace
 
-Win32_Letter_Askers::Win32_Letter_Askers(Job job)
-    : job_(std::move(job)), shared_(std::make_shared<Shared>()) {}
+Win32_Letter_Askers::Win32_Letter_Askers(Job job, std::chrono::milliseconds stall)
+    : job_(std::move(job)), shared_(std::make_shared<Shared>()) {
+  shared_->stall = stall;
+}
 
 bool Win32_Letter_Askers::Send(char letter, Letter_Question question) {
   const int i = Drive_Letter_Index(letter);
@@ -123,7 +123,8 @@ std::vector<std::pair<char, Letter_Facts>> Win32_Letter_Askers::Collect(Letter_Q
   while (!all_in() && std::chrono::steady_clock::now() < deadline) {
     Staff(shared_, job_);
     shared_->answered.Wait_Until(
-        shared_->mutex, std::min(deadline, std::chrono::steady_clock::now() + Stall), all_in);
+        shared_->mutex, std::min(deadline, std::chrono::steady_clock::now() + shared_->stall),
+        all_in);
   }
   return std::exchange(question == Letter_Question::Space ? shared_->space : shared_->describe, {});
 }

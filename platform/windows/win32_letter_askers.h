@@ -6,6 +6,7 @@
 // One question a letter at a time: a letter whose question is out is not asked
 // again until it answers.
 #include <array>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -32,7 +33,10 @@ Letter_Facts Ask_System(char letter, Letter_Question question);
 class Win32_Letter_Askers {
  public:
   using Job = std::function<Letter_Facts(char letter, Letter_Question question)>;
-  explicit Win32_Letter_Askers(Job job = Ask_System);
+  // A question that waits `stall` for a worker while every worker is busy (one may be
+  // stuck in a volume that does not answer) gets a worker of its own.
+  explicit Win32_Letter_Askers(Job job = Ask_System,
+                               std::chrono::milliseconds stall = std::chrono::milliseconds(50));
   Win32_Letter_Askers(const Win32_Letter_Askers&) = delete;
   Win32_Letter_Askers& operator=(const Win32_Letter_Askers&) = delete;
 
