@@ -43,9 +43,9 @@ class Bounded_Job {
   std::optional<std::string> Answer(std::chrono::milliseconds wait);
   // Whether the job was started at all (not at a place still stuck, nor refused by
   // the system), and whether its answer, or its end, has come: then Answer does not wait
-  // on the job. Neither waits.
+  // on the job. Ready waits for it at most as long as it is told; Started never waits.
   bool Started() const;
-  bool Ready() const;
+  bool Ready(std::chrono::milliseconds wait = {}) const;
 
  private:
   struct State;

@@ -4,7 +4,12 @@
 
 namespace keldra::settings {
 
+namespace {
+constexpr std::chrono::milliseconds First_Look{200};
+}  // namespace
+
 std::optional<Memory_Settings_Holder> Late_Settings::Take(std::chrono::milliseconds wait) {
+  bool just_started = false;
   if (!read_) {
     const platform::Early_Job load = Settings_Load_Job(path_);
     read_ = std::make_unique<platform::Bounded_Job>(load.job, load.place);
@@ -12,8 +17,14 @@ std::optional<Memory_Settings_Holder> Late_Settings::Take(std::chrono::milliseco
       read_.reset();
       return std::nullopt;
     }
+    just_started = true;
   }
-  if (wait.count() == 0 && !read_->Ready()) return std::nullopt;
+  if (wait.count() == 0) {
+    // A folder that answers again answers a fresh read at once: a short look now
+    // applies it at this pass rather than a whole interval later.
+    if (just_started) wait = First_Look;
+    if (!read_->Ready(wait)) return std::nullopt;
+  }
   // An answer that has begun to come is whole within a volume's wait.
   const std::optional<std::string> answer =
       read_->Answer(wait.count() == 0 ? platform::Volume_Wait : wait);

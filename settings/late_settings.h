@@ -18,9 +18,10 @@ class Late_Settings {
   explicit Late_Settings(std::string ini_path) : path_(std::move(ini_path)) {}
 
   // The file's values once they have come; nothing yet otherwise. With no wait it
-  // only looks (a read is started where none is out and the folder is not stuck);
-  // with one it waits at most that long. A reader that ended without an answer is
-  // replaced at the next look.
+  // only looks (a read is started where none is out and the folder is not stuck,
+  // and a read just started is given a fifth of a second: a folder that answers
+  // again answers at once); with one it waits at most that long. A reader that ended without an
+  // answer is replaced at the next look.
   std::optional<Memory_Settings_Holder> Take(std::chrono::milliseconds wait = {});
 
  private:

@@ -94,10 +94,10 @@ Bounded_Job::~Bounded_Job() {
 
 bool Bounded_Job::Started() const { return state_->fd >= 0; }
 
-bool Bounded_Job::Ready() const {
+bool Bounded_Job::Ready(std::chrono::milliseconds wait) const {
   if (state_->fd < 0) return false;
   pollfd p{state_->fd, POLLIN, 0};
-  return poll(&p, 1, 0) > 0;
+  return poll(&p, 1, static_cast<int>(wait.count())) > 0;
 }
 
 std::optional<std::string> Bounded_Job::Answer(std::chrono::milliseconds wait) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <climits>
 #include <map>
+#include <set>
 #include <utility>
 
 #include "ini/ini_text.h"
@@ -164,11 +165,18 @@ std::string Linux_Drive_Table::Send(std::string_view letters, bool real_paths) c
   Look_For_Mount_Changes();
   Learn(askers_.Collect({}, 0));  // answers that came late: who is still out is known
   const std::int64_t now = Monotonic_Ns();
-  // Helpers whose volume has left the table, or that nobody asked for a long time.
+  // Helpers whose volume has left the table, that no letter leads to any more (its
+  // mount was given another key, its letter went, a dropped path was answered) or
+  // that nobody asked for a long time. One with a question out stays while its
+  // volume is there: it is the only one that knows when that volume answers.
+  std::set<std::string> needed;
+  for (std::size_t i = 0; i < letters_.size(); ++i) {
+    if (!letters_[i].empty()) needed.insert(Key_Of(i));
+  }
   askers_.Retire([&](const std::string& key, std::uint64_t mount_id, bool out, std::int64_t sent) {
     if (mount_id != 0 && Mount_With_Id(mount_id) == nullptr) return true;
     if (out) return false;
-    return now - sent > kIdleHelperNs || key.rfind("stuck\n", 0) == 0;
+    return now - sent > kIdleHelperNs || !needed.contains(key);
   });
   // A volume that answers by itself has nothing out by the next pass, unless the
   // question went somewhere else (a link into a hung volume): the path it is stuck

@@ -64,10 +64,12 @@ Bounded_Job::~Bounded_Job() = default;
 
 bool Bounded_Job::Started() const { return state_->outcome != nullptr; }
 
-bool Bounded_Job::Ready() const {
+bool Bounded_Job::Ready(std::chrono::milliseconds wait) const {
   if (!state_->outcome) return false;
-  std::lock_guard lock(state_->outcome->lock);
-  return state_->outcome->done;
+  Outcome& outcome = *state_->outcome;
+  std::unique_lock lock(outcome.lock);
+  return outcome.done_signal.Wait_Until(outcome.lock, std::chrono::steady_clock::now() + wait,
+                                        [&] { return outcome.done; });
 }
 
 std::optional<std::string> Bounded_Job::Answer(std::chrono::milliseconds wait) {

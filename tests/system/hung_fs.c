@@ -13,10 +13,14 @@
  *   deep-gate=PATH  while PATH exists, every question waits, a name's lookup too (a
  *                   server gone away with the folders on it); then names are not
  *                   there and statfs answers
+ *   late-file=PATH  while PATH exists, a name's lookup waits (a settings file on a
+ *                   slow share); then every name is a read-only file holding the
+ *                   text of the environment variable HUNG_FS_TEXT
  * An answer reports 1000 blocks of 4096 bytes, 600 free, 500 of them available,
  * unless the mode says otherwise. */
 #define FUSE_USE_VERSION 31
 #include <errno.h>
+#include <fcntl.h>
 #include <fuse.h>
 #include <stdatomic.h>
 #include <stdlib.h>
@@ -32,10 +36,24 @@ static void Wait_At_Deep_Gate(void) {
   while (access(mode + 10, F_OK) == 0) usleep(20000);
 }
 
+static int Late_File(void) { return strncmp(mode, "late-file=", 10) == 0; }
+
+static const char* Late_Text(void) {
+  const char* text = getenv("HUNG_FS_TEXT");
+  return text ? text : "";
+}
+
 static int hung_getattr(const char* path, struct stat* st, struct fuse_file_info* fi) {
   (void)fi;
   if (strcmp(path, "/") != 0) Wait_At_Deep_Gate();
   memset(st, 0, sizeof *st);
+  if (strcmp(path, "/") != 0 && Late_File()) {
+    while (access(mode + 10, F_OK) == 0) usleep(20000);
+    st->st_mode = S_IFREG | 0444;
+    st->st_nlink = 1;
+    st->st_size = (off_t)strlen(Late_Text());
+    return 0;
+  }
   if (strcmp(path, "/") != 0) return -ENOENT;
   st->st_mode = S_IFDIR | 0755;
   st->st_nlink = 2;
@@ -73,8 +91,27 @@ static int hung_statfs(const char* path, struct statvfs* st) {
   return 0;
 }
 
+static int hung_open(const char* path, struct fuse_file_info* fi) {
+  if (!Late_File() || strcmp(path, "/") == 0) return -ENOENT;
+  return (fi->flags & O_ACCMODE) == O_RDONLY ? 0 : -EACCES;
+}
+
+static int hung_read(const char* path, char* buf, size_t size, off_t offset,
+                     struct fuse_file_info* fi) {
+  (void)path;
+  (void)fi;
+  const char* text = Late_Text();
+  const size_t length = strlen(text);
+  if ((size_t)offset >= length) return 0;
+  if (size > length - (size_t)offset) size = length - (size_t)offset;
+  memcpy(buf, text + offset, size);
+  return (int)size;
+}
+
 static const struct fuse_operations hung_operations = {
     .getattr = hung_getattr,
+    .open = hung_open,
+    .read = hung_read,
     .statfs = hung_statfs,
 };
 

@@ -4,6 +4,7 @@
 #include <sys/statvfs.h>
 
 #include <map>
+#include <thread>
 
 #include <filesystem>
 
@@ -180,6 +181,28 @@ TEST_F(Linux_Drive_Table_Test, DriveFormUsesTheLongestLetteredPrefix) {
   EXPECT_EQ(table.Drive_Form(root + "/ram"), "D:/");
   EXPECT_EQ(table.Drive_Form(root + "/ram/../data"), "C:" + root + "/data");
   EXPECT_EQ(table.Drive_Form("relative"), std::nullopt);
+}
+
+// A helper lives while a letter leads to it: a dropped path's, once answered, and a
+// volume's, once its mount has left the table, end at the next pass.
+TEST_F(Linux_Drive_Table_Test, HelpersEndWhenNoLetterLeadsToThem) {
+  Linux_Drive_Table table = Table();
+  table.Wait(table.Send("CDE"), Monotonic_Ns() + 30'000'000'000LL);
+  EXPECT_EQ(table.Helpers_Alive(), 2) << "the answering volumes' helper and the NFS volume's";
+  ASSERT_TRUE(table.Drive_Form(root + "/ram", std::chrono::seconds(30)).has_value());
+  EXPECT_EQ(table.Helpers_Alive(), 3) << "the dropped path's own";
+  test::Write_File(mountinfo, "1 0 254:0 / / rw - ext4 /dev/vda rw\n3 1 0:40 / " + root +
+                                  "/ram rw - tmpfs tmpfs rw\n");
+  table.Scan();
+  // A helper that was let go of counts until it has ended: wait for that, with
+  // room for a busy machine.
+  const std::int64_t give_up = Monotonic_Ns() + 30'000'000'000LL;
+  table.Send("CD");
+  while (table.Helpers_Alive() > 1 && Monotonic_Ns() < give_up) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  EXPECT_EQ(table.Helpers_Alive(), 1);
+  EXPECT_EQ(*table.Directory_Of('E'), root + "/gone") << "its letter is kept";
 }
 
 TEST_F(Linux_Drive_Table_Test, DiskSpaceIsWhatStatvfsOfTheLettersDirectoryLeavesTheUser) {
