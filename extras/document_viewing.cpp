@@ -3,6 +3,7 @@
 #include "platform/bounded_call.h"
 #include "platform/file_access.h"
 #include "platform/module_path.h"
+#include "platform/program_files.h"
 
 namespace keldra::extras {
 
@@ -21,8 +22,7 @@ void View_File_In_Notepad(Document_Context& ctx, const std::string& path) {
 
 std::string Readme_Path(const std::string& executable_path) {
   const std::string name = platform::File_Name_Of(executable_path);
-  return platform::Directory_With_Separator(executable_path) + name.substr(0, name.find('.')) +
-         ".txt";
+  return platform::Documents_Folder(executable_path) + name.substr(0, name.find('.')) + ".txt";
 }
 
 void View_Readme_File(Document_Context& ctx) {
@@ -36,8 +36,7 @@ std::string Catalog_Missing_Message(const std::string& product_caption) {
 }
 
 void View_Catalog_File(Document_Context& ctx, const std::string& product_caption) {
-  const std::string catalog =
-      platform::Directory_With_Separator(ctx.executable_path) + "catalog.txt";
+  const std::string catalog = platform::Documents_Folder(ctx.executable_path) + "catalog.txt";
   // Looked for elsewhere: the program's folder may be on a volume that has stopped
   // answering, and then the file counts as not there.
   const bool present =

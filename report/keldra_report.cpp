@@ -1,11 +1,16 @@
 // keldra-report: the window's view without the window. One refresh pass over the
 // drives keldra.ini names, one line per row the window would show, or with --json
-// one JSON document of them; or, with --drives, the drive table.
+// one JSON document of them, or with --waybar one status-bar line; with --watch, one
+// such report per interval until stopped; or, with --drives, the drive table.
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "monitor/chooser_entries.h"
 #include "monitor/disk_queries.h"
@@ -13,10 +18,14 @@
 #include "platform/keldra_error.h"
 #include "platform/module_path.h"
 #include "platform/platform_services.h"
+#include "platform/program_files.h"
 #include "platform/regional.h"
 #include "platform/standard_streams.h"
+#include "platform/stop_requests.h"
 #include "report/report_json.h"
+#include "report/report_options.h"
 #include "report/report_rows.h"
+#include "report/waybar.h"
 #include "settings/load_save.h"
 #include "settings/memory_settings_holder.h"
 #include "settings/settings_file.h"
@@ -52,20 +61,63 @@ int Print_Drives(const platform::Drive_Table& table) {
   return 0;
 }
 
+// One report in the chosen format, made from one refresh pass; a failed pass still
+// gives the rows done so far, and says why in `error`.
+std::string One_Report(const settings::Memory_Settings_Holder& loaded,
+                       monitor::Disk_Queries& queries, report::Report_Format format,
+                       std::string& error) {
+  report::Report_Rows rows(loaded.letters, loaded.total, &queries);
+  error.clear();
+  try {
+    monitor::Refresh_All_Drives(rows, rows, queries);
+  } catch (const Keldra_Error& e) {
+    error = Standard_Error_Text(e.what());
+  }
+  switch (format) {
+    case report::Report_Format::Json: return report::Rows_As_Json(rows.Shown());
+    case report::Report_Format::Waybar: return report::Waybar_Line(rows.Shown());
+    default: break;
+  }
+  return rows.Shown_Rows();
+}
+
+// --watch: a report each interval, each written and flushed whole, until a stop is
+// asked for or the reader has gone (both end it with status 0). A pass never takes
+// longer than its one bounded wait, so a hung volume never stops the stream.
+int Watch(const settings::Memory_Settings_Holder& loaded, monitor::Disk_Queries& queries,
+          report::Report_Format format, std::chrono::seconds interval) {
+  platform::Stop_Requests stop;
+  std::string error;
+  for (;;) {
+    const auto started = std::chrono::steady_clock::now();
+    std::string out = One_Report(loaded, queries, format, error);
+    if (format == report::Report_Format::Text) out += '\n';  // a blank line between reports
+    Print(out);
+    if (!output_open || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+      if (errno == EPIPE || !output_open) return 0;  // nobody reads any more
+      return Output_Status(0);
+    }
+    if (!error.empty()) std::fprintf(stderr, "%s\n", error.c_str());
+    const auto spent = std::chrono::steady_clock::now() - started;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(interval - spent);
+    if (stop.Wait(std::max(left, std::chrono::milliseconds(0)))) return 0;
+  }
+}
+
 int Run(int argc, char** argv) {
   output_open = platform::Hold_Standard_Streams();
-  const bool drives_only = argc == 2 && std::strcmp(argv[1], "--drives") == 0;
-  const bool json = argc == 2 && std::strcmp(argv[1], "--json") == 0;
-  if (argc > 1 && !drives_only && !json) {
-    std::fprintf(stderr, "usage: keldra-report [--json | --drives]\n");
+  const std::optional<report::Report_Options> options =
+      report::Parse_Report_Options(std::vector<std::string>(argv + 1, argv + argc));
+  if (!options) {
+    std::fputs(report::Report_Usage, stderr);
     return 2;
   }
+  const bool drives_only = options->format == report::Report_Format::Drives;
   const std::string exe = platform::Module_File_Name();
-  const std::string folder = platform::Directory_With_Separator(exe);
   // Both files in one helper.
   if (!drives_only) settings::Start_Early_Reads(exe);
   platform::Start_Spare_Helpers();
-  platform::Platform_Services os = platform::Make_Platform_Services(folder);
+  platform::Platform_Services os = platform::Make_Platform_Services(platform::Settings_Folder(exe));
   if (drives_only) return Output_Status(Print_Drives(*os.drives));
 
   // The settings as the window loads them, so that the report shows its rows.
@@ -73,19 +125,14 @@ int Run(int argc, char** argv) {
   settings::Load_Settings_Within(loaded, settings::Settings_File_Path(exe));
   monitor::Disk_Queries queries(*os.disk, *os.error_mode,
                                 platform::Decimal_Separator_From_Environment());
-  report::Report_Rows rows(loaded.letters, loaded.total, &queries);
-  // A failed pass still prints the rows done so far, then says why.
-  auto print_rows = [&] { Print(json ? report::Rows_As_Json(rows.Shown()) : rows.Shown_Rows()); };
-  try {
-    monitor::Refresh_All_Drives(rows, rows, queries);
-  } catch (const Keldra_Error& e) {
-    print_rows();
-    const int status = Output_Status(1);
-    std::fprintf(stderr, "%s\n", Standard_Error_Text(e.what()).c_str());
-    return status;
+  if (options->watch_seconds) {
+    return Watch(loaded, queries, options->format, std::chrono::seconds(*options->watch_seconds));
   }
-  print_rows();
-  return Output_Status(0);
+  std::string error;
+  Print(One_Report(loaded, queries, options->format, error));
+  const int status = Output_Status(error.empty() ? 0 : 1);
+  if (!error.empty()) std::fprintf(stderr, "%s\n", error.c_str());
+  return status;
 }
 
 }  // namespace

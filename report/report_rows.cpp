@@ -38,7 +38,9 @@ std::vector<Shown_Row> Report_Rows::Shown() const {
   std::vector<Shown_Row> shown;
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     const Row& r = rows_[i];
-    if (r.label_visible) shown.push_back({r.label, r.gauge, r.color, r.free, figures_[i]});
+    if (r.label_visible) {
+      shown.push_back({r.label, r.gauge, r.color, r.free, figures_[i], i >= letters_.size()});
+    }
   }
   return shown;
 }

@@ -17,6 +17,7 @@ struct Shown_Row {
   monitor::Bar_Color color = monitor::Bar_Color::Lime;
   std::string text;
   monitor::Size_Figures figures;
+  bool total = false;  // the total of all drives, not a drive of its own
 };
 
 class Report_Rows final : public monitor::Drive_Rows, public monitor::Refresh_Inputs {

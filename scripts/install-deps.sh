@@ -33,6 +33,8 @@ core=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # the window (the private headers: telling the toolkit where to look for plugins)
   qt6-base-dev qt6-base-private-dev libgl-dev libxcb1-dev fonts-liberation
+  # the package and its checks
+  dpkg-dev lintian desktop-file-utils appstream zip unzip
   # fuzzing and sanitizers
   clang libclang-rt-14-dev
   # the real-display smoke test: an X server, a small window manager, X tools, and a

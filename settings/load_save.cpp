@@ -9,6 +9,7 @@
 #include "platform/module_path.h"
 #include "platform/platform_services.h"
 #include "platform/profile_file.h"
+#include "platform/program_files.h"
 #include "settings/auto_run.h"
 #include "settings/memory_settings_holder.h"
 #include "settings/settings_file.h"
@@ -61,6 +62,7 @@ Setting_Values Values_Of(const Settings_Holder& h) {
 }
 
 void Save_Values(const Setting_Values& values, const std::string& path) {
+  platform::Make_Settings_Folder(path);
   if (!platform::Write_Private_Profile_Strings(Settings_Section, values, path)) {
     throw Keldra_Error("Unable to write to " + path);
   }
@@ -141,7 +143,7 @@ platform::Early_Job Settings_Load_Job(const std::string& path) {
 }
 
 void Start_Early_Reads(const std::string& executable_path, Early_Reads reads) {
-  const std::string folder = platform::Directory_With_Separator(executable_path);
+  const std::string folder = platform::Settings_Folder(executable_path);
   std::vector<platform::Early_Job> jobs = platform::Early_Platform_Jobs(folder);
   jobs.push_back(Settings_Load_Job(Settings_File_Path(executable_path)));
   if (reads == Early_Reads::With_Auto_Run_Check) {

@@ -2,11 +2,12 @@
 
 #include "ini/profile_values.h"
 #include "platform/module_path.h"
+#include "platform/program_files.h"
 
 namespace keldra::settings {
 
 std::string Settings_File_Path(const std::string& executable_path) {
-  return platform::Directory_With_Separator(executable_path) + std::string(Settings_File_Name);
+  return platform::Settings_Folder(executable_path) + std::string(Settings_File_Name);
 }
 
 Settings_Text::Settings_Text(const std::string& path) : file_(path) {}

@@ -3,11 +3,13 @@
 // Fill_About_Box_Texts asks for them.
 #include <string>
 
+#include "ui/version.h"
+
 namespace keldra::ui {
 
 inline constexpr const char* Program_Name = "Keldra";
-inline constexpr const char* Product_Title = "Keldra v3.6f";
-inline constexpr const char* About_Caption = "About Keldra v3.6f ...";
+inline constexpr const char* Product_Title = "Keldra v" KELDRA_VERSION;
+inline constexpr const char* About_Caption = "About Keldra v" KELDRA_VERSION " ...";
 inline constexpr const char* Release_Date = "November 2002";
 
 std::string Author_Line();

@@ -17,6 +17,7 @@
 #include "platform/linux/volume_rules.h"
 #include "platform/module_path.h"
 #include "platform/profile_file.h"
+#include "platform/program_files.h"
 
 namespace keldra::platform::linux_impl {
 namespace {
@@ -111,6 +112,7 @@ void Linux_Drive_Table::Assign_Letters() const {
   const std::string path = drives_ini_path_;
   Run_Bounded(
       [added, path] {
+        Make_Settings_Folder(path);
         platform::Write_Private_Profile_Strings("drives", added, path);
         return std::string();
       },

@@ -16,6 +16,7 @@
 #include "monitor/disk_queries.h"
 #include "platform/module_path.h"
 #include "platform/platform_services.h"
+#include "platform/program_files.h"
 #include "platform/regional.h"
 #include "platform/session_signals.h"
 #include "settings/load_save.h"
@@ -97,7 +98,8 @@ int main(int argc, char** argv) {
   if (!platform.empty()) unsetenv("QT_QPA_PLATFORM");
   ui::Start_Step("toolkit");
 
-  platform::Platform_Services os = platform::Make_Platform_Services(folder);
+  platform::Platform_Services os =
+      platform::Make_Platform_Services(platform::Settings_Folder(executable));
   monitor::Disk_Queries queries(*os.disk, *os.error_mode, separator);
   ui::Qt_Message_Boxes boxes;
   ui::Desktop_Window_Stacking stacking;

@@ -11,6 +11,7 @@
 #include "platform/memory_status.h"
 #include "platform/module_path.h"
 #include "platform/platform_services.h"
+#include "platform/program_files.h"
 #include "platform/regional.h"
 #include "settings/load_save.h"
 #include "ui/about_texts.h"
@@ -33,9 +34,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   settings::Start_Early_Reads(executable, settings::Early_Reads::With_Auto_Run_Check);
   platform::Start_Spare_Helpers();
 
-  const std::string folder = platform::Directory_With_Separator(executable);
   const std::string separator = platform::Decimal_Separator_From_Environment();
-  platform::Platform_Services os = platform::Make_Platform_Services(folder);
+  platform::Platform_Services os =
+      platform::Make_Platform_Services(platform::Settings_Folder(executable));
   ui::Start_Step(ui::start_step::Services);
   monitor::Disk_Queries queries(*os.disk, *os.error_mode, separator);
   ui::win32::Win32_Message_Boxes boxes;
