@@ -29,44 +29,72 @@ declare -A may_include=(
 toolkit_free="ini platform extras settings monitor ui report"
 
 # The layer a source file or an included header belongs to: its folder, or the
-# system's folder under platform/ and the face's under ui/.
+# system's folder under platform/ and the face's under ui/; into $target (no subshell).
 layer_of() {
   case "$1" in
-    platform/linux/*) echo platform/linux ;;
-    platform/windows/*) echo platform/windows ;;
-    ui/qt/*) echo ui/qt ;;
-    ui/win32/*) echo ui/win32 ;;
-    */*) echo "${1%%/*}" ;;
-    *) echo "" ;;
+    platform/linux/*) target=platform/linux ;;
+    platform/windows/*) target=platform/windows ;;
+    ui/qt/*) target=ui/qt ;;
+    ui/win32/*) target=ui/win32 ;;
+    */*) target="${1%%/*}" ;;
+    *) target="" ;;
   esac
+}
+
+# The project's path an include line names, as the compiler finds it, into $header: a
+# quoted name beside the including file first, then from the project folder; an
+# angle-bracket name only where it starts with one of the project's folders (the build
+# puts the project folder on the include path). "." and ".." are resolved, so that no
+# spelling of a path hides its layer. False for a header that is not the project's.
+# (No subshell for the common case: the check runs over every include of the tree.)
+included_path() {
+  local file="$1" line="$2"
+  if [[ "$line" =~ \#[[:space:]]*include[[:space:]]*\"([^\"]*)\" ]]; then
+    header="${BASH_REMATCH[1]}"
+    if [[ "$header" == ./* || "$header" == ../* ]] && [ -e "${file%/*}/$header" ]; then
+      header="${file%/*}/$header"
+    fi
+  elif [[ "$line" =~ \#[[:space:]]*include[[:space:]]*\<([^\>]*)\> ]]; then
+    header="${BASH_REMATCH[1]}"
+    [ -n "${may_include[${header%%/*}]+x}" ] || return 1
+  else
+    return 1
+  fi
+  if [[ "$header" == *./* || "$header" == */. || "$header" == *//* ]]; then
+    header="$(realpath -m --relative-to=. -- "$header")"
+  fi
 }
 
 failed=0
 for layer in "${!may_include[@]}"; do
   [ -d "$layer" ] || continue
   allowed=" $layer ${may_include[$layer]} "
+  files=()
   for file in "$layer"/*.h "$layer"/*.cpp; do
-    [ -f "$file" ] || continue
-    while IFS= read -r line; do
-      header="${line#*\"}"
-      header="${header%%\"*}"
-      target="$(layer_of "$header")"
-      [ -n "$target" ] || continue
-      # tests/ and the like are not layers of the program.
-      [ -n "${may_include[$target]+x}" ] || continue
-      if [[ "$allowed" != *" $target "* ]]; then
-        echo "$file: includes $header ($layer may not include $target)"
-        failed=1
-      fi
-    done < <(grep -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$file" || true)
-    if [[ " $toolkit_free " == *" $layer "* ]]; then
-      while IFS= read -r line; do
-        echo "$file: $line (only the standard C++ library here)"
-        failed=1
-      done < <(grep -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*<' "$file" |
-                 grep -vE '<[a-z_]+>' || true)
-    fi
+    [ -f "$file" ] && files+=("$file")
   done
+  [ "${#files[@]}" -gt 0 ] || continue
+  # One grep for the whole folder: "file:line" for each include.
+  while IFS= read -r hit; do
+    file="${hit%%:*}"
+    line="${hit#*:}"
+    included_path "$file" "$line" || continue
+    layer_of "$header"
+    [ -n "$target" ] || continue
+    # tests/ and the like are not layers of the program.
+    [ -n "${may_include[$target]+x}" ] || continue
+    if [[ "$allowed" != *" $target "* ]]; then
+      echo "$file: includes $header ($layer may not include $target)"
+      failed=1
+    fi
+  done < <(grep -HE '^[[:space:]]*#[[:space:]]*include[[:space:]]*["<]' "${files[@]}" || true)
+  if [[ " $toolkit_free " == *" $layer "* ]]; then
+    while IFS= read -r hit; do
+      echo "${hit%%:*}: ${hit#*:} (only the standard C++ library here)"
+      failed=1
+    done < <(grep -HE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<' "${files[@]}" |
+               grep -vE ':[[:space:]]*#[[:space:]]*include[[:space:]]*<[a-z_]+>' || true)
+  fi
 done
 # What a window shows is spelt once, in its description: the two faces share no
 # string literal of three characters or more (includes and comments aside).

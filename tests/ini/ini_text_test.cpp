@@ -106,5 +106,20 @@ TEST(Ini_Set_Value, RefusesWhatAnIniLineCannotHold) {
   EXPECT_FALSE(Ini_Set_Value("", "s", "[k", "v"));
 }
 
+// The settings reader takes a whole section at once: the first section of a name is
+// the section, entries of a later one of that name never join it, even where the first
+// is empty.
+TEST(Ini_Section_Entries, OnlyTheFirstSectionOfANameCounts) {
+  const std::string text =
+      "[keldra]\r\na=1\r\n[other]\r\nb=2\r\n[KELDRA]\r\na=3\r\nc=4\r\n"
+      "[empty]\r\n[empty]\r\nd=5\r\n";
+  const std::vector<Ini_Entry> keldra = Ini_Section_Entries(text, "keldra");
+  ASSERT_EQ(keldra.size(), 1u);
+  EXPECT_EQ(keldra[0].name, "a");
+  EXPECT_EQ(keldra[0].value, "1");
+  EXPECT_TRUE(Ini_Section_Entries(text, "empty").empty());
+  EXPECT_EQ(Ini_Section_Entries(text, " Other ").size(), 1u);
+}
+
 }  // namespace
 }  // namespace keldra::ini

@@ -34,6 +34,13 @@ ini/ini_text.cpp|#include "platform/file_system.h"|1
 ui/options_setup_behaviour.cpp|#include "ui/qt/options_setup.h"|1
 ui/qt/options_setup.cpp|#include "ui/win32/options_setup.h"|1
 ui/win32/options_setup.cpp|#include "platform/linux/mountinfo.h"|1
+monitor/refresh_pass.cpp|#include "../settings/load_save.h"|1
+monitor/refresh_pass.cpp|#include "monitor/../settings/settings_file.h"|1
+ui/win32/options_setup.cpp|#include <platform/linux/mountinfo.h>|1
+ui/qt/options_setup.cpp|#include <platform/windows/win32_threads.h>|1
+settings/load_save.cpp|#include "./../ui/./main_form_behaviour.h"|1
+ui/main_form_behaviour.cpp|#include "../monitor/refresh_pass.h"|0
+ui/win32/options_setup.cpp|#include <platform/windows/win32_threads.h>|0
 settings/auto_run.cpp|#include <QString>|1
 monitor/refresh_pass.cpp|#include <unistd.h>|1
 ui/main_form_behaviour.cpp|#include <windows.h>|1
