@@ -44,12 +44,14 @@ Disk_Queries::Disk_Queries(platform::Disk_Space& disk, platform::Error_Mode& err
 platform::u128 Disk_Queries::Free_Bytes(std::uint8_t number) {
   const platform::Disk_Space_Figures f = disk_.Get_Disk_Free_Space_Ex(Root_Path(number));
   last_answered_ = f.answered;
+  last_not_mounted_ = f.not_mounted;
   return f.total_free_bytes;
 }
 
 platform::u128 Disk_Queries::Total_Bytes(std::uint8_t number) {
   const platform::Disk_Space_Figures f = disk_.Get_Disk_Free_Space_Ex(Root_Path(number));
   last_answered_ = f.answered;
+  last_not_mounted_ = f.not_mounted;
   return f.total_bytes;
 }
 
@@ -76,6 +78,7 @@ std::string Disk_Queries::Get_Drive_Size_Text(std::uint8_t number) {
   std::int64_t free_kb = 0;
   std::int64_t capacity_kb = 0;
   bool queried = true;
+  bool not_mounted = false;
   if (number == Total_Drive_Number) {
     free_kb = totals_.Total_Free_KB;
   } else {
@@ -90,6 +93,7 @@ std::string Disk_Queries::Get_Drive_Size_Text(std::uint8_t number) {
     platform::Error_Mode_Guard guard(error_mode_);
     capacity_kb = Bytes_To_Kilobytes(Total_Bytes(number));
     queried = queried && last_answered_;
+    not_mounted = last_not_mounted_;
     totals_.Total_Capacity_KB = Saturating_Sum(totals_.Total_Capacity_KB, capacity_kb);
   }
   platform::Drive_Freshness freshness{platform::Answer_Freshness::Fresh, {}};
@@ -101,7 +105,7 @@ std::string Disk_Queries::Get_Drive_Size_Text(std::uint8_t number) {
       totals_.oldest_held = std::max(totals_.oldest_held.value_or(freshness.age), freshness.age);
     }
   }
-  last_size_ = {free_kb, capacity_kb, queried, freshness};
+  last_size_ = {free_kb, capacity_kb, queried, freshness, not_mounted};
   return Size_Caption(free_kb, capacity_kb, separator_);
 }
 

@@ -28,6 +28,7 @@ struct Size_Figures {
   // Answered in this pass, held from an earlier answer, or none at all. The
   // TotalRow's is held when any figures it adds up were.
   platform::Drive_Freshness freshness{platform::Answer_Freshness::Fresh, {}};
+  bool not_mounted = false;  // a folder meant for a volume with none mounted there
 };
 
 class Disk_Queries {
@@ -67,7 +68,8 @@ class Disk_Queries {
   std::string separator_;
   Pass_Totals totals_;
   Size_Figures last_size_;
-  bool last_answered_ = false;  // by the last free or total query
+  bool last_answered_ = false;     // by the last free or total query
+  bool last_not_mounted_ = false;  // likewise: its folder held no volume
 };
 
 }  // namespace keldra::monitor

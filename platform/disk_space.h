@@ -19,6 +19,10 @@ struct Disk_Space_Figures {
   // The drive answered. False when it has no volume, the call failed or it did not
   // answer in time: then every figure is 0, as for a volume that is truly empty.
   bool answered = false;
+  // The drive's folder is meant for a volume that is not mounted there (answered is
+  // false): told apart so that a report can say so, never given the figures of the
+  // volume beneath.
+  bool not_mounted = false;
 };
 
 // How current a drive's figures are: answered within this pass's wait, the last

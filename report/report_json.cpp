@@ -35,6 +35,16 @@ const char* Freshness_Name(platform::Answer_Freshness state) {
   return "fresh";
 }
 
+const char* Row_State(const Shown_Row& r) {
+  if (r.figures.not_mounted) return "not mounted";
+  switch (r.figures.freshness.state) {
+    case platform::Answer_Freshness::Held: return "held";
+    case platform::Answer_Freshness::Missing: return "not answered";
+    case platform::Answer_Freshness::Fresh: break;
+  }
+  return r.figures.queried ? "ok" : "no drive";
+}
+
 std::string Rows_As_Json(const std::vector<Shown_Row>& rows) {
   std::string out = "{\"rows\": [";
   const char* separator = "\n  ";
@@ -46,8 +56,11 @@ std::string Rows_As_Json(const std::vector<Shown_Row>& rows) {
            ", \"free_kb\": " + std::to_string(r.figures.free_kb) +
            ", \"total_kb\": " + std::to_string(r.figures.capacity_kb) +
            ", \"text\": " + Json_String(r.text) +
-           ", \"queried\": " + (r.figures.queried ? "true" : "false") +
-           ", \"figures\": " + Json_String(Freshness_Name(r.figures.freshness.state));
+           ", \"queried\": " + (r.figures.queried ? "true" : "false") + ", \"figures\": " +
+           // A drive that gave no figures has none to call fresh.
+           Json_String(r.figures.queried ? Freshness_Name(r.figures.freshness.state)
+                                         : Freshness_Name(platform::Answer_Freshness::Missing)) +
+           ", \"state\": " + Json_String(Row_State(r));
     if (r.figures.freshness.state == platform::Answer_Freshness::Held) {
       out += ", \"age_ms\": " + std::to_string(r.figures.freshness.age.count());
     }

@@ -36,6 +36,7 @@ std::vector<Drive_Answer> Linux_Drive_Askers::Collect(std::string_view awaited,
     Drive_Answer a;
     a.letter = letter;
     if (reply.found && reply.space) a.figures = Figures_Of(*reply.space);
+    a.figures.not_mounted = reply.not_mounted;
     a.when = From_Monotonic(reply.done_ns);
     answers.push_back(a);
   }

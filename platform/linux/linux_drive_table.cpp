@@ -52,10 +52,17 @@ std::string Drive_Ini_Value(const std::string& dir) {
 }
 
 Linux_Drive_Table::Linux_Drive_Table(std::string drives_ini_path, std::string mountinfo_path,
-                                     Block_Devices devices)
+                                     Block_Devices devices, std::string fstab_path)
     : drives_ini_path_(std::move(drives_ini_path)),
       mountinfo_path_(std::move(mountinfo_path)),
       devices_(std::move(devices)) {
+  // The system's own list of folders meant for a volume; /etc is the root volume's.
+  const File_Text fstab = Read_Text_File(fstab_path, 1 << 20);
+  if (fstab.status == Read_Status::Ok) {
+    for (std::string& point : Parse_Fstab_Mount_Points(fstab.text)) {
+      mount_points_.insert(std::move(point));
+    }
+  }
   watch_fd_ = open(mountinfo_path_.c_str(), O_RDONLY | O_CLOEXEC);
   Scan();
 }
@@ -70,6 +77,22 @@ void Linux_Drive_Table::Scan() {
                                                 : std::vector<Mount_Entry>{};
   Read_Drives_Ini();
   Assign_Letters();
+  Remember_Mount_Points();
+}
+
+void Linux_Drive_Table::Remember_Mount_Points() const {
+  for (const Mount_Entry& m : mounts_) {
+    if (std::find(letters_.begin(), letters_.end(), m.mount_point) != letters_.end()) {
+      mount_points_.insert(m.mount_point);
+    }
+  }
+}
+
+bool Linux_Drive_Table::Not_Mounted(std::size_t i, const Volume_Reply& reply) const {
+  if (!reply.found || letters_[i] == "/" || !mount_points_.contains(letters_[i])) return false;
+  const Mount_Entry* holder = Mount_With_Id(reply.mount_id);
+  if (holder == nullptr) holder = Mount_Holding(mounts_, letters_[i]);
+  return holder != nullptr && holder->mount_point != letters_[i];
 }
 
 void Linux_Drive_Table::Read_Drives_Ini() const {
@@ -135,6 +158,7 @@ void Linux_Drive_Table::Look_For_Mount_Changes() const {
   mounts_ = Parse_Mountinfo(text);
   Read_Drives_Ini();
   Assign_Letters();
+  Remember_Mount_Points();
 }
 
 const Mount_Entry* Linux_Drive_Table::Mount_With_Id(std::uint64_t id) const {
@@ -228,8 +252,14 @@ void Linux_Drive_Table::Learn(std::vector<Asked_Path> replies) const {
   for (Asked_Path& a : replies) {
     for (std::size_t i = 0; i < letters_.size(); ++i) {
       if (letters_[i].empty() || letters_[i] != a.path) continue;
-      learned_[i] = {true, a.reply};
-      answers_.emplace_back(static_cast<char>('A' + i), a.reply);
+      Volume_Reply reply = a.reply;
+      if (Not_Mounted(i, reply)) {
+        reply = Volume_Reply{};
+        reply.not_mounted = true;
+        reply.done_ns = a.reply.done_ns;
+      }
+      learned_[i] = {true, reply};
+      answers_.emplace_back(static_cast<char>('A' + i), reply);
     }
   }
 }

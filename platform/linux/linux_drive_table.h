@@ -8,6 +8,7 @@
 // letter has answered, its directory's text and the mount table stand in.
 #include <array>
 #include <chrono>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,8 @@ class Linux_Drive_Table final : public Drive_Table {
  public:
   explicit Linux_Drive_Table(std::string drives_ini_path,
                              std::string mountinfo_path = "/proc/self/mountinfo",
-                             Block_Devices devices = Block_Devices());
+                             Block_Devices devices = Block_Devices(),
+                             std::string fstab_path = "/etc/fstab");
 
   // Reads the mount table and drives.ini again, gives new volumes their letters and
   // appends those to drives.ini (where it cannot be written they last for the run).
@@ -80,6 +82,13 @@ class Linux_Drive_Table final : public Drive_Table {
   const Mount_Entry* Volume_Of(std::size_t letter) const;
   std::string Key_Of(std::size_t letter) const;
   void Learn(std::vector<Asked_Path> replies) const;
+  // Adds the lettered directories the mount table shows as mount points to those
+  // known to be meant for a volume.
+  void Remember_Mount_Points() const;
+  // A letter's directory meant for a volume (in /etc/fstab, or seen as a mount point
+  // during this run) that the answer shows lying on another volume: its own is not
+  // mounted, and the figures of the one beneath are not the drive's.
+  bool Not_Mounted(std::size_t letter, const Volume_Reply& reply) const;
   // The letter whose real directory holds a real path, longest first.
   std::optional<std::string> Drive_Form_Of_Real(const std::string& real) const;
 
@@ -96,6 +105,7 @@ class Linux_Drive_Table final : public Drive_Table {
   mutable std::array<Learned, Drive_Letter_Count> learned_{};
   mutable std::array<std::string, Drive_Letter_Count> asked_key_{};
   mutable std::vector<std::pair<char, Volume_Reply>> answers_;
+  mutable std::set<std::string> mount_points_;
 };
 
 // A value as drives.ini must hold it to read back unchanged: quoted when blanks at

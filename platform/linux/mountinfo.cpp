@@ -75,4 +75,28 @@ std::vector<Mount_Entry> Parse_Mountinfo(std::string_view text) {
   return entries;
 }
 
+std::vector<std::string> Parse_Fstab_Mount_Points(std::string_view text) {
+  std::vector<std::string> points;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view line = text.substr(start, end - start);
+    start = end + 1;
+    std::vector<std::string_view> fields;
+    for (std::size_t i = 0; i < line.size() && fields.size() < 2;) {
+      while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+      const std::size_t from = i;
+      while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
+      if (i > from) fields.push_back(line.substr(from, i - from));
+    }
+    if (fields.size() < 2 || fields[0].front() == '#') continue;
+    std::string point = Decode_Mount_Escapes(fields[1]);
+    if (point.empty() || point.front() != '/') continue;  // "none", "swap"
+    while (point.size() > 1 && point.back() == '/') point.pop_back();
+    points.push_back(std::move(point));
+  }
+  return points;
+}
+
 }  // namespace keldra::platform::linux_impl

@@ -23,4 +23,8 @@ std::string Decode_Mount_Escapes(std::string_view text);
 // One entry per well-formed line, in the kernel's order; malformed lines are skipped.
 std::vector<Mount_Entry> Parse_Mountinfo(std::string_view text);
 
+// The mount points /etc/fstab declares (its second field, escapes decoded, a trailing
+// "/" dropped), swap and "none" left out: folders that are meant to hold a volume.
+std::vector<std::string> Parse_Fstab_Mount_Points(std::string_view text);
+
 }  // namespace keldra::platform::linux_impl

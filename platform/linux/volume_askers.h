@@ -37,7 +37,10 @@ struct Volume_Reply {
   std::optional<Volume_Space> space;  // its volume's statfs
   std::uint64_t mount_id = 0;         // the mount it lies on, 0 when unknown
   std::string real_path;              // as the kernel names it, when asked for
-  std::int64_t done_ns = 0;           // when the helper had it, CLOCK_MONOTONIC
+  // The path is a mount point whose volume is not mounted (decided by the drive
+  // table, which knows which folders are meant for a volume): found is then false.
+  bool not_mounted = false;
+  std::int64_t done_ns = 0;  // when the helper had it, CLOCK_MONOTONIC
 };
 
 struct Asked_Path {

@@ -1,5 +1,8 @@
 // keldra-report --json as a status-bar script reads it: a JSON document with the
 // plain report's rows, the counts behind each size text, and which drives answered.
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -71,8 +74,12 @@ TEST(Report_Json, CarriesThePlainRowsTheirCountsAndWhichDrivesAnswered) {
     const bool unanswered = label == "M:" || label == "H:";
     EXPECT_EQ(row.value("queried").toBool(!unanswered), !unanswered) << label;
     // One run, one pass: figures are this pass's own, or none for a volume that
-    // never answered.
-    EXPECT_EQ(row.value("figures").toString().toStdString(), label == "H:" ? "missing" : "fresh")
+    // never answered or a letter with no volume.
+    EXPECT_EQ(row.value("figures").toString().toStdString(), unanswered ? "missing" : "fresh")
+        << label;
+    EXPECT_EQ(row.value("state").toString().toStdString(), label == "H:"   ? "not answered"
+                                                           : label == "M:" ? "no drive"
+                                                                           : "ok")
         << label;
     if (!total_row) {
       free_sum += row.value("free_kb").toInteger(-1);
@@ -91,10 +98,46 @@ TEST(Report_Json, CarriesThePlainRowsTheirCountsAndWhichDrivesAnswered) {
     EXPECT_EQ(rows[1].toObject().value("total_kb").toInteger(), 65536) << "a 64 MB tmpfs";
     EXPECT_EQ(rows[0].toObject().value("total_kb").toInteger(), 1536);
   }
-  if (mounted) {
-    Unmount(small);
-    Unmount(big);
+  if (!mounted) return;
+  // S's folder is meant for a volume (the system's fstab says so): unmounted, it is a
+  // drive with no volume, never the figures of the folder's own volume beneath.
+  Write_File(dir / "fstab", "tmpfs " + small + " tmpfs size=1536k 0 0\n");
+  const bool fstab_bound =
+      mount((dir / "fstab").c_str(), "/etc/fstab", nullptr, MS_BIND, nullptr) == 0;
+  Unmount(small);
+  if (fstab_bound) {
+    const Run_Result after = Run_Program({report, "--json"});
+    umount2("/etc/fstab", MNT_DETACH);
+    const QJsonObject s = Parsed_Rows(after.out)[0].toObject();
+    EXPECT_EQ(s.value("state").toString().toStdString(), "not mounted") << after.out;
+    EXPECT_FALSE(s.value("queried").toBool(true));
+    EXPECT_EQ(s.value("total_kb").toInteger(-1), 0);
+    EXPECT_EQ(s.value("colour").toString().toStdString(), "red");
   }
+  Unmount(big);
+}
+
+// Without mounting anything (any user): the root volume's counts are statvfs's, each
+// in its own field.
+TEST(Report_Json, TheCountsAreTheVolumesOwnFreeAndTotal) {
+  Temp_Folder dir;
+  const std::string report = Install_Report(dir.Path());
+  Write_File(dir / "drives.ini", "[drives]\nC=/\n");
+  Write_File(dir / "keldra.ini", "[keldra]\ndrive_being_monitored_letters=C\n");
+  const Run_Result r = Run_Program({report, "--json"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  struct statvfs st {};
+  ASSERT_EQ(statvfs("/", &st), 0);
+  const qint64 unit = static_cast<qint64>(st.f_frsize);
+  const qint64 free_kb = static_cast<qint64>(st.f_bavail) * unit / 1024;
+  const qint64 total_kb = static_cast<qint64>(st.f_blocks - st.f_bfree + st.f_bavail) * unit / 1024;
+  const QJsonObject c = Parsed_Rows(r.out)[0].toObject();
+  // Others may write meanwhile: the free count may move by a little, the total not.
+  EXPECT_EQ(c.value("total_kb").toInteger(-1), total_kb) << r.out;
+  EXPECT_NEAR(static_cast<double>(c.value("free_kb").toInteger(-1)), static_cast<double>(free_kb),
+              64.0 * 1024)
+      << r.out;
+  ASSERT_LT(free_kb + 64 * 1024, total_kb) << "a root volume this full cannot tell the two apart";
 }
 
 TEST(Report_Json, AFailedPassPrintsTheRowsBeforeItInTheSameDocument) {

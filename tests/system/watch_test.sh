@@ -82,4 +82,13 @@ done
 settings TH
 got="$(class_now)"
 [ "$got" = stale ] || fail "with a hung volume the class is '$got': $("$app/keldra-report" --waybar)"
-echo "PASSED: ok, warning, critical and stale as the volumes are"
+# Its volume gone from a folder the system means for one: not mounted, no figures.
+settings T
+printf 'keldra-test %s tmpfs size=1m 0 0\n' "$work/t" >"$work/fstab"
+mount --bind "$work/fstab" /etc/fstab || fail "could not put a test fstab in place"
+umount "$work/t"
+json="$("$app/keldra-report" --json)"
+umount -l /etc/fstab
+grep -q '"label": "T:".*"total_kb": 0,.*"state": "not mounted"' <<<"$json" ||
+  fail "an unmounted T did not read as not mounted: $json"
+echo "PASSED: ok, warning, critical and stale as the volumes are; not mounted when unmounted"

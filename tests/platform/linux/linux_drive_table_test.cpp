@@ -205,6 +205,42 @@ TEST_F(Linux_Drive_Table_Test, HelpersEndWhenNoLetterLeadsToThem) {
   EXPECT_EQ(*table.Directory_Of('E'), root + "/gone") << "its letter is kept";
 }
 
+// A folder meant for a volume (seen as a mount point in this run, or in fstab) with
+// none mounted there is a drive with no volume, not the volume beneath it.
+TEST_F(Linux_Drive_Table_Test, AMountPointWhoseVolumeLeftReadsNotMounted) {
+  test::Write_File(dir / "fstab", "# comment\nsrv:/x " + root +
+                                      "/pinned/plain/ nfs defaults 0 0\n" +
+                                      "/dev/sdb2 none swap sw 0 0\n");
+  test::Write_File(ini, "[drives]\nQ=" + root + "/pinned/plain\nP=" + root + "/data/sub\n");
+  fs::create_directories(root + "/data/sub");
+  Linux_Drive_Table table(ini, mountinfo, Block_Devices(dir / "nosys"), dir / "fstab");
+  const auto reply_of = [&](char letter) {
+    table.Wait(table.Send(std::string(1, letter)), Monotonic_Ns() + 30'000'000'000LL);
+    for (const auto& [l, reply] : table.Take_Answers()) {
+      if (l == letter) return reply;
+    }
+    return Volume_Reply{};
+  };
+  EXPECT_TRUE(reply_of('D').found) << "mounted";
+  EXPECT_TRUE(reply_of('P').found) << "a plain folder pinned is its volume's";
+  const Volume_Reply fstab_only = reply_of('Q');
+  EXPECT_FALSE(fstab_only.found);
+  EXPECT_TRUE(fstab_only.not_mounted) << "fstab means it for a volume";
+  test::Write_File(mountinfo, "1 0 254:0 / / rw - ext4 /dev/vda rw\n");
+  table.Scan();
+  const Volume_Reply left = reply_of('D');
+  EXPECT_FALSE(left.found);
+  EXPECT_TRUE(left.not_mounted) << "seen mounted in this run";
+  EXPECT_FALSE(reply_of('C').not_mounted);
+}
+
+TEST(Fstab, MountPointsOfTheSystemsList) {
+  EXPECT_EQ(Parse_Fstab_Mount_Points("# c\n\nUUID=1 / ext4 defaults 0 1\n"
+                                     "srv:/e\t/mnt/my\\040nas/\tnfs\tdefaults\n"
+                                     "/swapfile none swap sw 0 0\n  # indented\nbroken\n"),
+            (std::vector<std::string>{"/", "/mnt/my nas"}));
+}
+
 TEST_F(Linux_Drive_Table_Test, DiskSpaceIsWhatStatvfsOfTheLettersDirectoryLeavesTheUser) {
   Linux_Drive_Table table = Table();
   Linux_Disk_Space disk(table);
