@@ -1,4 +1,3 @@
-#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <unistd.h>
@@ -6,22 +5,10 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "platform/linux/signal_pipe.h"
 #include "platform/stop_requests.h"
 
 namespace keldra::platform {
-namespace {
-
-int stop_write_end = -1;
-
-// Only what is safe in a signal handler: one write to a pipe the waiter polls.
-void On_Stop_Signal(int) {
-  const int saved = errno;
-  const char byte = 1;
-  (void)!write(stop_write_end, &byte, 1);
-  errno = saved;
-}
-
-}  // namespace
 
 struct Stop_Requests::State {
   int read_end = -1;
@@ -29,16 +16,7 @@ struct Stop_Requests::State {
 };
 
 Stop_Requests::Stop_Requests() : state_(std::make_unique<State>()) {
-  int fds[2];
-  if (pipe2(fds, O_CLOEXEC | O_NONBLOCK) == 0) {
-    state_->read_end = fds[0];
-    stop_write_end = fds[1];
-    struct sigaction action {};
-    action.sa_handler = On_Stop_Signal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
-  }
+  state_->read_end = linux_impl::Pipe_For_Signals({SIGTERM, SIGINT, SIGHUP});
   signal(SIGPIPE, SIG_IGN);
 }
 
