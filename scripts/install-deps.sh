@@ -3,9 +3,10 @@
 # that this machine does not have yet. Safe to run again: it asks apt only for
 # what is missing.
 #
-# usage: install-deps.sh [--windows] [--report FILE]
+# usage: install-deps.sh [--windows] [--packaging] [--report FILE]
 #   --windows     also the cross compilers for Windows and Wine to run their tests
 #                 (32-bit Wine needs the i386 architecture added to dpkg)
+#   --packaging   also what the package's test checks it with (lintian and the like)
 #   --report FILE appends a line "group<TAB>reason" to FILE for each optional group
 #                 that could not be installed, for the test run to name what it skips
 #
@@ -16,10 +17,12 @@
 # are optional and only recorded.
 set -uo pipefail
 windows=0
+packaging=0
 report=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --windows) windows=1 ;;
+    --packaging) packaging=1 ;;
     --report) report="$2"; shift ;;
     *) echo "install-deps.sh: unknown argument $1" >&2; exit 2 ;;
   esac
@@ -33,8 +36,8 @@ core=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # the window (the private headers: telling the toolkit where to look for plugins)
   qt6-base-dev qt6-base-private-dev libgl-dev libxcb1-dev fonts-liberation
-  # the package and its checks
-  dpkg-dev lintian desktop-file-utils appstream zip unzip
+  # the package's build (dpkg-shlibdeps, dpkg-buildflags)
+  dpkg-dev
   # fuzzing and sanitizers
   clang libclang-rt-14-dev
   # the real-display smoke test: an X server, a small window manager, X tools, and a
@@ -47,8 +50,12 @@ core=(
   # a FUSE volume that never answers, and a mount namespace of its own to hold it
   fuse3 libfuse3-dev util-linux
 )
-# Optional groups: key, what it is, packages.
+# Optional groups: key, what it is, packages. Without one, only the tests that need
+# it skip, each saying so.
 groups=()
+if [ "$packaging" = 1 ]; then
+  groups+=("packaging|the package checkers and zip|lintian desktop-file-utils appstream zip unzip")
+fi
 if [ "$windows" = 1 ]; then
   groups+=(
     "windows-cross|the Windows cross compilers|g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix"

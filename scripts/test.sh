@@ -18,7 +18,7 @@ export KELDRA_SKIPS="$run_dir/skips" KELDRA_DEPS_REPORT="$run_dir/deps"
 if [ "${KELDRA_QUICK:-0}" = "1" ]; then
   bash "$here/scripts/install-deps.sh"
 else
-  bash "$here/scripts/install-deps.sh" --windows --report "$KELDRA_DEPS_REPORT"
+  bash "$here/scripts/install-deps.sh" --windows --packaging --report "$KELDRA_DEPS_REPORT"
 fi
 bash "$here/scripts/check-format.sh"
 bash "$here/scripts/check-layers.sh"
