@@ -47,11 +47,13 @@ std::vector<Shown_Row> Report_Rows::Shown() const {
 
 std::string Report_Rows::Shown_Rows() const {
   std::string out;
-  for (const Shown_Row& r : Shown()) {
-    out += r.label + '\t' + std::to_string(r.gauge) + '\t' + monitor::Bar_Color_Name(r.color) +
-           '\t' + r.text + '\n';
-  }
+  for (const Shown_Row& r : Shown()) out += Row_Line(r) + '\n';
   return out;
+}
+
+std::string Row_Line(const Shown_Row& r) {
+  return r.label + '\t' + std::to_string(r.gauge) + '\t' + monitor::Bar_Color_Name(r.color) + '\t' +
+         r.text;
 }
 
 std::string Escape_Controls(const std::string& text) {

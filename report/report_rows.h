@@ -62,4 +62,8 @@ class Report_Rows final : public monitor::Drive_Rows, public monitor::Refresh_In
 // that it cannot break a tab-separated line.
 std::string Escape_Controls(const std::string& text);
 
+// One row as the plain report prints it, without its line end: letter label, gauge
+// value, bar colour and size text, separated by tabs.
+std::string Row_Line(const Shown_Row& row);
+
 }  // namespace keldra::report

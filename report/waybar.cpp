@@ -38,8 +38,7 @@ std::string Waybar_Line(const std::vector<Shown_Row>& rows) {
   std::string tooltip;
   int percentage = 0;
   for (const Shown_Row& r : rows) {
-    tooltip += (tooltip.empty() ? "" : "\n") + r.label + '\t' + std::to_string(r.gauge) + '\t' +
-               monitor::Bar_Color_Name(r.color) + '\t' + r.text;
+    tooltip += (tooltip.empty() ? "" : "\n") + Row_Line(r);
     if (r.total) continue;
     std::string letter = r.label;
     if (!letter.empty() && letter.back() == ':') letter.pop_back();

@@ -55,14 +55,8 @@ Linux_Drive_Table::Linux_Drive_Table(std::string drives_ini_path, std::string mo
                                      Block_Devices devices, std::string fstab_path)
     : drives_ini_path_(std::move(drives_ini_path)),
       mountinfo_path_(std::move(mountinfo_path)),
-      devices_(std::move(devices)) {
-  // The system's own list of folders meant for a volume; /etc is the root volume's.
-  const File_Text fstab = Read_Text_File(fstab_path, 1 << 20);
-  if (fstab.status == Read_Status::Ok) {
-    for (std::string& point : Parse_Fstab_Mount_Points(fstab.text)) {
-      mount_points_.insert(std::move(point));
-    }
-  }
+      devices_(std::move(devices)),
+      fstab_path_(std::move(fstab_path)) {
   watch_fd_ = open(mountinfo_path_.c_str(), O_RDONLY | O_CLOEXEC);
   Scan();
 }
@@ -89,10 +83,22 @@ void Linux_Drive_Table::Remember_Mount_Points() const {
 }
 
 bool Linux_Drive_Table::Not_Mounted(std::size_t i, const Volume_Reply& reply) const {
-  if (!reply.found || letters_[i] == "/" || !mount_points_.contains(letters_[i])) return false;
+  if (!reply.found || letters_[i] == "/") return false;
   const Mount_Entry* holder = Mount_With_Id(reply.mount_id);
   if (holder == nullptr) holder = Mount_Holding(mounts_, letters_[i]);
-  return holder != nullptr && holder->mount_point != letters_[i];
+  if (holder == nullptr || holder->mount_point == letters_[i]) return false;
+  // Only a folder that is no mount point needs the system's list of those meant for a
+  // volume: read once, the first time one is met (/etc is the root volume's).
+  if (!fstab_read_) {
+    fstab_read_ = true;
+    const File_Text fstab = Read_Text_File(fstab_path_, 1 << 20);
+    if (fstab.status == Read_Status::Ok) {
+      for (std::string& point : Parse_Fstab_Mount_Points(fstab.text)) {
+        mount_points_.insert(std::move(point));
+      }
+    }
+  }
+  return mount_points_.contains(letters_[i]);
 }
 
 void Linux_Drive_Table::Read_Drives_Ini() const {

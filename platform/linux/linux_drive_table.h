@@ -66,6 +66,7 @@ class Linux_Drive_Table final : public Drive_Table {
   std::string drives_ini_path_;
   std::string mountinfo_path_;
   Block_Devices devices_;
+  std::string fstab_path_;
   // What the askers last said of a letter's directory.
   struct Learned {
     bool answered = false;
@@ -106,6 +107,7 @@ class Linux_Drive_Table final : public Drive_Table {
   mutable std::array<std::string, Drive_Letter_Count> asked_key_{};
   mutable std::vector<std::pair<char, Volume_Reply>> answers_;
   mutable std::set<std::string> mount_points_;
+  mutable bool fstab_read_ = false;  // its mount points are in mount_points_
 };
 
 // A value as drives.ini must hold it to read back unchanged: quoted when blanks at
