@@ -45,6 +45,7 @@ platform::u128 Disk_Queries::Free_Bytes(std::uint8_t number) {
   const platform::Disk_Space_Figures f = disk_.Get_Disk_Free_Space_Ex(Root_Path(number));
   last_answered_ = f.answered;
   last_not_mounted_ = f.not_mounted;
+  last_read_only_ = f.read_only;
   return f.total_free_bytes;
 }
 
@@ -52,6 +53,7 @@ platform::u128 Disk_Queries::Total_Bytes(std::uint8_t number) {
   const platform::Disk_Space_Figures f = disk_.Get_Disk_Free_Space_Ex(Root_Path(number));
   last_answered_ = f.answered;
   last_not_mounted_ = f.not_mounted;
+  last_read_only_ = f.read_only;
   return f.total_bytes;
 }
 
@@ -79,6 +81,7 @@ std::string Disk_Queries::Get_Drive_Size_Text(std::uint8_t number) {
   std::int64_t capacity_kb = 0;
   bool queried = true;
   bool not_mounted = false;
+  bool read_only = false;
   if (number == Total_Drive_Number) {
     free_kb = totals_.Total_Free_KB;
   } else {
@@ -94,6 +97,7 @@ std::string Disk_Queries::Get_Drive_Size_Text(std::uint8_t number) {
     capacity_kb = Bytes_To_Kilobytes(Total_Bytes(number));
     queried = queried && last_answered_;
     not_mounted = last_not_mounted_;
+    read_only = last_read_only_;
     totals_.Total_Capacity_KB = Saturating_Sum(totals_.Total_Capacity_KB, capacity_kb);
   }
   platform::Drive_Freshness freshness{platform::Answer_Freshness::Fresh, {}};
@@ -105,7 +109,7 @@ std::string Disk_Queries::Get_Drive_Size_Text(std::uint8_t number) {
       totals_.oldest_held = std::max(totals_.oldest_held.value_or(freshness.age), freshness.age);
     }
   }
-  last_size_ = {free_kb, capacity_kb, queried, freshness, not_mounted};
+  last_size_ = {free_kb, capacity_kb, queried, freshness, not_mounted, read_only};
   return Size_Caption(free_kb, capacity_kb, separator_);
 }
 

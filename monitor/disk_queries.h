@@ -29,6 +29,7 @@ struct Size_Figures {
   // TotalRow's is held when any figures it adds up were.
   platform::Drive_Freshness freshness{platform::Answer_Freshness::Fresh, {}};
   bool not_mounted = false;  // a folder meant for a volume with none mounted there
+  bool read_only = false;    // its volume takes no writes
 };
 
 class Disk_Queries {
@@ -68,7 +69,8 @@ class Disk_Queries {
   std::string separator_;
   Pass_Totals totals_;
   Size_Figures last_size_;
-  bool last_answered_ = false;     // by the last free or total query
+  bool last_answered_ = false;  // by the last free or total query
+  bool last_read_only_ = false;
   bool last_not_mounted_ = false;  // likewise: its folder held no volume
 };
 

@@ -23,6 +23,9 @@ struct Disk_Space_Figures {
   // false): told apart so that a report can say so, never given the figures of the
   // volume beneath.
   bool not_mounted = false;
+  // The volume takes no writes (mounted read-only, a write-protected medium): it
+  // cannot fill up, so nobody is warned about its space.
+  bool read_only = false;
 };
 
 // How current a drive's figures are: answered within this pass's wait, the last

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "monitor/chooser_entries.h"
 #include "monitor/disk_queries.h"
 #include "monitor/refresh_pass.h"
+#include "notices/low_space_notifier.h"
 #include "platform/keldra_error.h"
 #include "platform/module_path.h"
 #include "platform/platform_services.h"
@@ -61,11 +63,27 @@ int Print_Drives(const platform::Drive_Table& table) {
   return 0;
 }
 
+// Each drive row's figures as the low-space notices weigh them: only this pass's
+// answers count as current.
+std::vector<notices::Drive_Reading> Readings_Of(const std::vector<report::Shown_Row>& rows) {
+  std::vector<notices::Drive_Reading> readings;
+  for (const report::Shown_Row& r : rows) {
+    if (r.total || r.label.empty()) continue;
+    const monitor::Size_Figures& f = r.figures;
+    readings.push_back(
+        {r.label[0], f.free_kb, f.capacity_kb,
+         f.queried && !f.not_mounted && f.freshness.state == platform::Answer_Freshness::Fresh,
+         f.read_only});
+  }
+  return readings;
+}
+
 // One report in the chosen format, made from one refresh pass; a failed pass still
-// gives the rows done so far, and says why in `error`.
+// gives the rows done so far, and says why in `error`. The notifier, when there is
+// one, weighs the same pass.
 std::string One_Report(const settings::Memory_Settings_Holder& loaded,
                        monitor::Disk_Queries& queries, report::Report_Format format,
-                       std::string& error) {
+                       std::string& error, notices::Low_Space_Notifier* notifier = nullptr) {
   report::Report_Rows rows(loaded.letters, loaded.total, &queries);
   error.clear();
   try {
@@ -73,9 +91,11 @@ std::string One_Report(const settings::Memory_Settings_Holder& loaded,
   } catch (const Keldra_Error& e) {
     error = Standard_Error_Text(e.what());
   }
+  if (notifier != nullptr) notifier->Take_Pass(Readings_Of(rows.Shown()));
   switch (format) {
     case report::Report_Format::Json: return report::Rows_As_Json(rows.Shown());
     case report::Report_Format::Waybar: return report::Waybar_Line(rows.Shown());
+    case report::Report_Format::None: return std::string();
     default: break;
   }
   return rows.Shown_Rows();
@@ -85,15 +105,19 @@ std::string One_Report(const settings::Memory_Settings_Holder& loaded,
 // asked for or the reader has gone (both end it with status 0). A pass never takes
 // longer than its one bounded wait, so a hung volume never stops the stream.
 int Watch(const settings::Memory_Settings_Holder& loaded, monitor::Disk_Queries& queries,
-          report::Report_Format format, std::chrono::seconds interval) {
+          report::Report_Format format, std::chrono::seconds interval,
+          notices::Low_Space_Notifier* notifier) {
   platform::Stop_Requests stop;
   std::string error;
   for (;;) {
     const auto started = std::chrono::steady_clock::now();
-    std::string out = One_Report(loaded, queries, format, error);
+    std::string out = One_Report(loaded, queries, format, error, notifier);
     if (format == report::Report_Format::Text) out += '\n';  // a blank line between reports
     Print(out);
-    if (!output_open || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    // Notices alone print nothing: only a reader that was there and went ends them.
+    if (format == report::Report_Format::None) {
+      std::fflush(stdout);
+    } else if (!output_open || std::fflush(stdout) != 0 || std::ferror(stdout)) {
       if (errno == EPIPE || !output_open) return 0;  // nobody reads any more
       return Output_Status(0);
     }
@@ -125,8 +149,21 @@ int Run(int argc, char** argv) {
   settings::Load_Settings_Within(loaded, settings::Settings_File_Path(exe));
   monitor::Disk_Queries queries(*os.disk, *os.error_mode,
                                 platform::Decimal_Separator_From_Environment());
+  std::unique_ptr<notices::Low_Space_Notifier> notifier;
+  if (options->notify) {
+    notifier = std::make_unique<notices::Low_Space_Notifier>(
+        notices::Notice_File_Path(exe), *os.drives, *os.launcher,
+        platform::Decimal_Separator_From_Environment(),
+        [](const std::string& text) { std::fprintf(stderr, "keldra-report: %s\n", text.c_str()); });
+    std::string why;
+    if (!notifier->Start(why)) {
+      std::fprintf(stderr, "keldra-report: desktop notices cannot be shown: %s\n", why.c_str());
+      return 1;
+    }
+  }
   if (options->watch_seconds) {
-    return Watch(loaded, queries, options->format, std::chrono::seconds(*options->watch_seconds));
+    return Watch(loaded, queries, options->format, std::chrono::seconds(*options->watch_seconds),
+                 notifier.get());
   }
   std::string error;
   Print(One_Report(loaded, queries, options->format, error));

@@ -21,6 +21,11 @@ std::optional<Report_Options> Parse_Report_Options(const std::vector<std::string
       options.watch_seconds = seconds;
       continue;
     }
+    if (a == "--notify") {
+      if (options.notify) return std::nullopt;
+      options.notify = true;
+      continue;
+    }
     Report_Format format;
     if (a == "--json") {
       format = Report_Format::Json;
@@ -37,6 +42,10 @@ std::optional<Report_Options> Parse_Report_Options(const std::vector<std::string
   }
   // The drive table is a one-off listing, not a status to follow.
   if (options.format == Report_Format::Drives && options.watch_seconds) return std::nullopt;
+  // Notices come from following the drives; alone, they print nothing (a service's
+  // log is not filled with a report a minute).
+  if (options.notify && !options.watch_seconds) return std::nullopt;
+  if (options.notify && !format_given) options.format = Report_Format::None;
   return options;
 }
 

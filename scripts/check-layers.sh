@@ -21,12 +21,13 @@ declare -A may_include=(
   [settings]="extras platform ini"
   [monitor]="platform ini"
   [ui]="monitor settings extras platform ini"
-  [report]="monitor settings extras platform ini"
+  [notices]="monitor platform ini"
+  [report]="notices monitor settings extras platform ini"
   [ui/qt]="ui monitor settings extras platform platform/linux ini"
   [ui/win32]="ui monitor settings extras platform platform/windows ini"
 )
 # The toolkit-free folders: only the standard C++ library in angle brackets.
-toolkit_free="ini platform extras settings monitor ui report"
+toolkit_free="ini platform extras settings monitor notices ui report"
 
 # The layer a source file or an included header belongs to: its folder, or the
 # system's folder under platform/ and the face's under ui/; into $target (no subshell).

@@ -47,6 +47,9 @@ core=(
   weston xwayland qt6-wayland
   # a real desktop launcher for the autostart entries' test
   libglib2.0-bin
+  # the low-space notices' D-Bus client (GLib's headers; its library is loaded at run
+  # time), and a private session bus with a notification server of the tests' own
+  libglib2.0-dev dbus-daemon python3-dbus python3-gi
   # a FUSE volume that never answers, and a mount namespace of its own to hold it
   fuse3 libfuse3-dev util-linux
 )

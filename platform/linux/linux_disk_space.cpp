@@ -24,6 +24,7 @@ Disk_Space_Figures Figures_Of(const Volume_Space& s) {
   f.free_bytes_to_caller = Saturating_Product(s.blocks_available, s.unit);
   f.total_free_bytes = f.free_bytes_to_caller;
   f.total_bytes = Saturating_Product(u128{used} + u128{s.blocks_available}, s.unit);
+  f.read_only = s.read_only;
   f.answered = true;
   return f;
 }

@@ -6,6 +6,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -39,6 +40,7 @@ struct Wire_Reply {
   std::uint32_t found;
   std::uint32_t has_space;
   std::uint32_t real_length;
+  std::uint32_t read_only;
   std::int64_t done_ns;
   std::uint64_t unit, blocks, blocks_free, blocks_available;
   std::uint64_t mount_id;
@@ -126,6 +128,7 @@ std::uint64_t Mount_Id_Of(int fd) {
           reply.blocks = st.f_blocks;
           reply.blocks_free = st.f_bfree;
           reply.blocks_available = st.f_bavail;
+          reply.read_only = (st.f_flags & ST_RDONLY) != 0 ? 1 : 0;
         }
         reply.mount_id = Mount_Id_Of(opened);
         if (header.real_paths != 0) {
@@ -306,8 +309,8 @@ bool Volume_Askers::Receive(Helper& h, std::vector<Asked_Path>& into) {
     a.path = path;
     a.reply.found = reply.found != 0;
     if (reply.has_space) {
-      a.reply.space =
-          Volume_Space{reply.unit, reply.blocks, reply.blocks_free, reply.blocks_available};
+      a.reply.space = Volume_Space{reply.unit, reply.blocks, reply.blocks_free,
+                                   reply.blocks_available, reply.read_only != 0};
     }
     a.reply.mount_id = reply.mount_id;
     a.reply.real_path.assign(slot.real_path,

@@ -29,6 +29,7 @@ struct Volume_Space {
   std::uint64_t blocks = 0;
   std::uint64_t blocks_free = 0;
   std::uint64_t blocks_available = 0;  // to an ordinary user
+  bool read_only = false;              // mounted read-only
 };
 
 // What a helper found at one path.

@@ -16,6 +16,11 @@ Disk_Space_Figures Query_Disk_Free_Space(const std::string& root_path) {
     f.total_bytes = total.QuadPart;
     f.total_free_bytes = free.QuadPart;
     f.answered = true;
+    DWORD flags = 0;
+    if (GetVolumeInformationA(root_path.c_str(), nullptr, 0, nullptr, nullptr, &flags, nullptr,
+                              0)) {
+      f.read_only = (flags & FILE_READ_ONLY_VOLUME) != 0;
+    }
   }
   return f;
 }

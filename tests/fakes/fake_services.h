@@ -17,7 +17,11 @@ namespace keldra::test {
 
 class Fake_Drive_Table final : public platform::Drive_Table {
  public:
-  const std::string* Directory_Of(char) const override { return nullptr; }
+  const std::string* Directory_Of(char letter) const override {
+    const auto found = directories.find(letter);
+    return found == directories.end() ? nullptr : &found->second;
+  }
+  std::map<char, std::string> directories;
   using Drive_Table::Drives;
   std::vector<platform::Drive_Entry> Drives(std::chrono::milliseconds wait) const override {
     waits.push_back(wait);
