@@ -7,6 +7,8 @@ set(dist ${PROJECT_SOURCE_DIR}/dist)
 
 install(FILES ${dist}/package/${KELDRA_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The low-space notices as a user service: systemctl --user enable --now keldra-notify
+install(FILES ${dist}/package/keldra-notify.service DESTINATION lib/systemd/user)
 configure_file(${dist}/package/${KELDRA_APP_ID}.metainfo.xml.in
                ${package_dir}/${KELDRA_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${package_dir}/${KELDRA_APP_ID}.metainfo.xml
@@ -51,7 +53,9 @@ and shows for each drive chosen a gauge of the share used (green, yellow or
 red) and the free space over the capacity, refreshed on a timer. A volume
 that stops answering never freezes the window.
 
-keldra-report prints the same rows on standard output, as text or JSON.")
+keldra-report prints the same rows on standard output, as text, JSON or a
+status bar's line, and can raise a desktop notice when a drive runs low on
+space (the keldra-notify user service).")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
@@ -62,4 +66,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # symbols file.
 # Times New Roman, Arial and Courier's metrics; the desktop's opener for the read-me.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, xdg-utils")
+# keldra-report --notify loads GLib's D-Bus client when it starts, unseen by
+# dpkg-shlibdeps.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libglib2.0-0")
 include(CPack)

@@ -38,11 +38,13 @@ std::string Waybar_Line(const std::vector<Shown_Row>& rows) {
   std::string tooltip;
   int percentage = 0;
   for (const Shown_Row& r : rows) {
-    tooltip += (tooltip.empty() ? "" : "\n") + Row_Line(r);
+    if (!tooltip.empty()) tooltip += '\n';
+    tooltip += Row_Line(r);
     if (r.total) continue;
     std::string letter = r.label;
     if (!letter.empty() && letter.back() == ':') letter.pop_back();
-    text += (text.empty() ? "" : " ") + letter + ' ' + std::to_string(r.gauge) + '%';
+    if (!text.empty()) text += ' ';
+    text += letter + ' ' + std::to_string(r.gauge) + '%';
     percentage = std::max(percentage, r.gauge);
   }
   return "{\"text\": " + Json_String(text) + ", \"tooltip\": " + Json_String(tooltip) +

@@ -32,6 +32,10 @@ TEST(Report_Options, CommandLines) {
       {{"--json", "--waybar"}, false},
       {{"--drives", "--watch", "1"}, false},
       {{"--help"}, false},
+      {{"--watch", "60", "--notify"}, true, Report_Format::None, 60},  // notices alone
+      {{"--notify", "--waybar", "--watch", "1"}, true, Report_Format::Waybar, 1},
+      {{"--notify"}, false},  // nothing to follow
+      {{"--watch", "1", "--notify", "--notify"}, false},
   };
   for (const Options_Case& c : cases) {
     std::string shown;

@@ -19,6 +19,7 @@ deb="$work/out/keldra_${version}_amd64.deb"
 id=org.example.keldra
 expected="/usr/bin/keldra
 /usr/bin/keldra-report
+/usr/lib/systemd/user/keldra-notify.service
 /usr/share/applications/$id.desktop
 /usr/share/doc/keldra/changelog.gz
 /usr/share/doc/keldra/copyright
@@ -33,6 +34,7 @@ files="$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {sub(/^\./, "", $6); print $6}' | 
   fail "the package's files differ from the layout: $(diff <(sort <<<"$expected") <(echo "$files"))"
 depends="$(dpkg-deb -f "$deb" Depends)"
 grep -q libqt6widgets6 <<<"$depends" || fail "dependencies not found by dpkg-shlibdeps: $depends"
+grep -q 'libglib2.0-0' <<<"$depends" || fail "the notices' GLib is not a dependency: $depends"
 unpacked="$work/root"
 dpkg-deb -x "$deb" "$unpacked"
 size_of() { identify -format '%wx%h' "$1" 2>/dev/null; }

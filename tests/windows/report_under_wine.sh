@@ -102,4 +102,22 @@ drives="$(wine "$work/win/keldra-report.exe" --drives 2>/dev/null | tr -d '\r')"
 echo "Windows drive table:"; echo "$drives"
 echo "$drives" | grep -q $'^M\tfixed\tM:\\\\' || fail "M: is not a fixed drive with root M:\\"
 echo "$drives" | grep -q $'^C\tfixed\tC:\\\\\tc: \\[' || fail "C: has no chooser entry"
+
+# --notify: limits no drive can stay above, so that M: is noticed at the first pass; the
+# notification area must take the balloon, and the notice file remember it.
+printf '[keldra]\r\ndrive_being_monitored_letters=m\r\n' >"$work/win/keldra.ini"
+printf '[notices]\r\nfree_percent=100\r\nfree_megabytes=1000000000\r\n' >"$work/win/notices.ini"
+wine "$work/win/keldra-report.exe" --watch 1 --notify --waybar >"$work/notify.out" 2>"$work/notify.err" &
+notifier=$!
+for _ in $(seq 600); do
+  grep -q '^noticed_M=[0-9]' "$work/win/notices.ini" && [ "$(wc -l <"$work/notify.out")" -ge 2 ] && break
+  kill -0 "$notifier" 2>/dev/null || break
+  sleep 0.1
+done
+kill "$notifier" 2>/dev/null
+wait "$notifier" 2>/dev/null
+grep -q '^noticed_M=[0-9]' "$work/win/notices.ini" ||
+  fail "--notify did not notice M: $(cat "$work/win/notices.ini" "$work/notify.err")"
+grep -q 'keldra-report:' "$work/notify.err" && fail "--notify complained: $(cat "$work/notify.err")"
+echo "--notify: M: noticed, the balloon taken by the notification area"
 echo "PASSED"
