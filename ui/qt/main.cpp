@@ -10,16 +10,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
-#include "monitor/disk_queries.h"
-#include "platform/module_path.h"
-#include "platform/platform_services.h"
-#include "platform/program_files.h"
-#include "platform/regional.h"
 #include "platform/session_signals.h"
-#include "settings/load_save.h"
+#include "ui/program_start.h"
 #include "ui/qt/display_platform.h"
 #include "ui/qt/keldra_windows.h"
 #include "ui/qt/qt_message_boxes.h"
@@ -64,21 +60,16 @@ void Save_On_Exit() {
 
 int main(int argc, char** argv) {
   using namespace keldra;
-  ui::Start_Step(ui::start_step::Main);
-  std::string executable;
+  std::optional<ui::Program_Start> start;
   try {
-    executable = platform::Module_File_Name();
+    start.emplace();
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s\n", e.what());
     return 1;
   }
-  const std::string folder = platform::Directory_With_Separator(executable);
-  if (!Has_Display()) return Without_Display(folder);
-  // Read while the toolkit starts.
-  settings::Start_Early_Reads(executable, settings::Early_Reads::With_Auto_Run_Check);
-  platform::Start_Spare_Helpers();
+  if (!Has_Display()) return Without_Display(start->folder);
+  start->Start_Early_Work();  // read while the toolkit starts
 
-  const std::string separator = platform::Decimal_Separator_From_Environment();
   // The client area is a native window of its own (so that it can be measured from
   // outside); its siblings, the menu bar among them, need not be.
   QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
@@ -94,20 +85,14 @@ int main(int argc, char** argv) {
   QCoreApplicationPrivate::setApplicationFilePath(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
                                                   QStringLiteral("/keldra"));
   QApplication app(argc, argv);
-  QCoreApplicationPrivate::setApplicationFilePath(QString::fromStdString(executable));
+  QCoreApplicationPrivate::setApplicationFilePath(QString::fromStdString(start->executable));
   if (!platform.empty()) unsetenv("QT_QPA_PLATFORM");
   ui::Start_Step("toolkit");
 
-  platform::Platform_Services os =
-      platform::Make_Platform_Services(platform::Settings_Folder(executable));
-  monitor::Disk_Queries queries(*os.disk, *os.error_mode, separator);
+  start->Make_Services();
   ui::Qt_Message_Boxes boxes;
   ui::Desktop_Window_Stacking stacking;
-  ui::Start_Step(ui::start_step::Services);
-
-  ui::Keldra_Windows windows({queries, *os.drives, boxes, *os.registry, *os.launcher, executable,
-                              separator, ui::System_Year, ui::System_Memory_Free_Percent},
-                             stacking);
+  ui::Keldra_Windows windows(start->Services(boxes, ui::System_Year), stacking);
   ui::Start_Step(ui::start_step::Windows_Built);
   windows.MainForm1->show();
   ui::Start_Step(ui::start_step::Shown);
@@ -129,8 +114,7 @@ int main(int argc, char** argv) {
 #endif
   // For the start-up benchmark: leave once the first pass is on screen, as the
   // toolkit's floor program does after its one label.
-  if (std::getenv(ui::Exit_When_Shown_Variable))
-    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+  if (ui::Exit_When_Shown()) QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
   app.exec();
   unsaved_session = nullptr;  // the close saved
   return 0;
