@@ -2,8 +2,8 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <algorithm>
-#include <cmath>
+
+#include "ui/gauge_plan.h"
 
 namespace keldra::ui {
 
@@ -12,7 +12,7 @@ Percent_Gauge::Percent_Gauge(QWidget* parent) : QWidget(parent) {
 }
 
 int Percent_Gauge::Set_Progress(int value) {
-  value = std::clamp(value, 0, 100);
+  value = Gauge_Value(value);
   if (value != progress_) {
     progress_ = value;
     update();
@@ -27,46 +27,40 @@ void Percent_Gauge::Set_Bar_Color(QColor color) {
   }
 }
 
-QImage Percent_Gauge::Compose(QSize size, int percent, QColor bar, QColor background,
-                              const QFont& font, qreal pixel_ratio) {
-  const int w = size.width();
-  const int h = size.height();
+QImage Percent_Gauge::Compose(QSize size, int percent, QColor bar, const QFont& font,
+                              qreal pixel_ratio) {
+  const Gauge_Plan plan = Plan_Gauge(size.width(), size.height(), percent, bar.rgb() & 0xFFFFFF);
+  const auto rect = [](const Box& b) { return QRect(b.left, b.top, b.width, b.height); };
+  const auto colour = [](std::uint32_t rgb) { return QColor::fromRgb(rgb); };
   // On a scaled screen the picture has as many pixels as the screen shows, so the
   // text stays as sharp as the labels beside it; every step below is in the
   // widget's own units.
   QImage image(size * pixel_ratio, QImage::Format_RGB32);
   image.setDevicePixelRatio(pixel_ratio);
-  image.fill(Qt::black);  // the 1-pixel edge stays black: the border
-  if (w < 2 || h < 2) return image;
+  image.fill(colour(plan.border_rgb));
+  if (plan.text.empty()) return image;
   QPainter p(&image);
-  const QRect inside(1, 1, w - 2, h - 2);
-  p.fillRect(inside, background);
-
-  const int c = std::min(static_cast<int>(std::lround(percent * (w - 1) / 100.0)), w - 1);
-  if (c >= 1) p.fillRect(QRect(QPoint(1, 1), QPoint(c - 1, h - 2)), bar);
-
-  // Exclusive-or text wants crisp pixels: antialiased edges would come out as
-  // stray colours.
+  p.fillRect(rect(plan.inside), colour(plan.background_rgb));
+  p.fillRect(rect(plan.bar), colour(plan.bar_rgb));
   QFont text_font = font;
   text_font.setStyleStrategy(QFont::NoAntialias);
-  const QString text = QStringLiteral("%1%").arg(percent);
+  const QString text = QString::fromStdString(plan.text);
   const QFontMetrics metrics(text_font);
-  const int tw = metrics.horizontalAdvance(text);
-  const int th = metrics.height();
-  const int x = (w - 1 - tw) / 2;
-  const int y = (h - 1 - th) / 2;
-  p.setClipRect(inside);
+  const QSize text_size(metrics.horizontalAdvance(text), metrics.height());
+  const Point at = Gauge_Text_Place(plan, text_size.width(), text_size.height());
+  p.setClipRect(rect(plan.inside));
   p.setFont(text_font);
-  p.setPen(Qt::white);
+  p.setPen(colour(plan.text_rgb));
   p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-  p.drawText(QRect(x, y, tw, th), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+  p.drawText(QRect(QPoint(at.x, at.y), text_size),
+             Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
   return image;
 }
 
 void Percent_Gauge::paintEvent(QPaintEvent*) {
   ++paints_;
   // Composed off-screen, copied in one step: no flicker between the layers.
-  const QImage picture = Compose(size(), progress_, bar_, Qt::white, font(), devicePixelRatioF());
+  const QImage picture = Compose(size(), progress_, bar_, font(), devicePixelRatioF());
   QPainter(this).drawImage(0, 0, picture);
 }
 

@@ -23,8 +23,8 @@ class Percent_Gauge : public QWidget {
   void Set_Bar_Color(QColor color);
   QColor Bar_Color() const { return bar_; }
 
-  // The picture of a gauge of the given size, value, colours and font.
-  static QImage Compose(QSize size, int percent, QColor bar, QColor background, const QFont& font,
+  // The picture of a gauge of the given size, value, bar colour and font.
+  static QImage Compose(QSize size, int percent, QColor bar, const QFont& font,
                         qreal pixel_ratio = 1);
 
   int Paint_Count() const { return paints_; }

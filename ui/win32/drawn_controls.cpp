@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ui/gauge_plan.h"
 #include "ui/win32/percent_gauge.h"
 #include "ui/win32/win32_fonts.h"
 
@@ -54,7 +55,7 @@ void Drawn_Controls::Set_Text(int id, const std::string& text, bool fit, int min
 
 int Drawn_Controls::Set_Progress(int id, int value) {
   Drawn_Control& c = Find(id);
-  const int kept = std::clamp(value, 0, 100);
+  const int kept = Gauge_Value(value);
   if (c.progress != kept) {
     c.progress = kept;
     if (c.visible) InvalidateRect(window_, &c.box, FALSE);  // the gauge covers its box

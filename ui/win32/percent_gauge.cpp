@@ -1,15 +1,21 @@
 #include "ui/win32/percent_gauge.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
-#include <cstring>
+#include <cstdint>
+
+#include "ui/gauge_plan.h"
 
 namespace keldra::ui::win32 {
 namespace {
 
-void Fill(HDC dc, RECT r, COLORREF color) {
-  HBRUSH brush = CreateSolidBrush(color);
+COLORREF Colour_Ref(std::uint32_t rgb) {
+  return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+void Fill(HDC dc, const Box& b, std::uint32_t rgb) {
+  if (b.width <= 0 || b.height <= 0) return;
+  const RECT r{b.left, b.top, b.left + b.width, b.top + b.height};
+  HBRUSH brush = CreateSolidBrush(Colour_Ref(rgb));
   FillRect(dc, &r, brush);
   DeleteObject(brush);
 }
@@ -42,33 +48,28 @@ struct Scratch {
 
 void Draw_Percent_Gauge(HDC target, int w, int h, int percent, COLORREF bar, HFONT font) {
   static Scratch picture_scratch, mask_scratch;
+  const Gauge_Plan plan =
+      Plan_Gauge(w, h, percent, (GetRValue(bar) << 16) | (GetGValue(bar) << 8) | GetBValue(bar));
   HDC picture = picture_scratch.For(target, std::max(w, 1), std::max(h, 1));
-  // 1. All black: the edge that stays so is the border.
-  PatBlt(picture, 0, 0, w, h, BLACKNESS);
-  if (w >= 2 && h >= 2) {
-    // 2. The inside in the background colour.
-    const RECT inside{1, 1, w - 1, h - 1};
-    Fill(picture, inside, RGB(255, 255, 255));
-    // 3. The bar, to column c and row h - 1, both exclusive.
-    const int c = std::min(static_cast<int>(std::lround(percent * (w - 1) / 100.0)), w - 1);
-    if (c >= 1) Fill(picture, RECT{1, 1, c, h - 1}, bar);
-    // 4 and 5. The text, white on black in a picture of its own, combined by
-    // exclusive-or: black over white, the bar's complement over the bar.
-    char text[8];
-    std::snprintf(text, sizeof text, "%d%%", percent);
-    const int length = static_cast<int>(std::strlen(text));
+  Fill(picture, plan.whole, plan.border_rgb);
+  if (!plan.text.empty()) {
+    Fill(picture, plan.inside, plan.background_rgb);
+    Fill(picture, plan.bar, plan.bar_rgb);
+    // The text in its colour on black in a picture of its own, combined by
+    // exclusive-or.
+    const int length = static_cast<int>(plan.text.size());
     HDC mask = mask_scratch.For(target, w, h);
     HGDIOBJ old_font = font ? SelectObject(mask, font) : nullptr;
     PatBlt(mask, 0, 0, w, h, BLACKNESS);
     SIZE size{0, 0};
-    GetTextExtentPoint32A(mask, text, length, &size);
-    const int x = (w - 1 - size.cx) / 2;
-    const int y = (h - 1 - size.cy) / 2;
+    GetTextExtentPoint32A(mask, plan.text.c_str(), length, &size);
+    const Point at = Gauge_Text_Place(plan, size.cx, size.cy);
     const int saved = SaveDC(mask);
-    IntersectClipRect(mask, inside.left, inside.top, inside.right, inside.bottom);
+    const Box& in = plan.inside;
+    IntersectClipRect(mask, in.left, in.top, in.left + in.width, in.top + in.height);
     SetBkMode(mask, TRANSPARENT);
-    SetTextColor(mask, RGB(255, 255, 255));
-    TextOutA(mask, x, y, text, length);
+    SetTextColor(mask, Colour_Ref(plan.text_rgb));
+    TextOutA(mask, at.x, at.y, plan.text.c_str(), length);
     RestoreDC(mask, saved);
     BitBlt(picture, 0, 0, w, h, mask, 0, 0, SRCINVERT);
     if (old_font) SelectObject(mask, old_font);

@@ -13,7 +13,7 @@ namespace {
 const QColor kLime(0, 255, 0), kYellow(255, 255, 0), kRed(255, 0, 0);
 
 QImage Gauge(int percent, QColor bar) {
-  return Percent_Gauge::Compose(QSize(55, 17), percent, bar, Qt::white, System_Font(13));
+  return Percent_Gauge::Compose(QSize(55, 17), percent, bar, System_Font(13));
 }
 
 // Every pixel of the picture is one of the colours the painting can produce.
@@ -39,8 +39,7 @@ TEST(Percent_Gauge, ABlackBorderAroundTheInside) {
 
 TEST(Percent_Gauge, OnAScaledScreenItIsDrawnAtTheScreensPixelsNotEnlarged) {
   const QImage one = Gauge(57, kLime);
-  const QImage two =
-      Percent_Gauge::Compose(QSize(55, 17), 57, kLime, Qt::white, System_Font(13), 2);
+  const QImage two = Percent_Gauge::Compose(QSize(55, 17), 57, kLime, System_Font(13), 2);
   ASSERT_EQ(two.size(), QSize(110, 34));
   EXPECT_EQ(two.devicePixelRatio(), 2);
   // The same picture, with the same XOR colours and border, but finer than the
@@ -49,23 +48,6 @@ TEST(Percent_Gauge, OnAScaledScreenItIsDrawnAtTheScreensPixelsNotEnlarged) {
   EXPECT_EQ(two.pixelColor(1, 1), Qt::black) << "the border is one widget pixel wide";
   EXPECT_EQ(two.pixelColor(2, 2), kLime);
   EXPECT_NE(two, one.scaled(110, 34, Qt::IgnoreAspectRatio, Qt::FastTransformation));
-}
-
-TEST(Percent_Gauge, BarWidthIsPTimesWMinusOneOverHundredRounded) {
-  // The bottom row of the inside, below the digits of the text.
-  const struct {
-    int percent;
-    int last_bar_column;  // -1: no bar
-  } cases[] = {{0, -1}, {1, -1}, {2, 0}, {57, 30}, {100, 53}};
-  // c = round(P * 54 / 100): 0, 1 (empty range), 1, 31, 54 -> bar columns 1..c-1.
-  for (const auto& c : cases) {
-    const QImage g = Gauge(c.percent, kLime);
-    for (int x = 1; x <= 53; ++x) {
-      const bool bar = c.last_bar_column >= 1 && x <= c.last_bar_column;
-      EXPECT_EQ(g.pixelColor(x, 15), bar ? kLime : QColor(Qt::white))
-          << c.percent << "% at column " << x;
-    }
-  }
 }
 
 TEST(Percent_Gauge, TextIsTheExclusiveOrOfWhite) {
