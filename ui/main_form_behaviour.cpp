@@ -1,6 +1,7 @@
 #include "ui/main_form_behaviour.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "extras/document_viewing.h"
 #include "extras/text_helpers.h"
@@ -82,7 +83,15 @@ void Main_Form_Behaviour::Set_Timer_Interval(std::uint32_t interval) {
   // restarts its count, and 0 stops it.
   if (interval == interval_) return;
   interval_ = interval;
-  view_.Start_Ticks(interval);
+  view_.Set_Ticks(Tick_Period(interval));
+}
+
+std::optional<int> Tick_Period(std::uint32_t interval) {
+  if (interval == 0) return std::nullopt;
+  // Timers count in a signed 32-bit number (Windows' USER_TIMER_MAXIMUM, Qt's int):
+  // an interval past 24.8 days, "-1" in a hand-edited file among them, waits that long.
+  constexpr auto longest = static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max());
+  return static_cast<int>(std::min(interval, longest));
 }
 
 void Main_Form_Behaviour::Report_Error(const std::string& message) {

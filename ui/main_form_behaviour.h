@@ -121,4 +121,7 @@ class Main_Form_Behaviour : public monitor::Refresh_Inputs, public settings::Set
   void Save_Session();
 };
 
+// Timer1's period for an interval from the settings: none for 0, which stops it.
+std::optional<int> Tick_Period(std::uint32_t interval);
+
 }  // namespace keldra::ui

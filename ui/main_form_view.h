@@ -4,6 +4,7 @@
 // width, keeping above, show states, the menu's marks, the caption, the activity
 // indicator and Timer1.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "monitor/drive_rows.h"
@@ -41,8 +42,8 @@ class Main_Form_View : public monitor::Drive_Rows {
   virtual void Set_Spinner_Text(const std::string& text) = 0;
   // Asks the window to close, as its close box does: the close query follows.
   virtual void Request_Close() = 0;
-  // Timer1 ticks every `interval` milliseconds from now on; 0 stops it.
-  virtual void Start_Ticks(std::uint32_t interval) = 0;
+  // Timer1 ticks every period from now on (counted afresh); none stops it.
+  virtual void Set_Ticks(std::optional<int> period_ms) = 0;
 };
 
 }  // namespace keldra::ui

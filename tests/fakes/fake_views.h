@@ -48,7 +48,7 @@ class Fake_Main_View final : public ui::Main_Form_View {
   void Set_Window_Caption(const std::string& c) override { caption = c; }
   void Set_Spinner_Text(const std::string& text) override { spinner = text; }
   void Request_Close() override { ++close_requests; }
-  void Start_Ticks(std::uint32_t interval) override { ticks_started.push_back(interval); }
+  void Set_Ticks(std::optional<int> period) override { ticks_started.push_back(period); }
 
   Recording_Rows rows;
   int passes_shown = 0;
@@ -57,7 +57,7 @@ class Fake_Main_View final : public ui::Main_Form_View {
   std::vector<int> show_commands;  // -1 for leaving the maximised or minimised state
   bool on_top_mark = false, auto_run_mark = false;
   std::string caption = "??", spinner = "=";
-  std::vector<std::uint32_t> ticks_started;
+  std::vector<std::optional<int>> ticks_started;
   int close_requests = 0;
   int narrowest = 60;
 };

@@ -34,7 +34,7 @@ TEST_F(Main_Behaviour, TheShowSequenceLoadsPlacesFillsTitlesAndShowsInTheLaunche
       "timer_interval=45000\ndrive_being_monitored_letters=CDE\n"
       "Show_Total_of_All_Drives_CheckBox=1\n");
   EXPECT_EQ(std::make_tuple(view.left, view.top, view.width), std::make_tuple(80, 120, 250));
-  EXPECT_EQ(view.ticks_started, (std::vector<std::uint32_t>{45000}));
+  EXPECT_EQ(view.ticks_started, (std::vector<std::optional<int>>{45000}));
   EXPECT_EQ(options_view.limit, 26);
   EXPECT_EQ(title.text, "Keldra v3.6f");
   EXPECT_EQ(view.caption, "Keldra v3.6f");
@@ -86,7 +86,8 @@ TEST_F(Main_Behaviour, TimerOneRestartsOnlyForANewIntervalAndZeroStopsIt) {
   for (std::uint32_t interval : {30000u, 45000u, 45000u, 0u, 0u, 0xFFFFFFFFu}) {
     main.Set_Timer_Interval(interval);
   }
-  EXPECT_EQ(view.ticks_started, (std::vector<std::uint32_t>{45000, 0, 0xFFFFFFFFu}));
+  // 0 stops Timer1; "-1" in a hand-edited file is the longest wait a timer has.
+  EXPECT_EQ(view.ticks_started, (std::vector<std::optional<int>>{45000, std::nullopt, 2147483647}));
 }
 
 TEST_F(Main_Behaviour, AlwaysOnTopIsAppliedOnEveryToggleAndAutoRunMarksOnlySuccess) {

@@ -61,7 +61,7 @@ class TMainForm1 : public QMainWindow, public Main_Form_View {
   void Set_Window_Caption(const std::string& caption) override;
   void Set_Spinner_Text(const std::string& text) override;
   void Request_Close() override { close(); }
-  void Start_Ticks(std::uint32_t interval) override { Timer1->Set_Interval(interval); }
+  void Set_Ticks(std::optional<int> period_ms) override { Timer1->Set_Period(period_ms); }
 
   // Controls, by their names.
   QWidget* Client_Area = nullptr;

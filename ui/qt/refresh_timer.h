@@ -1,11 +1,9 @@
 #pragma once
-// Timer1: the refresh timer as the window's timer ticks. The interval is an
-// unsigned count of milliseconds; 0 stops the ticks (a Qt timer of 0 would fire
-// without pause); each interval it is given restarts the count (the behaviour
-// gives it only new ones). Ticks never pile up.
+// Timer1: the refresh timer as the window's timer ticks, at the period the behaviour
+// gives it (none stops it); each period given restarts the count. Ticks never pile up.
 #include <QObject>
 #include <QTimer>
-#include <cstdint>
+#include <optional>
 
 #include "ui/window_description.h"
 
@@ -17,8 +15,7 @@ class Refresh_Timer : public QObject {
  public:
   // Named and running at its described interval from the start.
   explicit Refresh_Timer(const Timer_Description& d, QObject* parent = nullptr);
-  std::uint32_t Interval() const { return interval_; }
-  void Set_Interval(std::uint32_t interval);
+  void Set_Period(std::optional<int> period_ms);
   bool Running() const { return timer_.isActive(); }
   QTimer& Qt_Timer() { return timer_; }
 
@@ -26,9 +23,7 @@ class Refresh_Timer : public QObject {
   void Tick();
 
  private:
-  void Start();
   QTimer timer_;
-  std::uint32_t interval_;
 };
 
 }  // namespace keldra::ui

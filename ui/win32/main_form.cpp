@@ -53,8 +53,7 @@ TMainForm1::TMainForm1(Fonts& fonts) : fonts_(fonts) {
   Create_Rows();
   Start_Step(start_step::Rows_Built);
   // Timer1 runs from creation with its design interval.
-  const Timer_Description& timer = d.Timer(main_form_names::Timer1);
-  SetTimer(hwnd_, Timer1_Id, static_cast<UINT>(timer.interval_ms), nullptr);
+  Set_Ticks(Tick_Period(static_cast<std::uint32_t>(d.Timer(main_form_names::Timer1).interval_ms)));
 }
 
 TMainForm1::~TMainForm1() {

@@ -81,7 +81,7 @@ class TMainForm1 final : public Main_Form_View {
   void Set_Window_Caption(const std::string& caption) override;
   void Set_Spinner_Text(const std::string& text) override;
   void Request_Close() override { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
-  void Start_Ticks(std::uint32_t interval) override;
+  void Set_Ticks(std::optional<int> period_ms) override;
 
   // The drawn controls, by their identifiers (Main_Control_Id).
   const Drawn_Control& Control(int id) const { return drawn_.Get(id); }

@@ -169,10 +169,9 @@ void TMainForm1::Set_Spinner_Text(const std::string& text) {
   drawn_.Set_Text(ID_Spinner_Label, text, false, 0);
 }
 
-void TMainForm1::Start_Ticks(std::uint32_t interval) {
+void TMainForm1::Set_Ticks(std::optional<int> period_ms) {
   KillTimer(hwnd_, Timer1_Id);
-  if (interval == 0) return;
-  SetTimer(hwnd_, Timer1_Id, std::min<std::uint32_t>(interval, USER_TIMER_MAXIMUM), nullptr);
+  if (period_ms) SetTimer(hwnd_, Timer1_Id, static_cast<UINT>(*period_ms), nullptr);
 }
 
 }  // namespace keldra::ui::win32

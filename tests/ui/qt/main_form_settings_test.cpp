@@ -73,7 +73,7 @@ TEST_F(Form_Settings_Test, RestoreFactoryDefaultsFromMaximisedPlacesANormalWindo
   form->Restore_Factory_Defaults_Option->trigger();
   EXPECT_FALSE(Exists(folder / "keldra.ini"));
   EXPECT_EQ(stacking.show_commands, (std::vector<int>{9, 10})) << "restored, then the launch state";
-  EXPECT_EQ(form->Timer1->Interval(), 30000u);
+  EXPECT_EQ(form->Timer1->Qt_Timer().interval(), 30000);
   EXPECT_EQ(form->Frame_Left(), 50);
   EXPECT_EQ(form->Frame_Top(), 50);
   EXPECT_FALSE(form->Always_on_Top_Option->Action()->isChecked());

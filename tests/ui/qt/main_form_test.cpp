@@ -72,7 +72,7 @@ TEST_F(Main_Form_Test, TheDesignBeforeTheFirstShow) {
   EXPECT_EQ(Gauge(*form, 3)->font().pixelSize(), 13);
   EXPECT_EQ(form->Spinner_Label->text(), "=");
   EXPECT_EQ(form->Free_Used_Label->text(), "Free  /  Used");
-  EXPECT_EQ(form->Timer1->Interval(), 30000u);
+  EXPECT_EQ(form->Timer1->Qt_Timer().interval(), 30000);
   EXPECT_TRUE(form->Timer1->Running());
   EXPECT_FALSE(form->Refresh_Button->isVisibleTo(form));
 }
@@ -205,7 +205,7 @@ TEST_F(Main_Form_Test, ShowSequenceLoadsPlacementAndShowsTheWindow) {
       "timer_interval=45000\n");
   EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(80, 120));
   EXPECT_EQ(form->width(), 250);
-  EXPECT_EQ(form->Timer1->Interval(), 45000u);
+  EXPECT_EQ(form->Timer1->Qt_Timer().interval(), 45000);
   EXPECT_EQ(stacking.show_commands, (std::vector<int>{10}));  // SW_SHOWDEFAULT
   EXPECT_TRUE(form->isVisible());
 }

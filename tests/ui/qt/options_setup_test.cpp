@@ -176,7 +176,7 @@ TEST_F(Options_Test, TheIntervalFieldBoundsWhatItIsGivenAndTheCloseBoxAppliesAsO
     });
     f.form->SettingsOption->trigger();
     EXPECT_EQ(shown, c.shown_seconds) << c.settings;
-    EXPECT_EQ(f.form->Timer1->Interval(), c.interval) << c.settings;
+    EXPECT_EQ(f.form->Timer1->Qt_Timer().interval(), static_cast<int>(c.interval)) << c.settings;
     EXPECT_EQ(f.behaviour().Monitored_Drive_Letters(), c.letters) << c.settings;
   }
 }
@@ -195,7 +195,7 @@ TEST_F(Options_Test, TypingZeroThenOkGivesOneSecond) {
     QApplication::sendEvent(edit, &out);
     EXPECT_EQ(edit->text(), "1");
   });
-  EXPECT_EQ(form->Timer1->Interval(), 1000u);
+  EXPECT_EQ(form->Timer1->Qt_Timer().interval(), 1000);
 }
 
 TEST_F(Options_Test, TheIntervalFieldStepsAndFiltersKeys) {
