@@ -33,6 +33,7 @@ Window_Description Make() {
   w.client_width = 622;
   w.client_height = 411;
   w.font = kBody;
+  w.frame_kind = Frame_Kind::Dialog_Without_Icons;
   w.centring = Centring::Every_Show;
   w.escape_command = About_OK;  // Escape acts exactly as OK
   auto& c = w.controls;

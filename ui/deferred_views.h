@@ -56,6 +56,13 @@ class Deferred_Options_Setup_View final : public Options_Setup_View {
   void Show_Total_Checked(bool on) override;
   void Show_Always_On_Top_Checked(bool on) override;
   void Show_Modal() override { Built().Show_Modal(); }
+  // A dialog never shown is not open and has nothing selected.
+  void Close() override {
+    if (built_) built_->Close();
+  }
+  std::optional<int> Selected_Entry() const override {
+    return built_ ? built_->Selected_Entry() : std::nullopt;
+  }
 
  private:
   Builder build_;

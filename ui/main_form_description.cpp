@@ -28,6 +28,8 @@ Window_Description Make() {
   w.client_width = 189;
   w.client_height = 551;
   w.font = {Times_New_Roman, 15};
+  // Every control takes its own double-click: only the background's refreshes.
+  w.background_double_click = Main_Refresh;
 
   const Font_Description system_13{System_Face, 13};
   const Font_Description system_13_bold{System_Face, 13, true};

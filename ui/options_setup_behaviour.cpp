@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "ui/interval_field.h"
+#include "ui/options_setup_description.h"
 
 namespace keldra::ui {
 namespace {
@@ -58,6 +59,16 @@ void Options_Setup_Behaviour::Read_Options_Dialog(settings::Settings_Holder& mai
   std::string letters;
   for (const std::string& entry : entries_) letters += entry;
   main.Set_Monitored_Drive_Letters(letters);
+}
+
+void Options_Setup_Behaviour::Run_Command(int command) {
+  switch (command) {
+    case Options_Add_Drive: AddButtonClick(); break;
+    case Options_Remove_Drive: ListBox1Click(view_.Selected_Entry()); break;
+    case Options_OK: view_.Close(); break;
+    case Options_Chooser_Timer: Chooser_TimerTimer(); break;
+    default: break;
+  }
 }
 
 void Options_Setup_Behaviour::AddButtonClick() {

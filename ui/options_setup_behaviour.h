@@ -43,6 +43,9 @@ class Options_Setup_Behaviour {
   // Takes them back: the interval in whole seconds, the letters in list order.
   void Read_Options_Dialog(settings::Settings_Holder& main);
 
+  // A command of the dialog's description: a click, its timer, Escape.
+  void Run_Command(int command);
+
   // What the user did.
   void AddButtonClick();
   void ListBox1Click(std::optional<int> selected);  // the entry now selected, if any

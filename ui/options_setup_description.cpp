@@ -28,6 +28,7 @@ Window_Description Make() {
   w.client_width = 463;
   w.client_height = 435;
   w.font = kDialogFont;
+  w.frame_kind = Frame_Kind::Dialog_With_Close_Box;
   w.centring = Centring::First_Show;
   // There is no Cancel: Escape does not close the dialog behind the user's back.
   w.escape_command = No_Command;

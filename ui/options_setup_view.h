@@ -28,6 +28,10 @@ class Options_Setup_View {
   virtual void Show_Always_On_Top_Checked(bool on) = 0;
   // Modal; returns once the dialog is closed, by OK or its close box.
   virtual void Show_Modal() = 0;
+  // Ends Show_Modal, as the close box does.
+  virtual void Close() = 0;
+  // ListBox1's selected entry, if any.
+  virtual std::optional<int> Selected_Entry() const = 0;
 };
 
 }  // namespace keldra::ui

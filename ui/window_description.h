@@ -119,6 +119,11 @@ struct Timer_Description {
   int command = No_Command;
 };
 
+// A window's frame: the main window's own (its caption, menu, border icons and
+// sizing edge), a dialog's with a caption and no border icons at all, or a dialog's
+// whose only border icon is its close box.
+enum class Frame_Kind { Main_Window, Dialog_Without_Icons, Dialog_With_Close_Box };
+
 // Where a dialog appears: centred on the screen each time it is shown, or the first
 // time only and later where the user left it.
 enum class Centring { None, First_Show, Every_Show };
@@ -132,8 +137,10 @@ struct Window_Description {
   int client_height = 0;
   Font_Description font;
   Colour background = System(Colour_Role::Button_Face);
+  Frame_Kind frame_kind = Frame_Kind::Main_Window;
   Centring centring = Centring::None;
-  int escape_command = No_Command;  // what Escape runs; nothing closes a window by itself
+  int escape_command = No_Command;           // what Escape runs; nothing closes a window by itself
+  int background_double_click = No_Command;  // a double-click where no control is
   std::vector<Control_Description> controls;
   std::vector<Menu_Description> menus;
   std::vector<Timer_Description> timers;

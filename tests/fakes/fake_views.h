@@ -79,7 +79,11 @@ class Fake_Options_View final : public ui::Options_Setup_View {
     ++shown;
     if (while_open) while_open();
   }
+  void Close() override { ++closed; }
+  std::optional<int> Selected_Entry() const override { return selected; }
 
+  std::optional<int> selected;
+  int closed = 0;
   std::vector<std::string> entries;
   std::string interval_text;
   std::vector<monitor::Chooser_Entry> chooser;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/behaviour_fixture.h"
+#include "ui/options_setup_description.h"
 
 namespace keldra::test {
 namespace {
@@ -100,9 +101,13 @@ TEST_F(Options_Behaviour, RemovingAsksEveryTimeAndOnlyYesRemoves) {
   EXPECT_EQ(boxes.shown[0].default_button, platform::Button_Yes);
   EXPECT_EQ(boxes.shown[0].escape_button, platform::Button_Cancel);
   EXPECT_EQ(options_view.entries.size(), 2u);
+  // The Remove button's command, with the entry the dialog has selected.
   boxes.answers = {platform::Button_Yes};
-  options.ListBox1Click(1);
+  options_view.selected = 1;
+  options.Run_Command(ui::Options_Remove_Drive);
   EXPECT_EQ(options_view.entries, (std::vector<std::string>{"C"}));
+  options.Run_Command(ui::Options_OK);
+  EXPECT_EQ(options_view.closed, 1);
 }
 
 // The chooser opens after a short wait, listing a drive that has not answered by

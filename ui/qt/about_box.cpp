@@ -26,8 +26,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 TAboutBox::TAboutBox(ui::About_Box_Behaviour& behaviour, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      behaviour_(behaviour) {
+    : QDialog(parent, Dialog_Flags(Described().frame_kind)), behaviour_(behaviour) {
   const Window_Description& d = Described();
   setObjectName(Q(d.name));
   setWindowTitle(Q(d.caption));

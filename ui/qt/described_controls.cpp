@@ -82,6 +82,12 @@ void Apply_Description(QWidget& w, const Control_Description& d, const QFont& wi
   w.setVisible(d.visible);
 }
 
+Qt::WindowFlags Dialog_Flags(Frame_Kind kind) {
+  Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if (kind == Frame_Kind::Dialog_With_Close_Box) flags |= Qt::WindowCloseButtonHint;
+  return flags;
+}
+
 void Place_As_Described(QWidget& dialog, const Window_Description& d, bool first_show) {
   const bool centre =
       d.centring == Centring::Every_Show || (d.centring == Centring::First_Show && first_show);

@@ -54,7 +54,9 @@ TMainForm1::TMainForm1(Window_Stacking& stacking) : stacking_(stacking) {
   setFont(Font_Of(d.font, font()));
   Start_Step("font_database");  // the first font asked for fills the toolkit's list
 
-  auto* area = new Client_Area_Widget(this, [this] { Run(Main_Refresh); });
+  auto* area = new Client_Area_Widget(this, [this, command = d.background_double_click] {
+    if (command != No_Command) Run(command);
+  });
   Client_Area = area;
   Client_Area->setObjectName("Client_Area");
   Client_Area->setAutoFillBackground(true);

@@ -22,9 +22,7 @@ namespace keldra::ui {
 
 TOptions_Setup::TOptions_Setup(Options_Setup_Behaviour& behaviour,
                                const std::string& decimal_separator, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
-      behaviour_(behaviour) {
+    : QDialog(parent, Dialog_Flags(Options_Setup_Description().frame_kind)), behaviour_(behaviour) {
   const Window_Description& d = Options_Setup_Description();
   setObjectName(QString::fromStdString(d.name));
   setWindowTitle(QString::fromStdString(d.caption));
@@ -37,15 +35,9 @@ TOptions_Setup::TOptions_Setup(Options_Setup_Behaviour& behaviour,
   Create_Controls(decimal_separator);
 }
 
-void TOptions_Setup::Run_Command(int command) {
-  switch (command) {
-    case Options_Add_Drive: behaviour_.AddButtonClick(); break;
-    case Options_Remove_Drive: behaviour_.ListBox1Click(Selected_Entry()); break;
-    case Options_OK: accept(); break;
-    case Options_Chooser_Timer: behaviour_.Chooser_TimerTimer(); break;
-    default: break;
-  }
-}
+void TOptions_Setup::Run_Command(int command) { behaviour_.Run_Command(command); }
+
+void TOptions_Setup::Close() { accept(); }
 
 void TOptions_Setup::Create_Fixed_Texts() {
   const Window_Description& d = Options_Setup_Description();

@@ -34,6 +34,8 @@ class TOptions_Setup : public QDialog, public Options_Setup_View {
   void Show_Total_Checked(bool on) override;
   void Show_Always_On_Top_Checked(bool on) override;
   void Show_Modal() override { exec(); }
+  void Close() override;
+  std::optional<int> Selected_Entry() const override;
 
   Drive_Chooser* DriveComboBox1 = nullptr;
   QPushButton* AddButton = nullptr;
@@ -56,7 +58,6 @@ class TOptions_Setup : public QDialog, public Options_Setup_View {
   void Create_Fixed_Texts();
   void Create_Controls(const std::string& decimal_separator);
   void Run_Command(int command);
-  std::optional<int> Selected_Entry() const;
 
   Options_Setup_Behaviour& behaviour_;
   bool shown_before_ = false;

@@ -12,10 +12,6 @@
 namespace keldra::ui::win32 {
 namespace {
 
-// A dialog frame with a caption and no border icons.
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-
 const Window_Description& Described() { return About_Box_Description(); }
 
 RECT Rect_Of(const Control_Description& c) {
@@ -55,10 +51,11 @@ TAboutBox::TAboutBox(HWND owner, Fonts& fonts, ui::About_Box_Behaviour& behaviou
     : fonts_(fonts), owner_(owner), behaviour_(behaviour) {
   const Window_Description& d = Described();
   Register_Object_Class<TAboutBox>(d.class_name.c_str());
-  const SIZE outer = Outer_Size(d.client_width, d.client_height, kStyle, kExStyle);
-  hwnd_ = CreateWindowExA(kExStyle, d.class_name.c_str(), d.caption.c_str(), kStyle, CW_USEDEFAULT,
-                          CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr,
-                          GetModuleHandleA(nullptr), this);
+  const SIZE outer =
+      Outer_Size(d.client_width, d.client_height, Dialog_Style(d.frame_kind), Dialog_Ex_Style);
+  hwnd_ = CreateWindowExA(Dialog_Ex_Style, d.class_name.c_str(), d.caption.c_str(),
+                          Dialog_Style(d.frame_kind), CW_USEDEFAULT, CW_USEDEFAULT, outer.cx,
+                          outer.cy, nullptr, nullptr, GetModuleHandleA(nullptr), this);
   Create_Controls();
 }
 

@@ -158,7 +158,8 @@ LRESULT TMainForm1::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
       const POINT p{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
       const Drawn_Control* hit = drawn_.At(p);
       if (!hit) {
-        Run(Main_Refresh);
+        if (Described().background_double_click != No_Command)
+          Run(Described().background_double_click);
       } else if (const int command = double_clicks_[hit->id]; command != No_Command) {
         Run(command);
       }

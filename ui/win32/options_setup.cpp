@@ -13,9 +13,6 @@
 namespace keldra::ui::win32 {
 namespace {
 
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // only a close box
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-
 const Window_Description& Described() { return Options_Setup_Description(); }
 
 HWND Child(HWND parent, const char* cls, const Control_Description& c, DWORD style, int id,
@@ -34,10 +31,11 @@ TOptions_Setup::TOptions_Setup(HWND owner, Fonts& fonts, Options_Setup_Behaviour
   Use_Common_Controls();  // the spin edit's arrows
   const Window_Description& d = Described();
   Register_Object_Class<TOptions_Setup>(d.class_name.c_str());
-  const SIZE outer = Outer_Size(d.client_width, d.client_height, kStyle, kExStyle);
-  hwnd_ = CreateWindowExA(kExStyle, d.class_name.c_str(), d.caption.c_str(), kStyle, CW_USEDEFAULT,
-                          CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr,
-                          GetModuleHandleA(nullptr), this);
+  const SIZE outer =
+      Outer_Size(d.client_width, d.client_height, Dialog_Style(d.frame_kind), Dialog_Ex_Style);
+  hwnd_ = CreateWindowExA(Dialog_Ex_Style, d.class_name.c_str(), d.caption.c_str(),
+                          Dialog_Style(d.frame_kind), CW_USEDEFAULT, CW_USEDEFAULT, outer.cx,
+                          outer.cy, nullptr, nullptr, GetModuleHandleA(nullptr), this);
   Create_Controls(decimal_separator);
 }
 
@@ -50,20 +48,14 @@ HFONT TOptions_Setup::Font(const Font_Description& f) {
   return fonts_.Get(face.face, face.height, {face.bold, face.underline});
 }
 
-void TOptions_Setup::Run_Command(int command) {
-  switch (command) {
-    case Options_Add_Drive: behaviour_.AddButtonClick(); break;
-    case Options_Remove_Drive: {
-      const auto i = SendMessageA(ListBox1, LB_GETCURSEL, 0, 0);
-      behaviour_.ListBox1Click(i == LB_ERR ? std::nullopt
-                                           : std::optional<int>(static_cast<int>(i)));
-      break;
-    }
-    case Options_Chooser_Timer: behaviour_.Chooser_TimerTimer(); break;
-    case Options_OK: open_ = false; break;
-    default: break;
-  }
+void TOptions_Setup::Run_Command(int command) { behaviour_.Run_Command(command); }
+
+std::optional<int> TOptions_Setup::Selected_Entry() const {
+  const auto i = SendMessageA(ListBox1, LB_GETCURSEL, 0, 0);
+  return i == LB_ERR ? std::nullopt : std::optional<int>(static_cast<int>(i));
 }
+
+void TOptions_Setup::Close() { open_ = false; }
 
 void TOptions_Setup::Create_Controls(const std::string& decimal_separator) {
   const Window_Description& d = Described();

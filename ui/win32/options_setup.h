@@ -51,6 +51,8 @@ class TOptions_Setup final : public Options_Setup_View {
   void Show_Total_Checked(bool on) override;
   void Show_Always_On_Top_Checked(bool on) override;
   void Show_Modal() override;
+  void Close() override;
+  std::optional<int> Selected_Entry() const override;
 
   std::unique_ptr<Drive_Chooser> DriveComboBox1;
   HWND AddButton = nullptr;

@@ -4,7 +4,17 @@
 // the window is created, and given every message from then on.
 #include <windows.h>
 
+#include "ui/window_description.h"
+
 namespace keldra::ui::win32 {
+
+// A dialog's window styles for its frame: a caption, and a close box only where
+// it has one.
+inline DWORD Dialog_Style(Frame_Kind kind) {
+  return WS_POPUP | WS_CAPTION |
+         (kind == Frame_Kind::Dialog_With_Close_Box ? WS_SYSMENU : DWORD{DS_MODALFRAME});
+}
+inline constexpr DWORD Dialog_Ex_Style = WS_EX_DLGMODALFRAME;
 
 // T has Created(HWND) and LRESULT Handle(UINT, WPARAM, LPARAM).
 template <typename T>
