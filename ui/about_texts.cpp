@@ -9,7 +9,7 @@ constexpr auto kAuthor = extras::Scramble("Written by the Keldra developers");
 constexpr auto kTools_Qt =
     extras::Scramble("Developed using C++20, Qt 6 Widgets, CMake and GoogleTest");
 constexpr auto kTools_Win32 =
-    extras::Scramble("Developed using C++20, the Win32 API, CMake and GoogleTest");
+    extras::Scramble("Developed using C++20, Win32, CMake and GoogleTest");
 constexpr auto kCopyright = extras::Scramble("Copyright \xC2\xA9 The Keldra developers, ");
 constexpr auto kComments = extras::Scramble("Comments and suggestions :");
 constexpr auto kWebPage = extras::Scramble("The Keldra web page :");

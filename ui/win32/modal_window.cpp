@@ -11,6 +11,12 @@ void Run_Modal(HWND dialog, HWND owner, const bool& open) {
   if (owner) EnableWindow(owner, FALSE);
   ShowWindow(dialog, SW_SHOW);
   SetForegroundWindow(dialog);
+  // A dialog opens with its first tab stop focused, unless one of its controls has
+  // the focus already (kept from its last showing).
+  const HWND focus = GetFocus();
+  if (focus == nullptr || !IsChild(dialog, focus)) {
+    if (const HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE)) SetFocus(first);
+  }
   MSG msg;
   while (open) {
     const BOOL got = GetMessageA(&msg, nullptr, 0, 0);

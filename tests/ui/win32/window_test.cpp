@@ -260,6 +260,7 @@ TEST_F(Win32_Window, TheOptionsDialogFromTheMenuWithItsKeysAndCloseBox) {
     RECT closed;
     GetWindowRect(chooser, &closed);
     EXPECT_EQ(closed.bottom - closed.top, 22) << "the closed chooser as high as its place";
+    EXPECT_EQ(GetFocus(), chooser) << "the first tab stop has the focus";
     EXPECT_EQ(SendMessageA(chooser, CB_GETCOUNT, 0, 0), 2);
     EXPECT_EQ(SendMessageA(chooser, CB_GETCURSEL, 0, 0), CB_ERR);
     EXPECT_EQ(Window_Text(options.SpinEdit1->Editor()), "45");
@@ -300,6 +301,19 @@ TEST_F(Win32_Window, TheAboutBoxRunsWhileOpenAndEscapeStopsIt) {
     for (int f = 0; f < logo.Frame_Count(); ++f) EXPECT_EQ(logo.Frame_Delay_Ms(f), 100) << f;
     EXPECT_EQ(logo.Loop_Count(), 999);
     EXPECT_EQ(Window_Text(about.Email_Address_Label), Window_Text(about.Email_Button));
+    // The tools line fits its label in the label's own font.
+    HWND tools = about.Developed_Using_Label;
+    HDC dc = GetDC(tools);
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(tools, WM_GETFONT, 0, 0)));
+    const std::string line = Window_Text(tools);
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, line.c_str(), static_cast<int>(line.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(tools, dc);
+    RECT label;
+    GetClientRect(tools, &label);
+    EXPECT_LE(extent.cx, label.right) << line;
     Command(about.Handle(), IDCANCEL);  // Escape
   });
   Command(Main(), ID_AboutOption);
