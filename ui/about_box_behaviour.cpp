@@ -64,8 +64,28 @@ void About_Box_Behaviour::FormActivate() {
   view_.Set_Running(true);
   Quote_Change_TimerTimer();
   Free_Resources_TimerTimer();
-  view_.Show_Links_As_Labels("Click to send an E-Mail to Vantrel.",
-                             "Click to visit Vantrel's WEB Page.");
+  Show_Links_As_Labels();
+}
+
+// The two address buttons give way to their labels, which take their places (each
+// label keeps its own left edge), their captions and a hint each.
+void About_Box_Behaviour::Show_Links_As_Labels() {
+  const Window_Description& d = About_Box_Description();
+  const struct {
+    const char* label;
+    const char* button;
+    const std::string& address;
+    const char* hint;
+  } links[] = {{about_box_names::Email_Address_Label, about_box_names::Email_Button, email_,
+                "Click to send an E-Mail to Vantrel."},
+               {about_box_names::WEB_Address_Label, about_box_names::WEB_Button, web_,
+                "Click to visit Vantrel's WEB Page."}};
+  for (const auto& link : links) {
+    view_.Show_Control(link.button, false);
+    view_.Set_Control_Text(link.label, link.address);
+    view_.Move_Control(link.label, d.Control(link.label).box.left, d.Control(link.button).box.top);
+    view_.Set_Control_Hint(link.label, link.hint);
+  }
 }
 
 void About_Box_Behaviour::OKButtonClick() {

@@ -58,6 +58,8 @@ class About_Box_Behaviour {
   const std::string& Donation_Address() const { return donation_; }
 
  private:
+  void Show_Links_As_Labels();
+
   About_Box_View& view_;
   Services services_;
   std::mt19937 random_;

@@ -99,6 +99,7 @@ Window_Description Make() {
       About_Web);
   for (Control_Description* link : {&email, &web}) {
     link->font = kLink;
+    link->auto_size = true;  // fitted to the address it is given
     link->text_colour = Exact(kLinkBlue);
     c.push_back(*link);
   }

@@ -1,6 +1,6 @@
 #pragma once
 // The About box as its behaviour sees it, whatever draws it: the texts it shows,
-// its timers and animation, the links shown as labels, and being shown and closed.
+// its timers and animation, its controls moved and hidden, and being shown and closed.
 #include <string>
 
 namespace keldra::ui {
@@ -26,9 +26,12 @@ class About_Box_View {
   virtual void Set_Field(About_Field field, const std::string& text) = 0;
   // The quote timer (10 s), the memory timer (0.5 s) and the logo's animation.
   virtual void Set_Running(bool running) = 0;
-  // The two address buttons hidden and their labels put in their place, with the
-  // buttons' captions and the given hints; hand cursors on everything clickable.
-  virtual void Show_Links_As_Labels(const std::string& email_hint, const std::string& web_hint) = 0;
+  // A control of the box by its described name: shown or hidden; moved to a place in
+  // its parent, its size kept; given a text (an auto-sized one fits it); given a hint.
+  virtual void Show_Control(const std::string& name, bool shown) = 0;
+  virtual void Move_Control(const std::string& name, int left, int top) = 0;
+  virtual void Set_Control_Text(const std::string& name, const std::string& text) = 0;
+  virtual void Set_Control_Hint(const std::string& name, const std::string& hint) = 0;
   virtual void Show_Modal() = 0;
   // Hidden, never destroyed: the box is shown again from the same state.
   virtual void Close() = 0;

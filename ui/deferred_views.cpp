@@ -11,7 +11,8 @@ About_Box_View& Deferred_About_Box_View::Built() {
   built_ = &build_();
   // The fields first: the links are shown with the address buttons' captions.
   for (const auto& [field, text] : fields_) built_->Set_Field(field, text);
-  if (link_hints_) built_->Show_Links_As_Labels(link_hints_->first, link_hints_->second);
+  for (const auto& change : control_changes_) change(*built_);
+  control_changes_.clear();
   if (running_) built_->Set_Running(true);
   fields_.clear();
   return *built_;
@@ -33,10 +34,25 @@ void Deferred_About_Box_View::Set_Running(bool running) {
   running_ = running;
 }
 
-void Deferred_About_Box_View::Show_Links_As_Labels(const std::string& email_hint,
-                                                   const std::string& web_hint) {
-  if (built_) return built_->Show_Links_As_Labels(email_hint, web_hint);
-  link_hints_.emplace(email_hint, web_hint);
+void Deferred_About_Box_View::Change_Control(std::function<void(About_Box_View&)> change) {
+  if (built_) return change(*built_);
+  control_changes_.push_back(std::move(change));
+}
+
+void Deferred_About_Box_View::Show_Control(const std::string& name, bool shown) {
+  Change_Control([=](About_Box_View& v) { v.Show_Control(name, shown); });
+}
+
+void Deferred_About_Box_View::Move_Control(const std::string& name, int left, int top) {
+  Change_Control([=](About_Box_View& v) { v.Move_Control(name, left, top); });
+}
+
+void Deferred_About_Box_View::Set_Control_Text(const std::string& name, const std::string& text) {
+  Change_Control([=](About_Box_View& v) { v.Set_Control_Text(name, text); });
+}
+
+void Deferred_About_Box_View::Set_Control_Hint(const std::string& name, const std::string& hint) {
+  Change_Control([=](About_Box_View& v) { v.Set_Control_Hint(name, hint); });
 }
 
 void Deferred_About_Box_View::Close() {

@@ -27,16 +27,22 @@ class Deferred_About_Box_View final : public About_Box_View {
 
   void Set_Field(About_Field field, const std::string& text) override;
   void Set_Running(bool running) override;
-  void Show_Links_As_Labels(const std::string& email_hint, const std::string& web_hint) override;
+  void Show_Control(const std::string& name, bool shown) override;
+  void Move_Control(const std::string& name, int left, int top) override;
+  void Set_Control_Text(const std::string& name, const std::string& text) override;
+  void Set_Control_Hint(const std::string& name, const std::string& hint) override;
   void Show_Modal() override { Built().Show_Modal(); }
   void Close() override;
 
  private:
+  void Change_Control(std::function<void(About_Box_View&)> change);
+
   Builder build_;
   About_Box_View* built_ = nullptr;
   // Until it is built: each field's last text, in the order first set.
   std::vector<std::pair<About_Field, std::string>> fields_;
-  std::optional<std::pair<std::string, std::string>> link_hints_;
+  // What was done to its controls, in order, done again as it is built.
+  std::vector<std::function<void(About_Box_View&)>> control_changes_;
   bool running_ = false;
 };
 

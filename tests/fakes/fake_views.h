@@ -99,8 +99,17 @@ class Fake_About_View final : public ui::About_Box_View {
  public:
   void Set_Field(ui::About_Field f, const std::string& text) override { fields[f] = text; }
   void Set_Running(bool on) override { running = on; }
-  void Show_Links_As_Labels(const std::string& email, const std::string& web) override {
-    link_hints = {email, web};
+  void Show_Control(const std::string& name, bool shown) override {
+    controls.push_back((shown ? "show " : "hide ") + name);
+  }
+  void Move_Control(const std::string& name, int left, int top) override {
+    controls.push_back("move " + name + " " + std::to_string(left) + "," + std::to_string(top));
+  }
+  void Set_Control_Text(const std::string& name, const std::string& text) override {
+    controls.push_back("text " + name + " " + text);
+  }
+  void Set_Control_Hint(const std::string& name, const std::string& hint) override {
+    controls.push_back("hint " + name + " " + hint);
   }
   void Show_Modal() override {
     ++shown;
@@ -114,7 +123,7 @@ class Fake_About_View final : public ui::About_Box_View {
 
   std::map<ui::About_Field, std::string> fields;
   bool running = false;
-  std::vector<std::string> link_hints;
+  std::vector<std::string> controls;  // what was done to them, in order
   int shown = 0, closed = 0;
   std::function<void()> while_open;
 };

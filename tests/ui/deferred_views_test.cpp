@@ -19,7 +19,8 @@ TEST(Deferred_Views, TheAboutBoxIsBuiltOnceWhenShownWithTheLastOfEachFieldTold) 
   view.Set_Field(About_Field::Caption, "first");
   view.Set_Field(About_Field::Product_Name, "Keldra");
   view.Set_Field(About_Field::Caption, "second");  // a show sequence run again
-  view.Show_Links_As_Labels("mail hint", "web hint");
+  view.Show_Control("WEB_Button", false);
+  view.Move_Control("WEB_Address_Label", 1, 2);
   view.Close();  // nothing to close yet: it is not built for that
   EXPECT_EQ(builds, 0);
   EXPECT_TRUE(box.fields.empty());
@@ -30,7 +31,8 @@ TEST(Deferred_Views, TheAboutBoxIsBuiltOnceWhenShownWithTheLastOfEachFieldTold) 
   EXPECT_EQ(box.closed, 0);
   EXPECT_EQ(box[About_Field::Caption], "second");
   EXPECT_EQ(box[About_Field::Product_Name], "Keldra");
-  EXPECT_EQ(box.link_hints, (std::vector<std::string>{"mail hint", "web hint"}));
+  EXPECT_EQ(box.controls,
+            (std::vector<std::string>{"hide WEB_Button", "move WEB_Address_Label 1,2"}));
 
   // Built, every call goes straight through.
   view.Set_Field(About_Field::Quote, "a quote");

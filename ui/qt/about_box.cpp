@@ -62,6 +62,7 @@ void TAboutBox::Create_Controls() {
       default: w = Make_Described(c, parent, body, run); break;
     }
     Apply_Description(*w, c, body);
+    if (c.hand_cursor) w->setCursor(Qt::PointingHandCursor);
     // The group holding the texts gives them the box's font.
     if (c.kind == Control_Kind::Group && c.name == about_box_names::GroupBox1) w->setFont(body);
   }
@@ -102,6 +103,9 @@ void TAboutBox::Create_Controls() {
     connect(timer, &QTimer::timeout, this, [run, cmd = t.command] { run(cmd); });
   }
   Quote_Change_Timer = findChild<QTimer*>(about_box_names::Quote_Change_Timer);
+  // The bevels lie behind the texts that are moved over them.
+  Bevel3->lower();
+  Bevel1->lower();
   Free_Resources_Timer = findChild<QTimer*>(about_box_names::Free_Resources_Timer);
 }
 
@@ -111,12 +115,28 @@ void TAboutBox::Set_Field(ui::About_Field field, const std::string& text) {
     setWindowTitle(Q(text));
     return;
   }
+  Set_Control_Text(name, text);
+}
+
+void TAboutBox::Set_Control_Text(const std::string& name, const std::string& text) {
   QWidget* w = findChild<QWidget*>(Q(name));
   if (auto* button = qobject_cast<QPushButton*>(w)) button->setText(Q(text));
   if (auto* label = qobject_cast<QLabel*>(w)) {
     label->setText(Q(text));
     if (Described().Control(name).auto_size) label->adjustSize();
   }
+}
+
+void TAboutBox::Show_Control(const std::string& name, bool shown) {
+  findChild<QWidget*>(Q(name))->setVisible(shown);
+}
+
+void TAboutBox::Move_Control(const std::string& name, int left, int top) {
+  findChild<QWidget*>(Q(name))->move(left, top);
+}
+
+void TAboutBox::Set_Control_Hint(const std::string& name, const std::string& hint) {
+  findChild<QWidget*>(Q(name))->setToolTip(Q(hint));
 }
 
 void TAboutBox::Set_Running(bool running) {
@@ -128,25 +148,6 @@ void TAboutBox::Set_Running(bool running) {
     Free_Resources_Timer->stop();
   }
   Vantrel_Logo_GIFImage->Set_Animate(running);
-}
-
-void TAboutBox::Show_Links_As_Labels(const std::string& email_hint, const std::string& web_hint) {
-  Email_Button->setToolTip(Q(email_hint));
-  WEB_Button->setToolTip(Q(web_hint));
-  Email_Button->hide();
-  WEB_Button->hide();
-  for (auto [label, button] :
-       {std::pair{Email_Address_Label, Email_Button}, std::pair{WEB_Address_Label, WEB_Button}}) {
-    label->setToolTip(button->toolTip());
-    label->move(label->x(), button->y());
-    label->setText(button->text());
-    label->adjustSize();
-  }
-  for (const Control_Description& c : Described().controls) {
-    if (c.hand_cursor) findChild<QWidget*>(Q(c.name))->setCursor(Qt::PointingHandCursor);
-  }
-  Bevel3->lower();
-  Bevel1->lower();
 }
 
 void TAboutBox::Draw_Artwork() {

@@ -29,7 +29,10 @@ class TAboutBox : public QDialog, public ui::About_Box_View {
   // ui::About_Box_View
   void Set_Field(ui::About_Field field, const std::string& text) override;
   void Set_Running(bool running) override;
-  void Show_Links_As_Labels(const std::string& email_hint, const std::string& web_hint) override;
+  void Show_Control(const std::string& name, bool shown) override;
+  void Move_Control(const std::string& name, int left, int top) override;
+  void Set_Control_Text(const std::string& name, const std::string& text) override;
+  void Set_Control_Hint(const std::string& name, const std::string& hint) override;
   void Show_Modal() override { exec(); }
   void Close() override { accept(); }
 

@@ -127,6 +127,7 @@ void TAboutBox::Create_Controls() {
     Set_Font(w, Font(c.font));
     if (c.auto_size) Fit_To_Text(w);
     if (c.show_hint) Add_Hint(hints_, hwnd_, w, c.hint);
+    if (c.hand_cursor) hand_.insert(w);
     clicks_[GetDlgCtrlID(w)] = c.click;
     controls_[c.name] = w;
   }
@@ -158,9 +159,31 @@ void TAboutBox::Create_Controls() {
 
 void TAboutBox::Set_Field(ui::About_Field field, const std::string& text) {
   const std::string name = About_Field_Control(field);
-  HWND target = name.empty() ? hwnd_ : controls_.at(name);
+  if (name.empty()) return Set_Text(hwnd_, text);
+  Set_Control_Text(name, text);
+}
+
+void TAboutBox::Set_Control_Text(const std::string& name, const std::string& text) {
+  HWND target = controls_.at(name);
   Set_Text(target, text);
-  if (!name.empty() && Described().Control(name).auto_size) Fit_To_Text(target);
+  if (Described().Control(name).auto_size) Fit_To_Text(target);
+}
+
+void TAboutBox::Show_Control(const std::string& name, bool shown) {
+  ShowWindow(controls_.at(name), shown ? SW_SHOW : SW_HIDE);
+}
+
+void TAboutBox::Move_Control(const std::string& name, int left, int top) {
+  Control_Description moved = Described().Control(name);
+  moved.box.left = left;
+  moved.box.top = top;
+  const Box b = About_Box_Place(moved);
+  SetWindowPos(controls_.at(name), nullptr, b.left, b.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TAboutBox::Set_Control_Hint(const std::string& name, const std::string& hint) {
+  Add_Hint(hints_, hwnd_, controls_.at(name), hint);
 }
 
 void TAboutBox::Set_Running(bool running) {
@@ -175,28 +198,6 @@ void TAboutBox::Set_Running(bool running) {
     }
   }
   Vantrel_Logo_GIFImage->Set_Animate(running);
-}
-
-void TAboutBox::Show_Links_As_Labels(const std::string& email_hint, const std::string& web_hint) {
-  ShowWindow(Email_Button, SW_HIDE);
-  ShowWindow(WEB_Button, SW_HIDE);
-  for (auto [label, button, hint] : {std::tuple{Email_Address_Label, Email_Button, &email_hint},
-                                     std::tuple{WEB_Address_Label, WEB_Button, &web_hint}}) {
-    RECT l, b;
-    GetWindowRect(label, &l);
-    GetWindowRect(button, &b);
-    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&l), 2);
-    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&b), 2);
-    SetWindowTextA(label, Text_Of(button).c_str());
-    SetWindowPos(label, nullptr, l.left, b.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    Fit_To_Text(label);
-    Add_Hint(hints_, hwnd_, label, *hint);
-  }
-  for (const Control_Description& c : Described().controls) {
-    const auto it = controls_.find(c.name);
-    if (c.hand_cursor && it != controls_.end()) hand_.insert(it->second);
-  }
-  hand_on_bevels_ = true;
 }
 
 // The artwork is loaded when the box is first shown: nothing of it is seen before,
@@ -305,7 +306,7 @@ LRESULT TAboutBox::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_SETCURSOR: {
       bool hand = hand_.count(reinterpret_cast<HWND>(wparam)) != 0;
-      if (!hand && hand_on_bevels_ && reinterpret_cast<HWND>(wparam) == hwnd_) {
+      if (!hand && reinterpret_cast<HWND>(wparam) == hwnd_) {
         POINT p;
         GetCursorPos(&p);
         ScreenToClient(hwnd_, &p);

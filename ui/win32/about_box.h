@@ -34,7 +34,10 @@ class TAboutBox final : public ui::About_Box_View {
   // ui::About_Box_View
   void Set_Field(ui::About_Field field, const std::string& text) override;
   void Set_Running(bool running) override;
-  void Show_Links_As_Labels(const std::string& email_hint, const std::string& web_hint) override;
+  void Show_Control(const std::string& name, bool shown) override;
+  void Move_Control(const std::string& name, int left, int top) override;
+  void Set_Control_Text(const std::string& name, const std::string& text) override;
+  void Set_Control_Hint(const std::string& name, const std::string& hint) override;
   void Show_Modal() override;
   void Close() override { open_ = false; }
 
@@ -73,8 +76,7 @@ class TAboutBox final : public ui::About_Box_View {
   std::vector<RECT> hand_rects_;
   std::map<HWND, HBITMAP> pictures_;  // each picture control's, once the box is first shown
   HBITMAP glyph_ = nullptr, glyph_off_ = nullptr;
-  std::set<HWND> hand_;  // the controls that show the hand pointer, from the first activation
-  bool hand_on_bevels_ = false;
+  std::set<HWND> hand_;  // the controls that show the hand pointer
   bool open_ = false;
   bool shown_before_ = false;
   bool running_ = false;
