@@ -32,19 +32,20 @@ constexpr std::chrono::seconds Connect_Wait{10};
 constexpr const char* Desktop_Id = "org.example.keldra";
 
 struct Gio {
-#define KELDRA_GIO_CALLS(X)                                                                  \
-  X(g_bus_get_sync)                                                                          \
-  X(g_dbus_connection_call)                                                                  \
-  X(g_dbus_connection_call_finish)                                                           \
-  X(g_dbus_connection_signal_subscribe)                                                      \
-  X(g_variant_new)                                                                           \
-  X(g_variant_new_parsed)                                                                    \
-  X(g_variant_get)                                                                           \
-  X(g_variant_unref)                                                                         \
-  X(g_error_free)                                                                            \
-  X(g_main_context_new)                                                                      \
-  X(g_main_context_push_thread_default) X(g_main_context_iteration) X(g_main_context_wakeup) \
-      X(g_main_context_invoke) X(g_main_context_unref) X(g_object_unref)
+#define KELDRA_GIO_CALLS(X)             \
+  X(g_bus_get_sync)                     \
+  X(g_dbus_connection_call)             \
+  X(g_dbus_connection_call_finish)      \
+  X(g_dbus_connection_signal_subscribe) \
+  X(g_variant_new)                      \
+  X(g_variant_new_parsed)               \
+  X(g_variant_get)                      \
+  X(g_variant_unref)                    \
+  X(g_error_free)                       \
+  X(g_main_context_new)                 \
+  X(g_main_context_push_thread_default) \
+  X(g_main_context_iteration)           \
+  X(g_main_context_wakeup) X(g_main_context_invoke) X(g_main_context_unref) X(g_object_unref)
 #define KELDRA_GIO_MEMBER(name) decltype(&::name) name = nullptr;
   KELDRA_GIO_CALLS(KELDRA_GIO_MEMBER)
 

@@ -25,18 +25,19 @@ constexpr UINT Show_Message = WM_APP + 2;  // a notice is queued
 constexpr UINT Menu_Open = 1, Menu_Quiet = 2;
 
 struct User_Calls {
-#define KELDRA_USER_CALLS(X)                                                         \
-  X(RegisterClassW)                                                                  \
-  X(CreateWindowExW)                                                                 \
-  X(DefWindowProcW)                                                                  \
-  X(DestroyWindow)                                                                   \
-  X(GetMessageW)                                                                     \
-  X(DispatchMessageW)                                                                \
-  X(PostMessageW)                                                                    \
-  X(PostQuitMessage)                                                                 \
-  X(LoadIconW)                                                                       \
-  X(CreatePopupMenu) X(AppendMenuW) X(TrackPopupMenu) X(DestroyMenu) X(GetCursorPos) \
-      X(SetForegroundWindow) X(RegisterWindowMessageW)
+#define KELDRA_USER_CALLS(X) \
+  X(RegisterClassW)          \
+  X(CreateWindowExW)         \
+  X(DefWindowProcW)          \
+  X(DestroyWindow)           \
+  X(GetMessageW)             \
+  X(DispatchMessageW)        \
+  X(PostMessageW)            \
+  X(PostQuitMessage)         \
+  X(LoadIconW)               \
+  X(CreatePopupMenu)         \
+  X(AppendMenuW)             \
+  X(TrackPopupMenu) X(DestroyMenu) X(GetCursorPos) X(SetForegroundWindow) X(RegisterWindowMessageW)
 #define KELDRA_USER_MEMBER(name) decltype(&::name) name = nullptr;
   KELDRA_USER_CALLS(KELDRA_USER_MEMBER)
   decltype(&::Shell_NotifyIconW) Shell_NotifyIconW = nullptr;

@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
-#include <algorithm>
 
 #include "ui/interval_field.h"
 
@@ -50,37 +49,40 @@ void Spin_Edit::Step(int direction) {
 }
 
 void Spin_Edit::resizeEvent(QResizeEvent*) {
-  const int button_width = 16;
-  edit_->setGeometry(0, 0, width() - button_width, height());
-  up_->setGeometry(width() - button_width, 0, button_width, height() / 2);
-  down_->setGeometry(width() - button_width, height() / 2, button_width, height() - height() / 2);
+  const int button = interval_field::Button_Width;
+  edit_->setGeometry(0, 0, width() - button, height());
+  up_->setGeometry(width() - button, 0, button, height() / 2);
+  down_->setGeometry(width() - button, height() / 2, button, height() - height() / 2);
 }
 
 bool Spin_Edit::eventFilter(QObject* watched, QEvent* event) {
   if (watched != edit_) return QWidget::eventFilter(watched, event);
   if (event->type() == QEvent::FocusOut) {
-    const int written = Written_Value();
-    if (written != interval_field::Bounded(written)) Set_Value(written);
+    if (const auto bounded = interval_field::Value_On_Leaving(edit_->text().toStdString())) {
+      Set_Value(*bounded);
+    }
     return false;
   }
   if (event->type() != QEvent::KeyPress) return false;
   auto* key = static_cast<QKeyEvent*>(event);
-  if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
-    Step(key->key() == Qt::Key_Up ? +1 : -1);
-    return true;
-  }
-  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-    QApplication::beep();
-    return true;
-  }
+  using interval_field::Key;
   const QString text = key->text();
-  const bool printable = !text.isEmpty() && text.at(0).isPrint();
-  if (!printable || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-    return false;  // editing and control keys: the field's own
+  Key read = Key::Other;
+  if (key->key() == Qt::Key_Up) {
+    read = Key::Up;
+  } else if (key->key() == Qt::Key_Down) {
+    read = Key::Down;
+  } else if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+    read = Key::Enter;
+  } else if (!text.isEmpty() && text.at(0).isPrint() &&
+             !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    read = Key::Printable;
   }
-  if (!interval_field::Typed_Char_Allowed(text.toStdString(), separator_.toStdString())) {
-    QApplication::beep();
-    return true;
+  switch (interval_field::Effect_Of(read, text.toStdString(), separator_.toStdString())) {
+    case interval_field::Key_Effect::Step_Up: Step(+1); return true;
+    case interval_field::Key_Effect::Step_Down: Step(-1); return true;
+    case interval_field::Key_Effect::Refuse: QApplication::beep(); return true;
+    case interval_field::Key_Effect::Edit: break;
   }
   return false;
 }

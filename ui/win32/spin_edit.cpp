@@ -8,7 +8,6 @@ namespace keldra::ui::win32 {
 namespace {
 
 constexpr UINT_PTR kRepeatTimer = 1;
-constexpr int kButtonWidth = 16;
 // The window property that leads a control's messages back to its Spin_Edit. The
 // controls are subclassed through their own procedure slot, so that no library
 // beyond the window system's own is needed before the dialog first opens.
@@ -31,10 +30,11 @@ Spin_Edit::Spin_Edit(HWND parent, int id, RECT b, std::string decimal_separator)
   const int h = b.bottom - b.top;
   edit_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, b.left, b.top,
-                          w - kButtonWidth, h, parent,
+                          w - interval_field::Button_Width, h, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-  updown_ = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE, b.left + w - kButtonWidth,
-                            b.top, kButtonWidth, h, parent, nullptr, instance, nullptr);
+  updown_ = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE,
+                            b.left + w - interval_field::Button_Width, b.top,
+                            interval_field::Button_Width, h, parent, nullptr, instance, nullptr);
   edit_own_ = Subclass(edit_, this, Edit_Proc);
   updown_own_ = Subclass(updown_, this, Buttons_Proc);
   Set_Value(interval_field::Design_Value);
@@ -59,6 +59,16 @@ void Spin_Edit::Step(int direction) {
   SendMessageA(edit_, EM_SETSEL, 0, -1);
 }
 
+bool Spin_Edit::Key_Pressed(interval_field::Key key, const std::string& typed) {
+  switch (interval_field::Effect_Of(key, typed, separator_)) {
+    case interval_field::Key_Effect::Step_Up: Step(+1); return true;
+    case interval_field::Key_Effect::Step_Down: Step(-1); return true;
+    case interval_field::Key_Effect::Refuse: MessageBeep(MB_OK); return true;
+    case interval_field::Key_Effect::Edit: break;
+  }
+  return false;
+}
+
 LRESULT CALLBACK Spin_Edit::Edit_Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   Spin_Edit* self = Owner_Of(hwnd);
   switch (msg) {
@@ -67,29 +77,26 @@ LRESULT CALLBACK Spin_Edit::Edit_Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM
       // The arrows step the value rather than move the focus.
       return CallWindowProcA(self->edit_own_, hwnd, msg, wparam, lparam) | DLGC_WANTARROWS;
     case WM_KEYDOWN:
-      if (wparam == VK_UP || wparam == VK_DOWN) {
-        self->Step(wparam == VK_UP ? +1 : -1);
+      if ((wparam == VK_UP || wparam == VK_DOWN) &&
+          self->Key_Pressed(wparam == VK_UP ? interval_field::Key::Up : interval_field::Key::Down,
+                            "")) {
         return 0;
       }
       break;
     case WM_CHAR: {
       const auto c = static_cast<char>(wparam);
-      if (c == '\r' || c == '\n') {
-        MessageBeep(MB_OK);  // Enter is refused
-        return 0;
-      }
-      if (static_cast<unsigned char>(c) < 0x20) break;  // editing keys are the field's own
-      if (!interval_field::Typed_Char_Allowed(std::string(1, c), self->separator_)) {
-        MessageBeep(MB_OK);
-        return 0;
-      }
+      using interval_field::Key;
+      const Key key = c == '\r' || c == '\n'                 ? Key::Enter
+                      : static_cast<unsigned char>(c) < 0x20 ? Key::Other
+                                                             : Key::Printable;
+      if (self->Key_Pressed(key, std::string(1, c))) return 0;
       break;
     }
-    case WM_KILLFOCUS: {
-      const int written = interval_field::Written_Value(self->Text());
-      if (written != interval_field::Bounded(written)) self->Set_Value(written);
+    case WM_KILLFOCUS:
+      if (const auto bounded = interval_field::Value_On_Leaving(self->Text())) {
+        self->Set_Value(*bounded);
+      }
       break;
-    }
     default: break;
   }
   return CallWindowProcA(self->edit_own_, hwnd, msg, wparam, lparam);

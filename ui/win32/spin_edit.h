@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "ui/interval_field.h"
+
 namespace keldra::ui::win32 {
 
 class Spin_Edit {
@@ -19,6 +21,8 @@ class Spin_Edit {
   std::string Text() const;
 
  private:
+  // A key as the field's rules take it: true when it was handled (stepped or refused).
+  bool Key_Pressed(interval_field::Key key, const std::string& typed);
   // Each control's messages come here first, then go on to its own procedure.
   static LRESULT CALLBACK Edit_Proc(HWND, UINT, WPARAM, LPARAM);
   static LRESULT CALLBACK Buttons_Proc(HWND, UINT, WPARAM, LPARAM);
