@@ -43,10 +43,9 @@ TMainForm1::TMainForm1(Fonts& fonts) : fonts_(fonts) {
                           WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, d.frame.left, d.frame.top,
                           d.frame.width, d.frame.height, nullptr, MainMenu1,
                           GetModuleHandleA(nullptr), this);
-  drawn_.Set_Window(hwnd_);
   // A hint's place follows its control's; a hidden control has none.
   drawn_.On_Place_Changed([this](const Drawn_Control& c) {
-    if (Hints) Move_Place_Hint(Hints, hwnd_, c.id, c.visible ? c.box : RECT{});
+    if (Hints) Move_Place_Hint(Hints, hwnd_, c.id, c.visible ? Rect_Of(c.box) : RECT{});
   });
   Set_Font(hwnd_, Font(d.font));
   Start_Step("main_window_made");
@@ -97,16 +96,22 @@ void TMainForm1::Give_Hints() {
       continue;
     }
     const Drawn_Control& drawn = drawn_.Get(Id_Of(c));
-    Add_Place_Hint(Hints, hwnd_, drawn.id, drawn.visible ? drawn.box : RECT{}, c.hint);
+    Add_Place_Hint(Hints, hwnd_, drawn.id, drawn.visible ? Rect_Of(drawn.box) : RECT{}, c.hint);
   }
 }
 
 void TMainForm1::Paint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
-  drawn_.Paint(dc, ps.rcPaint, Colour_Of(Described().background, COLOR_BTNFACE),
-               Brush_Of(Described().background, COLOR_BTNFACE));
+  Paint_Drawn_Controls(
+      dc, ps.rcPaint, drawn_, [this](const Drawn_Control& c) { return Font_Of(c); },
+      Colour_Of(Described().background, COLOR_BTNFACE),
+      Brush_Of(Described().background, COLOR_BTNFACE));
   EndPaint(hwnd_, &ps);
+}
+
+HFONT TMainForm1::Font_Of(const Drawn_Control& c) {
+  return c.gauge ? Font(c.described->font, Gauge_Text_Smoothed) : Font(c.described->font);
 }
 
 void TMainForm1::Create_Rows() {
@@ -119,23 +124,8 @@ void TMainForm1::Create_Rows() {
                        c.box.left, c.box.top, c.box.width, c.box.height);
       continue;
     }
-    double_clicks_[id] = c.double_click;
-    Drawn_Control drawn;
-    drawn.id = id;
-    drawn.tag = c.tag;
-    drawn.gauge = c.kind == Control_Kind::Gauge;
-    drawn.box = RECT{c.box.left, c.box.top, c.box.left + c.box.width, c.box.top + c.box.height};
-    drawn.visible = c.visible;
-    drawn.centred = c.align == Text_Align::Centre;
-    drawn.font = drawn.gauge ? Font(c.font, Gauge_Text_Smoothed) : Font(c.font);
-    drawn.text_colour = Colour_Of(c.text_colour, COLOR_WINDOWTEXT);
-    drawn.bar = Lime;
-    // The heading fits its text at once; a row's texts grow when a pass fills them.
-    const bool fit_now = c.auto_size && c.visible;
-    if (!drawn.gauge && !fit_now) drawn.text = c.text;
-    drawn_.Add(drawn);
-    if (fit_now) drawn_.Set_Text(id, c.text, true, 0);
   }
+  drawn_.Add_Described(Described(), Id_Of, Bar_Colour_Rgb(monitor::Bar_Color::Lime));
 }
 
 void TMainForm1::Show() {
@@ -155,14 +145,10 @@ LRESULT TMainForm1::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_LBUTTONDBLCLK: {
       // A control's double-click runs what its description names, if anything: every
       // control takes its own, so none reaches the background, where it refreshes.
-      const POINT p{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+      const Point p{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
       const Drawn_Control* hit = drawn_.At(p);
-      if (!hit) {
-        if (Described().background_double_click != No_Command)
-          Run(Described().background_double_click);
-      } else if (const int command = double_clicks_[hit->id]; command != No_Command) {
-        Run(command);
-      }
+      const int command = hit ? hit->described->double_click : Described().background_double_click;
+      if (command != No_Command) Run(command);
       return 0;
     }
     case WM_DROPFILES: Files_Dropped(reinterpret_cast<HDROP>(wparam)); return 0;

@@ -102,6 +102,7 @@ class TMainForm1 final : public Main_Form_View {
   void On_Command(int id, int code);
   void Run(int command);
   HFONT Font(const Font_Description& font, bool smooth = true);
+  HFONT Font_Of(const Drawn_Control& c);
   void Files_Dropped(HDROP drop);
   template <typename F>
   void Guarded(F&& routine) {
@@ -115,11 +116,16 @@ class TMainForm1 final : public Main_Form_View {
 
   Fonts& fonts_;
   HWND hwnd_ = nullptr;
-  // What the button's click and each menu item run, and each drawn control's
-  // double-click, by id.
+  // What the button's click and each menu item run, by id.
   std::map<int, int> clicks_;
-  std::map<int, int> double_clicks_;
-  Drawn_Controls drawn_;
+  Drawn_Controls drawn_{[this](const Drawn_Control& c, const std::string& text) {
+                          const SIZE size = Text_Size(Font_Of(c), text);
+                          return Text_Extent{size.cx, size.cy};
+                        },
+                        [this](const Box& b, bool erase) {
+                          const RECT r = Rect_Of(b);
+                          InvalidateRect(hwnd_, &r, erase ? TRUE : FALSE);
+                        }};
   Main_Form_Behaviour* behaviour_ = nullptr;
   bool shown_by_sequence_ = false;
 };

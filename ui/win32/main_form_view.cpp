@@ -12,8 +12,6 @@
 namespace keldra::ui::win32 {
 namespace {
 
-COLORREF Color_Of(monitor::Bar_Color c) { return Colour_Of(Exact(Bar_Colour_Rgb(c)), 0); }
-
 int Width(RECT r) { return r.right - r.left; }
 int Height(RECT r) { return r.bottom - r.top; }
 
@@ -34,7 +32,8 @@ void TMainForm1::Set_Visible(int row, monitor::Row_Control control, bool visible
 
 void TMainForm1::Set_Caption(int row, monitor::Row_Control control, std::string_view caption) {
   // The labels grow and shrink with their text.
-  drawn_.Set_Text(Row_Control(row, control), std::string(caption), true, 17);
+  const int id = Row_Control(row, control);
+  drawn_.Set_Text(id, std::string(caption), true, drawn_.Get(id).described->box.height);
 }
 
 int TMainForm1::Set_Gauge_Progress(int row, int value) {
@@ -42,13 +41,13 @@ int TMainForm1::Set_Gauge_Progress(int row, int value) {
 }
 
 void TMainForm1::Set_Bar_Color(int row, monitor::Bar_Color color) {
-  drawn_.Set_Bar(ID_Drive_Pct_Free_ + row, Color_Of(color));
+  drawn_.Set_Bar(ID_Drive_Pct_Free_ + row, Bar_Colour_Rgb(color));
 }
 
 int TMainForm1::Gauge_Top(int row) const { return drawn_.Get(ID_Drive_Pct_Free_ + row).box.top; }
 
 int TMainForm1::Gauge_Height(int row) const {
-  return Height(drawn_.Get(ID_Drive_Pct_Free_ + row).box);
+  return drawn_.Get(ID_Drive_Pct_Free_ + row).box.height;
 }
 
 // A minimised window's own rectangle is the icon's, far off screen: its place and

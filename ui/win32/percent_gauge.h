@@ -8,11 +8,6 @@
 
 namespace keldra::ui::win32 {
 
-// The bar's colour as a gauge is made.
-inline const COLORREF Lime = RGB((Bar_Colour_Rgb(monitor::Bar_Color::Lime) >> 16) & 0xFF,
-                                 (Bar_Colour_Rgb(monitor::Bar_Color::Lime) >> 8) & 0xFF,
-                                 Bar_Colour_Rgb(monitor::Bar_Color::Lime) & 0xFF);
-
 // The gauge's picture, w x h, drawn onto `target` at 0, 0 in `font` (drawn
 // without smoothing: exclusive-or wants whole pixels).
 void Draw_Percent_Gauge(HDC target, int w, int h, int percent, COLORREF bar, HFONT font);

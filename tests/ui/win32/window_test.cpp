@@ -20,6 +20,7 @@ namespace keldra::test {
 namespace {
 
 using namespace ui::win32;
+using ui::Drawn_Control;
 
 class Win32_Window : public ::testing::Test, public Window_Fixture {
  protected:
@@ -48,7 +49,7 @@ TEST_F(Win32_Window, TheThreeWindowsAsDesigned) {
   EXPECT_EQ(Window_Text(Main()), "??");
   for (int n = 1; n <= monitor::Drive_Row_Count; ++n) {
     for (int base : {ID_Drive_Label_, ID_Drive_Pct_Free_, ID_Drive_Free_}) {
-      EXPECT_EQ(Drawn(base + n).tag, n) << "the Tag of row " << n;
+      EXPECT_EQ(Drawn(base + n).described->tag, n) << "the Tag of row " << n;
       EXPECT_FALSE(Drawn(base + n).visible) << n;
     }
     EXPECT_EQ(Drawn(ID_Drive_Label_ + n).text, "?");
@@ -57,7 +58,7 @@ TEST_F(Win32_Window, TheThreeWindowsAsDesigned) {
     EXPECT_EQ(gauge.box.left, 32);
     EXPECT_EQ(gauge.box.top, 8 + 20 * (n - 1));
     EXPECT_EQ(gauge.progress, 100);
-    EXPECT_EQ(gauge.bar, Lime);
+    EXPECT_EQ(gauge.bar_rgb, 0x00FF00u);
   }
   EXPECT_EQ(Drawn(ID_Spinner_Label).text, "=");
   EXPECT_EQ(Drawn(ID_Free_Used_Label).text, "Free  /  Used");
@@ -108,18 +109,20 @@ TEST_F(Win32_Window, TheShowSequencePlacesTheFrameAndFitsTheClientToTheRows) {
   EXPECT_EQ(Visible_Rows(), (std::vector<int>{1, 2, 3}));
   EXPECT_EQ(Drawn(ID_Drive_Label_ + 3).text, "Tot:");
   EXPECT_EQ(Drawn(ID_Drive_Free_ + 1).text, "570.0 MB / 1000.0 MB");
-  EXPECT_EQ(Drawn(ID_Drive_Pct_Free_ + 2).bar, RGB(255, 0, 0));
+  EXPECT_EQ(Drawn(ID_Drive_Pct_Free_ + 2).bar_rgb, 0xFF0000u);
   EXPECT_TRUE(IsWindowVisible(Main()));
   // Drawn where they stand: a gauge's black border, its bar's colour just inside;
   // a label's text in its box.
   UpdateWindow(Main());
   HDC dc = GetDC(Main());
   for (int row : {1, 2}) {
-    const RECT g = Drawn(ID_Drive_Pct_Free_ + row).box;
+    const RECT g = Rect_Of(Drawn(ID_Drive_Pct_Free_ + row).box);
     EXPECT_EQ(GetPixel(dc, g.left, g.top), RGB(0, 0, 0)) << row;
-    EXPECT_EQ(GetPixel(dc, g.left + 1, g.bottom - 2), Drawn(ID_Drive_Pct_Free_ + row).bar) << row;
+    const std::uint32_t bar = Drawn(ID_Drive_Pct_Free_ + row).bar_rgb;
+    EXPECT_EQ(GetPixel(dc, g.left + 1, g.bottom - 2), RGB(bar >> 16, (bar >> 8) & 0xFF, bar & 0xFF))
+        << row;
   }
-  const RECT text = Drawn(ID_Drive_Free_ + 1).box;
+  const RECT text = Rect_Of(Drawn(ID_Drive_Free_ + 1).box);
   int inked = 0;
   for (int y = text.top; y < text.bottom; ++y)
     for (int x = text.left; x < text.right; ++x) inked += GetPixel(dc, x, y) == RGB(0, 0, 0);
@@ -171,7 +174,7 @@ TEST_F(Win32_Window, MenuCommandsTicksAndDoubleClicksReachTheirRoutines) {
                 {ID_Drive_Label_ + 4, false},
                 {ID_Drive_Pct_Free_ + 1, false}};
   for (const auto& c : clicks) {
-    const RECT box = Drawn(c.id).box;
+    const RECT box = Rect_Of(Drawn(c.id).box);
     ASSERT_TRUE(Drawn(c.id).visible) << c.id;
     before = Queries();
     Double_Click({(box.left + box.right) / 2, (box.top + box.bottom) / 2});
