@@ -33,14 +33,14 @@ class Command_Label : public QLabel {
   std::function<void(int)> on_command_;
 };
 
+}  // namespace
+
 Qt::Alignment Alignment_Of(const Control_Description& d) {
   Qt::Alignment a = d.align == Text_Align::Centre  ? Qt::AlignHCenter
                     : d.align == Text_Align::Right ? Qt::AlignRight
                                                    : Qt::AlignLeft;
   return a | (d.top_aligned ? Qt::AlignTop : Qt::AlignVCenter);
 }
-
-}  // namespace
 
 QColor Colour_Of(const Colour& colour, const QPalette& palette, QPalette::ColorRole inherit) {
   switch (colour.role) {

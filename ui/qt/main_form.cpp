@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -12,8 +11,8 @@
 
 #include "ui/main_form_description.h"
 #include "ui/qt/described_controls.h"
+#include "ui/qt/drawn_area.h"
 #include "ui/qt/fonts.h"
-#include "ui/qt/percent_gauge.h"
 #include "ui/qt/window_stacking.h"
 #include "ui/start_steps.h"
 
@@ -21,29 +20,6 @@ namespace keldra::ui {
 namespace {
 
 const Window_Description& Described() { return Main_Form_Description(); }
-
-// The window's background: double-clicks here refresh.
-class Client_Area_Widget : public QWidget {
- public:
-  Client_Area_Widget(QWidget* parent, std::function<void()> on_double_click)
-      : QWidget(parent), on_double_click_(std::move(on_double_click)) {}
-
- protected:
-  void mouseDoubleClickEvent(QMouseEvent* e) override {
-    if (e->button() == Qt::LeftButton) on_double_click_();
-  }
-#ifdef KELDRA_START_STEPS
-  void paintEvent(QPaintEvent* e) override {
-    QWidget::paintEvent(e);
-    if (!painted_) Start_Step("first_paint");
-    painted_ = true;
-  }
-  bool painted_ = false;
-#endif
-
- private:
-  std::function<void()> on_double_click_;
-};
 
 }  // namespace
 
@@ -54,10 +30,7 @@ TMainForm1::TMainForm1(Window_Stacking& stacking) : stacking_(stacking) {
   setFont(Font_Of(d.font, font()));
   Start_Step("font_database");  // the first font asked for fills the toolkit's list
 
-  auto* area = new Client_Area_Widget(this, [this, command = d.background_double_click] {
-    if (command != No_Command) Run(command);
-  });
-  Client_Area = area;
+  Client_Area = new Drawn_Area(this, d, [this](int command) { Run(command); });
   Client_Area->setObjectName("Client_Area");
   Client_Area->setAutoFillBackground(true);
   QPalette pal = Client_Area->palette();
@@ -97,30 +70,29 @@ void TMainForm1::Run(int command) {
 }
 
 void TMainForm1::Create_Rows() {
-  const auto run = [this](int command) { Run(command); };
-  for (const Control_Description& c : Described().controls) {
-    QWidget* w = nullptr;
-    if (c.kind == Control_Kind::Gauge) {
-      auto* gauge = new Percent_Gauge(Client_Area);
-      Apply_Description(*gauge, c, font());
-      gauges_.at(static_cast<std::size_t>(c.tag - 1)) = gauge;
-      w = gauge;
-    } else {
-      w = Make_Described(c, Client_Area, font(), run);
+  const auto& controls = Described().controls;
+  const auto id_of = [&controls](const Control_Description& c) {
+    return static_cast<int>(&c - controls.data());
+  };
+  Client_Area->Controls().Add_Described(Described(), id_of,
+                                        Bar_Colour_Rgb(monitor::Bar_Color::Lime));
+  for (const Control_Description& c : controls) {
+    if (c.kind == Control_Kind::Picture_Button) {
+      // The one control made as a widget: it takes its own double-click.
+      QWidget* w = Make_Described(c, Client_Area, font(), [this](int command) { Run(command); });
+      w->setProperty("Double_Click", c.double_click);
+      w->installEventFilter(this);
+      Refresh_Button = static_cast<QPushButton*>(w);
+      continue;
     }
-    // Every control takes its own double-click, so none reaches the background;
-    // each runs the command its description names, if any.
-    w->setProperty("Double_Click", c.double_click);
-    w->installEventFilter(this);
+    if (c.name == main_form_names::Spinner_Label) spinner_ = id_of(c);
     if (c.tag < 1) continue;
     // The refresh pass finds row N's controls by name prefix and Tag.
     const std::size_t i = static_cast<std::size_t>(c.tag - 1);
-    if (c.name.rfind(Drive_Label_Prefix, 0) == 0) labels_.at(i) = static_cast<QLabel*>(w);
-    if (c.name.rfind(Drive_Free_Prefix, 0) == 0) frees_.at(i) = static_cast<QLabel*>(w);
+    if (c.name.rfind(Drive_Label_Prefix, 0) == 0) labels_.at(i) = id_of(c);
+    if (c.name.rfind(Drive_Pct_Free_Prefix, 0) == 0) gauges_.at(i) = id_of(c);
+    if (c.name.rfind(Drive_Free_Prefix, 0) == 0) frees_.at(i) = id_of(c);
   }
-  Spinner_Label = Client_Area->findChild<QLabel*>(main_form_names::Spinner_Label);
-  Free_Used_Label = Client_Area->findChild<QLabel*>(main_form_names::Free_Used_Label);
-  Refresh_Button = Client_Area->findChild<QPushButton*>(main_form_names::Refresh_Button);
 }
 
 void TMainForm1::Create_Menu() {
@@ -212,7 +184,7 @@ int TMainForm1::Menu_Height() const {
 // --- what the behaviour asks of the window ---
 
 void TMainForm1::Set_Spinner_Text(const std::string& text) {
-  Spinner_Label->setText(QString::fromStdString(text));
+  Client_Area->Controls().Set_Text(spinner_, text, false, 0);
 }
 
 void TMainForm1::Set_Window_Caption(const std::string& caption) {

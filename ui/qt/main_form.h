@@ -15,13 +15,12 @@
 #include "ui/qt/menu_mark.h"
 #include "ui/qt/refresh_timer.h"
 
-class QLabel;
 class QMenu;
 class QPushButton;
 
 namespace keldra::ui {
 
-class Percent_Gauge;
+class Drawn_Area;
 class Window_Stacking;
 
 // The Qt face of the main window: its widgets, their painting and the wiring of
@@ -63,10 +62,8 @@ class TMainForm1 : public QMainWindow, public Main_Form_View {
   void Request_Close() override { close(); }
   void Set_Ticks(std::optional<int> period_ms) override { Timer1->Set_Period(period_ms); }
 
-  // Controls, by their names.
-  QWidget* Client_Area = nullptr;
-  QLabel* Spinner_Label = nullptr;
-  QLabel* Free_Used_Label = nullptr;
+  // Controls, by their names; the labels and gauges are drawn by the client area.
+  Drawn_Area* Client_Area = nullptr;
   QPushButton* Refresh_Button = nullptr;
   Refresh_Timer* Timer1 = nullptr;
   QMenu* FileMenu = nullptr;
@@ -108,7 +105,7 @@ class TMainForm1 : public QMainWindow, public Main_Form_View {
   int Menu_Height() const;
   // The outer frame's top-left, as last asked for until the system confirms a move.
   QPoint Frame_Position() const;
-  QWidget* Row_Control_Widget(int row, monitor::Row_Control control) const;
+  int Row_Control_Id(int row, monitor::Row_Control control) const;
 
   Window_Stacking& stacking_;
   Main_Form_Behaviour* behaviour_ = nullptr;
@@ -125,10 +122,12 @@ class TMainForm1 : public QMainWindow, public Main_Form_View {
   void Resize_Window(QSize size);
   void Request_Frame(QPoint frame_top_left);
 
-  // Found by name prefix and Tag when the window is made.
-  std::array<QLabel*, monitor::Drive_Row_Count> labels_{};
-  std::array<Percent_Gauge*, monitor::Drive_Row_Count> gauges_{};
-  std::array<QLabel*, monitor::Drive_Row_Count> frees_{};
+  // Each drawn control's number is its place in the description; the rows' are found
+  // by name prefix and Tag when the window is made.
+  std::array<int, monitor::Drive_Row_Count> labels_{};
+  std::array<int, monitor::Drive_Row_Count> gauges_{};
+  std::array<int, monitor::Drive_Row_Count> frees_{};
+  int spinner_ = 0;
 };
 
 }  // namespace keldra::ui

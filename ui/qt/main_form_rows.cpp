@@ -1,24 +1,18 @@
-// The main window as the refresh pass sees it: 27 rows of three controls found by
-// name prefix and Tag, and the client height.
-#include <QLabel>
+// The main window as the refresh pass sees it: 27 rows of three drawn controls found
+// by name prefix and Tag, and the client height.
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <algorithm>
 
 #include "ui/main_form_description.h"
+#include "ui/qt/drawn_area.h"
 #include "ui/qt/main_form.h"
-#include "ui/qt/percent_gauge.h"
 
 namespace keldra::ui {
-namespace {
-
-QColor Color_Of(monitor::Bar_Color c) { return QColor::fromRgb(Bar_Colour_Rgb(c)); }
-
-}  // namespace
 
 // --- the rows as the refresh pass sees them ---
 
-QWidget* TMainForm1::Row_Control_Widget(int row, monitor::Row_Control control) const {
+int TMainForm1::Row_Control_Id(int row, monitor::Row_Control control) const {
   const std::size_t i = static_cast<std::size_t>(row - 1);
   switch (control) {
     case monitor::Row_Control::Label: return labels_.at(i);
@@ -29,31 +23,30 @@ QWidget* TMainForm1::Row_Control_Widget(int row, monitor::Row_Control control) c
 }
 
 void TMainForm1::Set_Visible(int row, monitor::Row_Control control, bool visible) {
-  Row_Control_Widget(row, control)->setVisible(visible);
+  Client_Area->Controls().Set_Visible(Row_Control_Id(row, control), visible);
 }
 
 void TMainForm1::Set_Caption(int row, monitor::Row_Control control, std::string_view caption) {
-  auto* label = static_cast<QLabel*>(Row_Control_Widget(row, control));
-  const QString text = QString::fromUtf8(caption.data(), static_cast<int>(caption.size()));
-  if (label->text() == text) return;
-  label->setText(text);
-  label->adjustSize();  // the labels grow and shrink with their text
+  // The labels grow and shrink with their text.
+  Client_Area->Controls().Set_Text(Row_Control_Id(row, control), std::string(caption), true, 0);
 }
 
 int TMainForm1::Set_Gauge_Progress(int row, int value) {
-  return gauges_.at(static_cast<std::size_t>(row - 1))->Set_Progress(value);
+  return Client_Area->Controls().Set_Progress(Row_Control_Id(row, monitor::Row_Control::Gauge),
+                                              value);
 }
 
 void TMainForm1::Set_Bar_Color(int row, monitor::Bar_Color color) {
-  gauges_.at(static_cast<std::size_t>(row - 1))->Set_Bar_Color(Color_Of(color));
+  Client_Area->Controls().Set_Bar(Row_Control_Id(row, monitor::Row_Control::Gauge),
+                                  Bar_Colour_Rgb(color));
 }
 
 int TMainForm1::Gauge_Top(int row) const {
-  return gauges_.at(static_cast<std::size_t>(row - 1))->y();
+  return Client_Area->Controls().Get(Row_Control_Id(row, monitor::Row_Control::Gauge)).box.top;
 }
 
 int TMainForm1::Gauge_Height(int row) const {
-  return gauges_.at(static_cast<std::size_t>(row - 1))->height();
+  return Client_Area->Controls().Get(Row_Control_Id(row, monitor::Row_Control::Gauge)).box.height;
 }
 
 int TMainForm1::Client_Height() const { return height() - Menu_Height(); }

@@ -7,34 +7,11 @@
 
 namespace keldra::ui {
 
-Percent_Gauge::Percent_Gauge(QWidget* parent) : QWidget(parent) {
-  setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-int Percent_Gauge::Set_Progress(int value) {
-  value = Gauge_Value(value);
-  if (value != progress_) {
-    progress_ = value;
-    update();
-  }
-  return progress_;
-}
-
-void Percent_Gauge::Set_Bar_Color(QColor color) {
-  if (color != bar_) {
-    bar_ = color;
-    update();
-  }
-}
-
-QImage Percent_Gauge::Compose(QSize size, int percent, QColor bar, const QFont& font,
-                              qreal pixel_ratio) {
+QImage Compose_Gauge(QSize size, int percent, QColor bar, const QFont& font, qreal pixel_ratio) {
   const Gauge_Plan plan = Plan_Gauge(size.width(), size.height(), percent, bar.rgb() & 0xFFFFFF);
   const auto rect = [](const Box& b) { return QRect(b.left, b.top, b.width, b.height); };
   const auto colour = [](std::uint32_t rgb) { return QColor::fromRgb(rgb); };
-  // On a scaled screen the picture has as many pixels as the screen shows, so the
-  // text stays as sharp as the labels beside it; every step below is in the
-  // widget's own units.
+  // Every step below is in the widget's own units.
   QImage image(size * pixel_ratio, QImage::Format_RGB32);
   image.setDevicePixelRatio(pixel_ratio);
   image.fill(colour(plan.border_rgb));
@@ -55,13 +32,6 @@ QImage Percent_Gauge::Compose(QSize size, int percent, QColor bar, const QFont& 
   p.drawText(QRect(QPoint(at.x, at.y), text_size),
              Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
   return image;
-}
-
-void Percent_Gauge::paintEvent(QPaintEvent*) {
-  ++paints_;
-  // Composed off-screen, copied in one step: no flicker between the layers.
-  const QImage picture = Compose(size(), progress_, bar_, font(), devicePixelRatioF());
-  QPainter(this).drawImage(0, 0, picture);
 }
 
 }  // namespace keldra::ui

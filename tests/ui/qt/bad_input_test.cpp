@@ -8,6 +8,7 @@
 
 #include "tests/ui/qt/form_fixture.h"
 #include "ui/qt/animated_picture.h"
+#include "ui/qt/drawn_area.h"
 #include "ui/qt/percent_gauge.h"
 
 namespace keldra::test {

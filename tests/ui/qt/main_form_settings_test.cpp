@@ -12,6 +12,7 @@
 
 #include "tests/fakes/file_holder.h"
 #include "tests/ui/qt/form_fixture.h"
+#include "ui/qt/drawn_area.h"
 
 namespace keldra::test {
 namespace {
@@ -90,7 +91,7 @@ TEST_F(Form_Settings_Test, DropsAreTakenAsCopiesWhateverTheSourceProposes) {
                  Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::MoveAction),
             Qt::CopyAction);
   EXPECT_EQ(behaviour().Monitored_Drive_Letters(), "CD");
-  EXPECT_EQ(form->findChild<QLabel*>("Drive_Label_2")->text(), "D:");
+  EXPECT_EQ(form->Client_Area->Named("Drive_Label_2")->text, "D:");
   // A source that cannot copy is turned away, and nothing is added.
   EXPECT_EQ(Drop({"/mnt/e/a"}, Qt::MoveAction, Qt::MoveAction), Qt::IgnoreAction);
   EXPECT_EQ(behaviour().Monitored_Drive_Letters(), "CD");

@@ -10,14 +10,23 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/qt/form_fixture.h"
+#include "ui/qt/drawn_area.h"
 #include "ui/qt/percent_gauge.h"
 
 namespace keldra::test {
 namespace {
 
-QLabel* Label(ui::TMainForm1& f, const QString& name) { return f.findChild<QLabel*>(name); }
-ui::Percent_Gauge* Gauge(ui::TMainForm1& f, int n) {
-  return f.findChild<ui::Percent_Gauge*>("Drive_Pct_Free_" + QString::number(n));
+// The window's drawn labels and gauges, by their described names.
+const ui::Drawn_Control& Drawn(ui::TMainForm1& f, const std::string& name) {
+  const ui::Drawn_Control* c = f.Client_Area->Named(name);
+  if (c == nullptr) throw std::runtime_error("no drawn control " + name);
+  return *c;
+}
+const ui::Drawn_Control& Gauge(ui::TMainForm1& f, int n) {
+  return Drawn(f, "Drive_Pct_Free_" + std::to_string(n));
+}
+QRect Rect(const ui::Drawn_Control& c) {
+  return QRect(c.box.left, c.box.top, c.box.width, c.box.height);
 }
 
 class Main_Form_Test : public ::testing::Test, public Form_Fixture {
@@ -30,9 +39,9 @@ class Main_Form_Test : public ::testing::Test, public Form_Fixture {
   std::vector<int> Visible_Rows() {
     std::vector<int> rows;
     for (int n = 1; n <= 27; ++n) {
-      const bool l = Label(*form, "Drive_Label_" + QString::number(n))->isVisible();
-      const bool g = Gauge(*form, n)->isVisible();
-      const bool t = Label(*form, "Drive_Free_" + QString::number(n))->isVisible();
+      const bool l = Drawn(*form, "Drive_Label_" + std::to_string(n)).visible;
+      const bool g = Gauge(*form, n).visible;
+      const bool t = Drawn(*form, "Drive_Free_" + std::to_string(n)).visible;
       EXPECT_EQ(l, g) << n;
       EXPECT_EQ(l, t) << n;
       if (l) rows.push_back(n);
@@ -46,32 +55,24 @@ TEST_F(Main_Form_Test, TheDesignBeforeTheFirstShow) {
   EXPECT_EQ(form->font().pixelSize(), 15);
   EXPECT_EQ(form->Client_Width(), 189);
   for (int n = 1; n <= 27; ++n) {
-    const QString s = QString::number(n);
-    QLabel* label = Label(*form, "Drive_Label_" + s);
-    QLabel* free = Label(*form, "Drive_Free_" + s);
-    ui::Percent_Gauge* gauge = Gauge(*form, n);
-    ASSERT_TRUE(label && free && gauge) << n;
-    EXPECT_FALSE(label->isVisibleTo(form));
-    EXPECT_EQ(label->property("Tag").toInt(), n);
-    EXPECT_EQ(gauge->property("Tag").toInt(), n);
-    EXPECT_EQ(free->property("Tag").toInt(), n);
-    EXPECT_EQ(label->text(), "?");
-    EXPECT_EQ(free->text(), "??");
-    EXPECT_EQ(gauge->geometry(), QRect(32, 8 + 20 * (n - 1), 55, 17));
-    EXPECT_EQ(label->pos(), QPoint(4, 8 + 20 * (n - 1)));
-    EXPECT_EQ(free->pos(), QPoint(92, 8 + 20 * (n - 1)));
-    EXPECT_EQ(gauge->Progress(), 100);
-    EXPECT_EQ(gauge->Bar_Color(), QColor(0, 255, 0));
-    EXPECT_EQ(label->toolTip(), "Drive being monitored.");
-    EXPECT_EQ(gauge->toolTip(), "Percentage (%) of disk space used.");
-    EXPECT_EQ(free->toolTip(), n == 3 ? "" : "Disk Space Free / Total Drive Capacity");
+    const std::string s = std::to_string(n);
+    const ui::Drawn_Control& label = Drawn(*form, "Drive_Label_" + s);
+    const ui::Drawn_Control& free = Drawn(*form, "Drive_Free_" + s);
+    const ui::Drawn_Control& gauge = Gauge(*form, n);
+    EXPECT_FALSE(label.visible);
+    EXPECT_EQ(label.described->tag, n);
+    EXPECT_EQ(gauge.described->tag, n);
+    EXPECT_EQ(free.described->tag, n);
+    EXPECT_EQ(label.text, "?");
+    EXPECT_EQ(free.text, "??");
+    EXPECT_EQ(Rect(gauge), QRect(32, 8 + 20 * (n - 1), 55, 17));
+    EXPECT_EQ(Rect(label).topLeft(), QPoint(4, 8 + 20 * (n - 1)));
+    EXPECT_EQ(Rect(free).topLeft(), QPoint(92, 8 + 20 * (n - 1)));
+    EXPECT_EQ(gauge.progress, 100);
+    EXPECT_EQ(gauge.bar_rgb, 0x00FF00u);
   }
-  EXPECT_TRUE(Gauge(*form, 1)->font().bold());
-  EXPECT_EQ(Gauge(*form, 2)->font(), form->font());
-  EXPECT_FALSE(Gauge(*form, 3)->font().bold());
-  EXPECT_EQ(Gauge(*form, 3)->font().pixelSize(), 13);
-  EXPECT_EQ(form->Spinner_Label->text(), "=");
-  EXPECT_EQ(form->Free_Used_Label->text(), "Free  /  Used");
+  EXPECT_EQ(Drawn(*form, "Spinner_Label").text, "=");
+  EXPECT_EQ(Drawn(*form, "Free_Used_Label").text, "Free  /  Used");
   EXPECT_EQ(form->Timer1->Qt_Timer().interval(), 30000);
   EXPECT_TRUE(form->Timer1->Running());
   EXPECT_FALSE(form->Refresh_Button->isVisibleTo(form));
@@ -128,7 +129,7 @@ TEST_F(Main_Form_Test, ClientHeightsFollowTheRowsShown) {
     QApplication::processEvents();
     std::vector<int> rows;
     for (int n = 1; n <= 27; ++n) {
-      if (Label(*fresh.form, "Drive_Label_" + QString::number(n))->isVisible()) rows.push_back(n);
+      if (Drawn(*fresh.form, "Drive_Label_" + std::to_string(n)).visible) rows.push_back(n);
     }
     EXPECT_EQ(rows, c.rows) << c.settings;
     EXPECT_EQ(fresh.form->Client_Height(), c.height) << c.settings;
@@ -139,16 +140,27 @@ TEST_F(Main_Form_Test, ClientHeightsFollowTheRowsShown) {
 TEST_F(Main_Form_Test, RowsShowLettersGaugesColoursAndTexts) {
   Show("[keldra]\ndrive_being_monitored_letters=CDE\nShow_Total_of_All_Drives_CheckBox=1\n");
   EXPECT_EQ(Visible_Rows(), (std::vector<int>{1, 2, 3, 4}));
-  EXPECT_EQ(Label(*form, "Drive_Label_1")->text(), "C:");
-  EXPECT_EQ(Label(*form, "Drive_Label_4")->text(), "Tot:");
-  EXPECT_EQ(Label(*form, "Drive_Free_1")->text(), "570.0 MB / 1000.0 MB");
-  EXPECT_EQ(Gauge(*form, 1)->Progress(), 43);
-  EXPECT_EQ(Gauge(*form, 1)->Bar_Color(), QColor(0, 255, 0));
-  EXPECT_EQ(Gauge(*form, 2)->Bar_Color(), QColor(255, 0, 0));
-  EXPECT_EQ(Gauge(*form, 3)->Bar_Color(), QColor(255, 255, 0));
+  EXPECT_EQ(Drawn(*form, "Drive_Label_1").text, "C:");
+  EXPECT_EQ(Drawn(*form, "Drive_Label_4").text, "Tot:");
+  EXPECT_EQ(Drawn(*form, "Drive_Free_1").text, "570.0 MB / 1000.0 MB");
+  EXPECT_EQ(Gauge(*form, 1).progress, 43);
+  EXPECT_EQ(Gauge(*form, 1).bar_rgb, 0x00FF00u);
+  EXPECT_EQ(Gauge(*form, 2).bar_rgb, 0xFF0000u);
+  EXPECT_EQ(Gauge(*form, 3).bar_rgb, 0xFFFF00u);
   // The labels grow with their text.
-  EXPECT_GT(Label(*form, "Drive_Free_1")->width(), 14);
-  EXPECT_GT(Label(*form, "Drive_Label_4")->width(), Label(*form, "Drive_Label_1")->width());
+  EXPECT_GT(Drawn(*form, "Drive_Free_1").box.width, 14);
+  EXPECT_GT(Drawn(*form, "Drive_Label_4").box.width, Drawn(*form, "Drive_Label_1").box.width);
+  // Drawn where they stand: the gauge's border and bar, the label's text inked.
+  const QImage shown = form->Client_Area->grab().toImage();
+  const QRect g = Rect(Gauge(*form, 2));
+  EXPECT_EQ(shown.pixelColor(g.topLeft()), QColor(Qt::black));
+  EXPECT_EQ(shown.pixelColor(g.left() + 1, g.bottom() - 1), QColor(255, 0, 0));
+  const QRect text = Rect(Drawn(*form, "Drive_Free_1"));
+  int inked = 0;
+  for (int y = text.top(); y <= text.bottom(); ++y) {
+    for (int x = text.left(); x <= text.right(); ++x) inked += shown.pixelColor(x, y) == Qt::black;
+  }
+  EXPECT_GT(inked, 20) << "the size text is not drawn in its box";
 }
 
 TEST_F(Main_Form_Test, DoubleClicksRefreshFromTheTextsTheFirstThreeLettersAndTheBackground) {
@@ -160,13 +172,18 @@ TEST_F(Main_Form_Test, DoubleClicksRefreshFromTheTextsTheFirstThreeLettersAndThe
                {"Drive_Label_3", true},     {"Drive_Label_4", false}, {"Drive_Pct_Free_1", false},
                {"Drive_Pct_Free_4", false}, {"Spinner_Label", false}, {"Client_Area", true}};
   for (const auto& c : cases) {
-    QWidget* w = form->findChild<QWidget*>(c.name);
-    ASSERT_NE(w, nullptr) << c.name.toStdString();
+    // At the control's left edge, a little below its top; the background below the rows.
+    QPoint at(1, form->Client_Area->height() - 5);
+    if (c.name != "Client_Area") {
+      const ui::Drawn_Control& d = Drawn(*form, c.name.toStdString());
+      ASSERT_TRUE(d.visible) << c.name.toStdString();
+      at = QPoint(d.box.left + 1, d.box.top + 5);
+    }
     const std::size_t before = Passes();
-    QTest::mouseDClick(w, Qt::LeftButton, {}, QPoint(1, 12));
+    QTest::mouseDClick(form->Client_Area, Qt::LeftButton, {}, at);
     EXPECT_EQ(Passes() > before, c.refreshes) << c.name.toStdString();
   }
-  EXPECT_EQ(form->Spinner_Label->text(), "=") << "a manual refresh leaves the indicator";
+  EXPECT_EQ(Drawn(*form, "Spinner_Label").text, "=") << "a manual refresh leaves the indicator";
 }
 
 TEST_F(Main_Form_Test, ThePassSetsTheHeightBackAfterTheUserDragsTheFrame) {

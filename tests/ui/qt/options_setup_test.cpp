@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/qt/form_fixture.h"
+#include "ui/qt/drawn_area.h"
 #include "ui/qt/drive_chooser.h"
 #include "ui/qt/spin_edit.h"
 
@@ -230,7 +231,7 @@ TEST_F(Options_Test, ATickWhileOpenReadsTheLiveTotalBoxOnly) {
   Settings([&] {
     options->Show_Total_of_All_Drives_CheckBox->setChecked(true);
     emit form->Timer1->Tick();
-    EXPECT_TRUE(form->findChild<QWidget*>("Drive_Label_2")->isVisible()) << "total shown at once";
+    EXPECT_TRUE(form->Client_Area->Named("Drive_Label_2")->visible) << "total shown at once";
     options->AddButton->click();  // D
     emit form->Timer1->Tick();
     EXPECT_EQ(behaviour().Monitored_Drive_Letters(), "C")

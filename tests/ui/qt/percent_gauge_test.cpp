@@ -13,7 +13,7 @@ namespace {
 const QColor kLime(0, 255, 0), kYellow(255, 255, 0), kRed(255, 0, 0);
 
 QImage Gauge(int percent, QColor bar) {
-  return Percent_Gauge::Compose(QSize(55, 17), percent, bar, System_Font(13));
+  return Compose_Gauge(QSize(55, 17), percent, bar, System_Font(13));
 }
 
 // Every pixel of the picture is one of the colours the painting can produce.
@@ -39,7 +39,7 @@ TEST(Percent_Gauge, ABlackBorderAroundTheInside) {
 
 TEST(Percent_Gauge, OnAScaledScreenItIsDrawnAtTheScreensPixelsNotEnlarged) {
   const QImage one = Gauge(57, kLime);
-  const QImage two = Percent_Gauge::Compose(QSize(55, 17), 57, kLime, System_Font(13), 2);
+  const QImage two = Compose_Gauge(QSize(55, 17), 57, kLime, System_Font(13), 2);
   ASSERT_EQ(two.size(), QSize(110, 34));
   EXPECT_EQ(two.devicePixelRatio(), 2);
   // The same picture, with the same XOR colours and border, but finer than the
@@ -67,26 +67,6 @@ TEST(Percent_Gauge, TextIsTheExclusiveOrOfWhite) {
   // 57 %: both halves, each with its own text colour.
   EXPECT_EQ(Colours(Gauge(57, kLime), inside),
             (std::set<QRgb>{0xFFFFFF, 0x000000, 0x00FF00, 0xFF00FF}));
-}
-
-TEST(Percent_Gauge, RepaintsOnlyWhenValueOrColourChanges) {
-  Percent_Gauge g;
-  g.resize(55, 17);
-  EXPECT_EQ(g.Set_Progress(150), 100);
-  EXPECT_EQ(g.Set_Progress(-3), 0);
-  g.show();
-  QApplication::processEvents();
-  const int painted = g.Paint_Count();
-  g.Set_Progress(0);
-  g.Set_Bar_Color(QColor(0, 255, 0));
-  QApplication::processEvents();
-  EXPECT_EQ(g.Paint_Count(), painted);
-  g.Set_Progress(40);
-  QApplication::processEvents();
-  EXPECT_EQ(g.Paint_Count(), painted + 1);
-  g.Set_Bar_Color(QColor(255, 0, 0));
-  QApplication::processEvents();
-  EXPECT_EQ(g.Paint_Count(), painted + 2);
 }
 
 }  // namespace
