@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -161,6 +163,25 @@ TEST_F(Main_Form_Test, RowsShowLettersGaugesColoursAndTexts) {
     for (int x = text.left(); x <= text.right(); ++x) inked += shown.pixelColor(x, y) == Qt::black;
   }
   EXPECT_GT(inked, 20) << "the size text is not drawn in its box";
+}
+
+TEST_F(Main_Form_Test, HintsByPlaceAndNoneWhereTheyAreSwitchedOff) {
+  Show("[keldra]\ndrive_being_monitored_letters=CDE\nShow_Total_of_All_Drives_CheckBox=1\n");
+  const struct {
+    std::string name;
+    QString hint;  // empty: none
+  } cases[] = {{"Drive_Free_3", ""},  // first: a hint once shown fades out, not at once
+               {"Drive_Label_1", "Drive being monitored."},
+               {"Drive_Pct_Free_2", "Percentage (%) of disk space used."},
+               {"Drive_Free_1", "Disk Space Free / Total Drive Capacity"}};
+  for (const auto& c : cases) {
+    const ui::Drawn_Control& d = Drawn(*form, c.name);
+    const QPoint at(d.box.left + 2, d.box.top + 5);
+    QHelpEvent help(QEvent::ToolTip, at, form->Client_Area->mapToGlobal(at));
+    QApplication::sendEvent(form->Client_Area, &help);
+    EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(), c.hint) << c.name;
+    QToolTip::hideText();
+  }
 }
 
 TEST_F(Main_Form_Test, DoubleClicksRefreshFromTheTextsTheFirstThreeLettersAndTheBackground) {
