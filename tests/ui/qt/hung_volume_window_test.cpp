@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <chrono>
@@ -19,6 +18,7 @@
 #include "platform/linux/linux_drive_table.h"
 #include "tests/fakes/hung_volume.h"
 #include "tests/ui/qt/form_fixture.h"
+#include "ui/qt/drawn_area.h"
 
 namespace keldra::test {
 namespace {
@@ -37,9 +37,7 @@ struct Window_On_Real_Drives {
                  [] { return 2026; }, [] { return std::string("50%"); }},
                 stacking) {}
   std::string Row_Text(int row) {
-    return windows.MainForm1->findChild<QLabel*>("Drive_Free_" + QString::number(row))
-        ->text()
-        .toStdString();
+    return windows.MainForm1->Client_Area->Named("Drive_Free_" + std::to_string(row))->text;
   }
   platform::linux_impl::Linux_Drive_Table table;
   platform::linux_impl::Linux_Disk_Space disk;
