@@ -11,7 +11,7 @@ fi
 report="$1"
 minutes="${2:-60}"
 work="$(mktemp -d)"
-trap 'kill "$pid" 2>/dev/null; umount -l "$work/v" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill "$pid" 2>/dev/null; umount -l "$work/v" 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir -p "$work/app" "$work/v"
 cp "$report" "$work/app/keldra-report"
 printf '[drives]\nC=/\nV=%s\n' "$work/v" >"$work/app/drives.ini"
