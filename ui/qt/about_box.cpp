@@ -46,6 +46,7 @@ void TAboutBox::Create_Controls() {
     QWidget* parent =
         c.parent.empty() ? static_cast<QWidget*>(this) : findChild<QWidget*>(Q(c.parent));
     QWidget* w = nullptr;
+    bool described = false;
     switch (c.kind) {
       case Control_Kind::Animated_Picture: {
         auto* picture = new Animated_Picture(parent);
@@ -59,9 +60,12 @@ void TAboutBox::Create_Controls() {
         w = list;
         break;
       }
-      default: w = Make_Described(c, parent, body, run); break;
+      default:
+        w = Make_Described(c, parent, body, run);
+        described = true;  // as it was made
+        break;
     }
-    Apply_Description(*w, c, body);
+    if (!described) Apply_Description(*w, c, body);
     if (c.hand_cursor) w->setCursor(Qt::PointingHandCursor);
     // The group holding the texts gives them the box's font.
     if (c.kind == Control_Kind::Group && c.name == about_box_names::GroupBox1) w->setFont(body);

@@ -67,6 +67,7 @@ void TOptions_Setup::Create_Controls(const std::string& decimal_separator) {
     if (c.name.empty() || c.name == options_setup_names::Arrow_Label)
       continue;  // made when first shown
     QWidget* w = nullptr;
+    bool described = false;
     switch (c.kind) {
       case Control_Kind::Drive_Chooser:
         w = DriveComboBox1 =
@@ -107,10 +108,13 @@ void TOptions_Setup::Create_Controls(const std::string& decimal_separator) {
         Max_Drives_SpinEdit->setPalette(limit);
         break;
       }
-      default: w = Make_Described(c, this, font(), command); break;
+      default:
+        w = Make_Described(c, this, font(), command);
+        described = true;  // as it was made
+        break;
     }
     if (w == nullptr) continue;
-    Apply_Description(*w, c, font());
+    if (!described) Apply_Description(*w, c, font());
     if (c.kind != Control_Kind::Number_Display) tab_order.push_back(w);
   }
   AddButton = findChild<QPushButton*>(options_setup_names::AddButton);

@@ -2,10 +2,10 @@
 
 #include <unistd.h>
 
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QHelpEvent>
 #include <QTest>
 #include <QToolTip>
 
@@ -169,7 +169,7 @@ TEST_F(Main_Form_Test, HintsByPlaceAndNoneWhereTheyAreSwitchedOff) {
   Show("[keldra]\ndrive_being_monitored_letters=CDE\nShow_Total_of_All_Drives_CheckBox=1\n");
   const struct {
     std::string name;
-    QString hint;  // empty: none
+    QString hint;                     // empty: none
   } cases[] = {{"Drive_Free_3", ""},  // first: a hint once shown fades out, not at once
                {"Drive_Label_1", "Drive being monitored."},
                {"Drive_Pct_Free_2", "Percentage (%) of disk space used."},
