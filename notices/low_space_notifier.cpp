@@ -55,6 +55,8 @@ void Low_Space_Notifier::Take_Pass(const std::vector<Drive_Reading>& readings) {
     if (changed || (!settings_.limits_in_file && !limits_offered_)) Save(then);
     limits_offered_ = true;
   }
+  // Not started (or no notices to be had): remembered all the same, shown never.
+  if (!notices_) return;
   for (const Drive_Reading& r : raise) {
     const std::string* folder = drives_.Directory_Of(r.letter);
     notices_->Show(Notice_For(r, folder != nullptr ? *folder : std::string(), separator_));
