@@ -78,11 +78,6 @@ void Low_Space_Notifier::Act(char letter, platform::Notice_Action action) {
   Save(then);
 }
 
-Notice_Settings Low_Space_Notifier::Settings() const {
-  std::lock_guard lock(mutex_);
-  return settings_;
-}
-
 // Called with the lock held. A file that cannot be written keeps the memory for the
 // run; it is tried again at the next change.
 void Low_Space_Notifier::Save(const Notice_Settings& then) {

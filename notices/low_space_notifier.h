@@ -40,8 +40,6 @@ class Low_Space_Notifier {
   // What the user chose on a notice (called on the notices' thread).
   void Act(char letter, platform::Notice_Action action);
 
-  Notice_Settings Settings() const;
-
  private:
   void Save(const Notice_Settings& then);
   void Complain_Once(bool& said, const std::string& text);
@@ -52,7 +50,7 @@ class Low_Space_Notifier {
   const std::string separator_;
   const Complaint complain_;
   const Notices_Maker make_;
-  mutable std::mutex mutex_;  // settings_ and the complaints: passes and actions meet here
+  std::mutex mutex_;  // settings_ and the complaints: passes and actions meet here
   Notice_Settings settings_;
   bool limits_offered_ = false;
   bool said_unsaved_ = false;

@@ -147,13 +147,12 @@ int Run(int argc, char** argv) {
   // The settings as the window loads them, so that the report shows its rows.
   settings::Memory_Settings_Holder loaded;
   settings::Load_Settings_Within(loaded, settings::Settings_File_Path(exe));
-  monitor::Disk_Queries queries(*os.disk, *os.error_mode,
-                                platform::Decimal_Separator_From_Environment());
+  const std::string separator = platform::Decimal_Separator_From_Environment();
+  monitor::Disk_Queries queries(*os.disk, *os.error_mode, separator);
   std::unique_ptr<notices::Low_Space_Notifier> notifier;
   if (options->notify) {
     notifier = std::make_unique<notices::Low_Space_Notifier>(
-        notices::Notice_File_Path(exe), *os.drives, *os.launcher,
-        platform::Decimal_Separator_From_Environment(),
+        notices::Notice_File_Path(exe), *os.drives, *os.launcher, separator,
         [](const std::string& text) { std::fprintf(stderr, "keldra-report: %s\n", text.c_str()); });
     std::string why;
     if (!notifier->Start(why)) {

@@ -7,16 +7,29 @@ namespace {
 
 bool Is_Octal(char c) { return c >= '0' && c <= '7'; }
 
+// Fields apart by blanks: the mount table writes its own as octal escapes, and
+// /etc/fstab may use tabs.
+bool Blank(char c) { return c == ' ' || c == '\t'; }
+
 std::vector<std::string_view> Split_Fields(std::string_view line) {
   std::vector<std::string_view> fields;
   std::size_t i = 0;
   while (i < line.size()) {
-    while (i < line.size() && line[i] == ' ') ++i;
+    while (i < line.size() && Blank(line[i])) ++i;
     std::size_t start = i;
-    while (i < line.size() && line[i] != ' ') ++i;
+    while (i < line.size() && !Blank(line[i])) ++i;
     if (i > start) fields.push_back(line.substr(start, i - start));
   }
   return fields;
+}
+
+// The line at pos, without its end; pos moves past it.
+std::string_view Next_Line(std::string_view text, std::size_t& pos) {
+  std::size_t eol = text.find('\n', pos);
+  if (eol == std::string_view::npos) eol = text.size();
+  const std::string_view line = text.substr(pos, eol - pos);
+  pos = eol + 1;
+  return line;
 }
 
 template <typename T>
@@ -47,12 +60,7 @@ std::vector<Mount_Entry> Parse_Mountinfo(std::string_view text) {
   std::vector<Mount_Entry> entries;
   std::size_t pos = 0;
   while (pos < text.size()) {
-    std::size_t eol = text.find('\n', pos);
-    if (eol == std::string_view::npos) eol = text.size();
-    std::string_view line = text.substr(pos, eol - pos);
-    pos = eol + 1;
-
-    std::vector<std::string_view> f = Split_Fields(line);
+    std::vector<std::string_view> f = Split_Fields(Next_Line(text, pos));
     // id, parent, dev, root, point, options, optional fields, "-", type, source, ...
     // The source may be empty on some filesystems, so only the type is required.
     std::size_t dash = 6;
@@ -77,19 +85,9 @@ std::vector<Mount_Entry> Parse_Mountinfo(std::string_view text) {
 
 std::vector<std::string> Parse_Fstab_Mount_Points(std::string_view text) {
   std::vector<std::string> points;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    const std::string_view line = text.substr(start, end - start);
-    start = end + 1;
-    std::vector<std::string_view> fields;
-    for (std::size_t i = 0; i < line.size() && fields.size() < 2;) {
-      while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
-      const std::size_t from = i;
-      while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
-      if (i > from) fields.push_back(line.substr(from, i - from));
-    }
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const std::vector<std::string_view> fields = Split_Fields(Next_Line(text, pos));
     if (fields.size() < 2 || fields[0].front() == '#') continue;
     std::string point = Decode_Mount_Escapes(fields[1]);
     if (point.empty() || point.front() != '/') continue;  // "none", "swap"

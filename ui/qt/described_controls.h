@@ -17,6 +17,9 @@ void Apply_Description(QWidget& widget, const Control_Description& d, const QFon
 
 // A label, frame, group, button or check box as described, or nullptr for a kind the
 // window makes itself. on_command runs a click's or double-click's command.
+// A description's box as the toolkit's rectangle.
+inline QRect Rect_Of(const Box& b) { return QRect(b.left, b.top, b.width, b.height); }
+
 // A text's alignment in its control.
 Qt::Alignment Alignment_Of(const Control_Description& d);
 

@@ -13,12 +13,6 @@
 #include "ui/start_steps.h"
 
 namespace keldra::ui {
-namespace {
-
-QRect Rect_Of(const Box& b) { return QRect(b.left, b.top, b.width, b.height); }
-
-}  // namespace
-
 Drawn_Area::Drawn_Area(QWidget* parent, const Window_Description& described,
                        std::function<void(int)> run)
     : QWidget(parent),

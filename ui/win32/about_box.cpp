@@ -14,10 +14,7 @@ namespace {
 
 const Window_Description& Described() { return About_Box_Description(); }
 
-RECT Rect_Of(const Control_Description& c) {
-  const Box b = About_Box_Place(c);
-  return RECT{b.left, b.top, b.left + b.width, b.top + b.height};
-}
+RECT Placed_Rect(const Control_Description& c) { return Rect_Of(About_Box_Place(c)); }
 
 HBITMAP Bitmap(const char* name) {
   return static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, 0));
@@ -84,7 +81,7 @@ void TAboutBox::Create_Controls() {
   int id = First_About_Control_Id;
   for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
     const Control_Description& c = *it;
-    const RECT r = Rect_Of(c);
+    const RECT r = Placed_Rect(c);
     const DWORD shown = c.visible ? WS_VISIBLE : 0;
     const auto make = [&](const char* cls, const char* text, DWORD style, int control_id) {
       return Make_Control(hwnd_, cls, text, shown | style, control_id, r.left, r.top,

@@ -10,6 +10,11 @@
 
 namespace keldra::ui::win32 {
 
+// A description's box as the system's rectangle.
+inline RECT Rect_Of(const Box& b) {
+  return RECT{b.left, b.top, b.left + b.width, b.top + b.height};
+}
+
 // A child control of `parent` at x, y, w x h (WS_CHILD is added; pass WS_VISIBLE
 // for one shown at once).
 HWND Make_Control(HWND parent, const char* cls, const char* text, DWORD style, int id, int x, int y,

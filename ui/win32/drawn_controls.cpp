@@ -18,8 +18,7 @@ void Paint_Drawn_Controls(HDC dc, const RECT& dirty, const Drawn_Controls& contr
     const Control_Description& d = *c.described;
     if (c.gauge) {
       OffsetViewportOrgEx(dc, box.left, box.top, nullptr);
-      Draw_Percent_Gauge(dc, c.box.width, c.box.height, c.progress,
-                         RGB((c.bar_rgb >> 16) & 0xFF, (c.bar_rgb >> 8) & 0xFF, c.bar_rgb & 0xFF),
+      Draw_Percent_Gauge(dc, c.box.width, c.box.height, c.progress, Colour_Of(Exact(c.bar_rgb), 0),
                          font(c));
     } else {
       // As a static control draws itself: its box in the background, then the text

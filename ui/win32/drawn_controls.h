@@ -6,12 +6,9 @@
 #include <functional>
 
 #include "ui/drawn_controls.h"
+#include "ui/win32/controls.h"
 
 namespace keldra::ui::win32 {
-
-inline RECT Rect_Of(const Box& b) {
-  return RECT{b.left, b.top, b.left + b.width, b.top + b.height};
-}
 
 // The font each control is drawn in.
 using Font_For = std::function<HFONT(const Drawn_Control&)>;

@@ -21,8 +21,6 @@ HWND Child(HWND parent, const char* cls, const Control_Description& c, DWORD sty
                       c.box.width, c.box.height, ex_style);
 }
 
-RECT Rect_Of(const Box& b) { return RECT{b.left, b.top, b.left + b.width, b.top + b.height}; }
-
 }  // namespace
 
 TOptions_Setup::TOptions_Setup(HWND owner, Fonts& fonts, Options_Setup_Behaviour& behaviour,

@@ -4,18 +4,15 @@
 #include <cstdint>
 
 #include "ui/gauge_plan.h"
+#include "ui/win32/controls.h"
 
 namespace keldra::ui::win32 {
 namespace {
 
-COLORREF Colour_Ref(std::uint32_t rgb) {
-  return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
-
 void Fill(HDC dc, const Box& b, std::uint32_t rgb) {
   if (b.width <= 0 || b.height <= 0) return;
   const RECT r{b.left, b.top, b.left + b.width, b.top + b.height};
-  HBRUSH brush = CreateSolidBrush(Colour_Ref(rgb));
+  HBRUSH brush = CreateSolidBrush(Colour_Of(Exact(rgb), 0));
   FillRect(dc, &r, brush);
   DeleteObject(brush);
 }
@@ -68,7 +65,7 @@ void Draw_Percent_Gauge(HDC target, int w, int h, int percent, COLORREF bar, HFO
     const Box& in = plan.inside;
     IntersectClipRect(mask, in.left, in.top, in.left + in.width, in.top + in.height);
     SetBkMode(mask, TRANSPARENT);
-    SetTextColor(mask, Colour_Ref(plan.text_rgb));
+    SetTextColor(mask, Colour_Of(Exact(plan.text_rgb), 0));
     TextOutA(mask, at.x, at.y, plan.text.c_str(), length);
     RestoreDC(mask, saved);
     BitBlt(picture, 0, 0, w, h, mask, 0, 0, SRCINVERT);
