@@ -184,10 +184,4 @@ std::string About_Field_Control(About_Field field) {
   return std::string();
 }
 
-Box About_Box_Place(const Control_Description& c) {
-  if (c.parent.empty()) return c.box;
-  const Box group = About_Box_Description().Control(c.parent).box;
-  return {group.left + c.box.left, group.top + c.box.top, c.box.width, c.box.height};
-}
-
 }  // namespace keldra::ui

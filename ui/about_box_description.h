@@ -57,7 +57,4 @@ const Window_Description& About_Box_Description();
 // The control that shows a field; empty for the box's own caption.
 std::string About_Field_Control(About_Field field);
 
-// A described control's place in the box's own client area: its group's origin added.
-Box About_Box_Place(const Control_Description& c);
-
 }  // namespace keldra::ui

@@ -18,4 +18,10 @@ const Timer_Description& Window_Description::Timer(const std::string& timer_name
   throw std::logic_error(name + " has no timer " + timer_name);
 }
 
+Box Window_Description::Client_Box(const Control_Description& c) const {
+  if (c.parent.empty()) return c.box;
+  const Box group = Client_Box(Control(c.parent));
+  return {group.left + c.box.left, group.top + c.box.top, c.box.width, c.box.height};
+}
+
 }  // namespace keldra::ui

@@ -149,6 +149,8 @@ struct Window_Description {
   // looks up, so a missing name is a fault of the description.
   const Control_Description& Control(const std::string& control_name) const;
   const Timer_Description& Timer(const std::string& timer_name) const;
+  // A control's box in the window's client area: the groups it lies in added.
+  Box Client_Box(const Control_Description& c) const;
 };
 
 }  // namespace keldra::ui

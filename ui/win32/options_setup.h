@@ -3,7 +3,6 @@
 // description, passing its events to Options_Setup_Behaviour.
 #include <windows.h>
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,26 +11,13 @@
 #include "platform/message_boxes.h"
 #include "ui/options_setup_behaviour.h"
 #include "ui/options_setup_view.h"
+#include "ui/win32/described_window.h"
 #include "ui/win32/drive_chooser.h"
 #include "ui/win32/spin_edit.h"
 #include "ui/win32/win32_fonts.h"
 #include "ui/window_description.h"
 
 namespace keldra::ui::win32 {
-
-enum Options_Control_Id : int {
-  ID_DriveComboBox1 = 201,
-  ID_AddButton,
-  ID_ListBox1,
-  ID_SpinEdit1,
-  ID_OKButton,
-  ID_Max_Drives_SpinEdit,
-  ID_Show_Total_of_All_Drives_CheckBox,
-  ID_Always_On_Top_CheckBox,
-  ID_Arrow_Text,
-};
-
-inline constexpr UINT_PTR Chooser_Timer_Id = 1;
 
 class TOptions_Setup final : public Options_Setup_View {
  public:
@@ -54,32 +40,23 @@ class TOptions_Setup final : public Options_Setup_View {
   void Close() override;
   std::optional<int> Selected_Entry() const override;
 
+  HWND Control(const std::string& name) const { return window_.Control(name); }
   std::unique_ptr<Drive_Chooser> DriveComboBox1;
-  HWND AddButton = nullptr;
-  HWND ListBox1 = nullptr;
   std::unique_ptr<Spin_Edit> SpinEdit1;
-  HWND OKButton = nullptr;
-  HWND Max_Drives_SpinEdit = nullptr;
-  HWND Show_Total_of_All_Drives_CheckBox = nullptr;
-  HWND Always_On_Top_CheckBox = nullptr;
 
   // For the window procedure.
   void Created(HWND hwnd) { hwnd_ = hwnd; }
   LRESULT Handle(UINT msg, WPARAM wparam, LPARAM lparam);
 
  private:
-  void Create_Controls(const std::string& decimal_separator);
-  void Create_Fixed_Texts();
   void Draw_Arrow(const DRAWITEMSTRUCT& item);
-  void Run_Command(int command);
-  HFONT Font(const Font_Description& font);
+  bool Checked(const std::string& name) const;
 
-  Fonts& fonts_;
+  Described_Window window_;
   HWND owner_;
   HWND hwnd_ = nullptr;
-  HWND hints_ = nullptr;
   Options_Setup_Behaviour& behaviour_;
-  std::map<int, int> commands_;  // each control's click, by its id
+  int chooser_id_ = 0, arrow_id_ = 0;
   bool open_ = false;
   bool shown_before_ = false;
 };

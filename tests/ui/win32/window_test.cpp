@@ -14,6 +14,8 @@
 
 #include "tests/ui/win32/window_fixture.h"
 #include "ui/about_box_behaviour.h"
+#include "ui/about_box_description.h"
+#include "ui/options_setup_description.h"
 #include "ui/win32/percent_gauge.h"
 
 namespace keldra::test {
@@ -275,7 +277,8 @@ TEST_F(Win32_Window, TheOptionsDialogFromTheMenuWithItsKeysAndCloseBox) {
     SendMessageA(options.SpinEdit1->Editor(), WM_CHAR, 'x', 0);
     SendMessageA(options.SpinEdit1->Editor(), WM_KEYDOWN, VK_UP, 0);
     EXPECT_EQ(Window_Text(options.SpinEdit1->Editor()), "50");
-    SendMessageA(options.Show_Total_of_All_Drives_CheckBox, BM_CLICK, 0, 0);  // ticked by the user
+    SendMessageA(options.Control(ui::options_setup_names::Show_Total_of_All_Drives_CheckBox),
+                 BM_CLICK, 0, 0);                    // ticked by the user
     SendMessageA(options.Handle(), WM_CLOSE, 0, 0);  // the close box applies, as OK does
   });
   Command(Main(), ID_SettingsOption);
@@ -294,18 +297,20 @@ TEST_F(Win32_Window, TheAboutBoxRunsWhileOpenAndEscapeStopsIt) {
     EXPECT_TRUE(about.Timers_Running());
     EXPECT_TRUE(about.Vantrel_Logo_GIFImage->Animate());
     const auto& quotes = ui::About_Quotes();
-    EXPECT_NE(std::find(quotes.begin(), quotes.end(), Window_Text(about.Quote_From_Vantrel_Label)),
+    EXPECT_NE(std::find(quotes.begin(), quotes.end(),
+                        Window_Text(about.Control(ui::about_box_names::Quote_From_Vantrel_Label))),
               quotes.end());
-    EXPECT_EQ(Window_Text(about.Free_Resources_Label), "57%");
-    EXPECT_FALSE(Visible(about.Email_Button));
+    EXPECT_EQ(Window_Text(about.Control(ui::about_box_names::Free_Resources_Label)), "57%");
+    EXPECT_FALSE(Visible(about.Control(ui::about_box_names::Email_Button)));
     // The logo as the file has it: eight frames of 100 ms, 999 loops.
     const Animated_Picture& logo = *about.Vantrel_Logo_GIFImage;
     EXPECT_EQ(logo.Frame_Count(), 8);
     for (int f = 0; f < logo.Frame_Count(); ++f) EXPECT_EQ(logo.Frame_Delay_Ms(f), 100) << f;
     EXPECT_EQ(logo.Loop_Count(), 999);
-    EXPECT_EQ(Window_Text(about.Email_Address_Label), Window_Text(about.Email_Button));
+    EXPECT_EQ(Window_Text(about.Control(ui::about_box_names::Email_Address_Label)),
+              Window_Text(about.Control(ui::about_box_names::Email_Button)));
     // The tools line fits its label in the label's own font.
-    HWND tools = about.Developed_Using_Label;
+    HWND tools = about.Control(ui::about_box_names::Developed_Using_Label);
     HDC dc = GetDC(tools);
     HGDIOBJ old =
         SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(tools, WM_GETFONT, 0, 0)));

@@ -1,0 +1,95 @@
+#pragma once
+// A dialog built from its description: the window and its frame, every control
+// kind made through one table, and the messages they send routed back as the
+// description's commands (a click, a list's new selection, Enter on the default
+// button, Escape, a timer). It also paints the frames the dialog draws on itself,
+// colours the labels, and shows the hand pointer where described, so that a
+// dialog adds only what is its own: the kinds it makes itself and its values.
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/win32/win32_fonts.h"
+#include "ui/win32/window_class.h"
+#include "ui/window_description.h"
+
+namespace keldra::ui::win32 {
+
+class Described_Window {
+ public:
+  // A control of a kind the dialog makes itself, at its place with this id; it
+  // returns the control's window (nullptr to make none).
+  using Own_Maker = std::function<HWND(const Control_Description&, int id, RECT place)>;
+  using Which = std::function<bool(const Control_Description&)>;
+
+  Described_Window(const Window_Description& d, Fonts& fonts, int first_id);
+  Described_Window(const Described_Window&) = delete;
+  Described_Window& operator=(const Described_Window&) = delete;
+
+  // Registers the class for T and makes the window, its client area as described.
+  template <typename T>
+  HWND Create(T* object);
+  HWND Window() const { return hwnd_; }
+
+  // Makes the controls `which` picks, in the description's order (the order Tab
+  // visits them), each placed above the controls it overlaps that were described
+  // before it, as the description lists them from the bottom up.
+  void Build(const Which& which, const Own_Maker& own = {});
+
+  HWND Control(const std::string& name) const { return controls_.at(name); }
+  // The description of a control made here; nullptr for any other window.
+  const Control_Description* Described_By(HWND control) const {
+    const auto it = made_.find(control);
+    return it == made_.end() ? nullptr : it->second;
+  }
+  const Window_Description& Description() const { return d_; }
+  HFONT Font(const Font_Description& font);
+  // A control's place in the window's client area: its group's offset added.
+  RECT Place(const Control_Description& c) const;
+
+  // Moves a control, by its description's coordinates.
+  void Move(const std::string& name, int left, int top);
+  // Gives a control its hint; giving it again replaces it.
+  void Hint(const std::string& name, const std::string& hint);
+  // Starts or stops the described timers.
+  void Run_Timers(bool running);
+  bool Timers_Running() const { return timers_running_; }
+
+  // The messages the builder answers for the dialog; nullopt for the dialog's own.
+  std::optional<LRESULT> Route(UINT msg, WPARAM wparam, LPARAM lparam,
+                               const std::function<void(int)>& run);
+
+ private:
+  HWND Make(const Control_Description& c, int id, RECT place);
+  void Paint_Frames();
+  bool Hand_At(HWND over) const;
+
+  const Window_Description& d_;
+  Fonts& fonts_;
+  int next_id_;
+  HWND hwnd_ = nullptr;
+  HWND hints_ = nullptr;
+  std::map<std::string, HWND> controls_;             // by name
+  std::map<int, const Control_Description*> ids_;    // by control id
+  std::map<HWND, const Control_Description*> made_;  // by window
+  std::vector<std::pair<HWND, RECT>> stacked_;       // as made, for the overlaps
+  bool timers_running_ = false;
+};
+
+template <typename T>
+HWND Described_Window::Create(T* object) {
+  Register_Object_Class<T>(d_.class_name.c_str());
+  RECT r{0, 0, d_.client_width, d_.client_height};
+  AdjustWindowRectEx(&r, Dialog_Style(d_.frame_kind), FALSE, Dialog_Ex_Style);
+  hwnd_ =
+      CreateWindowExA(Dialog_Ex_Style, d_.class_name.c_str(), d_.caption.c_str(),
+                      Dialog_Style(d_.frame_kind), CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
+                      r.bottom - r.top, nullptr, nullptr, GetModuleHandleA(nullptr), object);
+  return hwnd_;
+}
+
+}  // namespace keldra::ui::win32
