@@ -42,7 +42,7 @@ Window_Description Make() {
   // The controls in tab order; the disabled limit field never takes the focus.
   Control_Description chooser;
   chooser.kind = Control_Kind::Drive_Chooser;
-  chooser.name = "DriveComboBox1";
+  chooser.name = options_setup_names::DriveComboBox1;
   chooser.box = {24, 24, 145, 22};
   w.controls.push_back(chooser);
 
@@ -66,7 +66,7 @@ Window_Description Make() {
 
   Control_Description spin;
   spin.kind = Control_Kind::Spin_Edit;
-  spin.name = "SpinEdit1";
+  spin.name = options_setup_names::SpinEdit1;
   spin.box = {264, 240, 57, 26};
   w.controls.push_back(spin);
 

@@ -4,10 +4,15 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
+#include <QTimer>
+#include <limits>
 
 #include "ui/qt/fonts.h"
 
@@ -30,6 +35,48 @@ class Command_Label : public QLabel {
 
  private:
   int click_;
+  std::function<void(int)> on_command_;
+};
+
+// A list whose new selection, by a click or from the keyboard, runs its command;
+// a selection set by the window runs nothing.
+class Command_List : public QListWidget {
+ public:
+  Command_List(QWidget* parent, int command, const std::function<void(int)>& on_command)
+      : QListWidget(parent), command_(command), on_command_(on_command) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+    connect(this, &QListWidget::itemClicked, this, [this] { on_command_(command_); });
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override {
+    const int before = currentRow();
+    QListWidget::keyPressEvent(e);
+    if (currentRow() != before) on_command_(command_);
+  }
+
+ private:
+  int command_;
+  std::function<void(int)> on_command_;
+};
+
+// Escape runs the window's described command; nothing closes a window by itself.
+class Escape_Filter : public QObject {
+ public:
+  Escape_Filter(QObject* window, int command, const std::function<void(int)>& on_command)
+      : QObject(window), command_(command), on_command_(on_command) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(e)->key() != Qt::Key_Escape)
+      return QObject::eventFilter(watched, e);
+    on_command_(command_);
+    return true;
+  }
+
+ private:
+  int command_;
   std::function<void(int)> on_command_;
 };
 
@@ -143,10 +190,65 @@ QWidget* Make_Described(const Control_Description& d, QWidget* parent, const QFo
       break;
     }
     case Control_Kind::Check_Box: w = new QCheckBox(text, parent); break;
+    case Control_Kind::List_Box: w = new Command_List(parent, d.click, on_command); break;
+    case Control_Kind::Hidden_List: w = new QListWidget(parent); break;
+    case Control_Kind::Number_Display: {
+      // A number shown, never edited and never focused, in its described colours.
+      auto* number = new QSpinBox(parent);
+      number->setRange(0, std::numeric_limits<int>::max());
+      number->setReadOnly(true);
+      number->setEnabled(false);
+      number->setFocusPolicy(Qt::NoFocus);
+      QPalette p = number->palette();
+      for (QPalette::ColorGroup g : {QPalette::Disabled, QPalette::Active, QPalette::Inactive}) {
+        p.setColor(g, QPalette::Text, Colour_Of(d.text_colour, p, QPalette::Text));
+        p.setColor(g, QPalette::Base, Colour_Of(d.background, p, QPalette::Base));
+      }
+      number->setPalette(p);
+      w = number;
+      break;
+    }
     default: return nullptr;
   }
   Apply_Description(*w, d, window_font);
   return w;
+}
+
+void Build_Described(QWidget& window, const Window_Description& d,
+                     const std::function<bool(const Control_Description&)>& which,
+                     const std::function<void(int)>& on_command, const Own_Maker& own) {
+  for (const Control_Description& c : d.controls) {
+    if (!which(c)) continue;
+    QWidget* parent = c.parent.empty() ? &window : Named<QWidget>(window, c.parent);
+    QWidget* w = own ? own(c, parent) : nullptr;
+    if (w != nullptr) {
+      Apply_Description(*w, c, window.font());
+    } else if ((w = Make_Described(c, parent, window.font(), on_command)) == nullptr) {
+      continue;
+    }
+    if (c.hand_cursor) w->setCursor(Qt::PointingHandCursor);
+    if (c.kind == Control_Kind::Frame || c.kind == Control_Kind::Raised_Frame) w->lower();
+  }
+}
+
+void Describe_Dialog(QWidget& dialog, const Window_Description& d,
+                     const std::function<void(int)>& on_command) {
+  dialog.setObjectName(QString::fromStdString(d.name));
+  dialog.setWindowTitle(QString::fromStdString(d.caption));
+  dialog.setFont(Font_Of(d.font, dialog.font()));
+  dialog.setFixedSize(d.client_width, d.client_height);
+  QPalette pal = dialog.palette();
+  pal.setColor(QPalette::Window, Colour_Of(d.background, pal, QPalette::Window));
+  dialog.setPalette(pal);
+  dialog.setAutoFillBackground(true);
+  dialog.installEventFilter(new Escape_Filter(&dialog, d.escape_command, on_command));
+  for (const Timer_Description& t : d.timers) {
+    auto* timer = new QTimer(&dialog);
+    timer->setObjectName(QString::fromStdString(t.name));
+    timer->setInterval(t.interval_ms);
+    QObject::connect(timer, &QTimer::timeout, &dialog,
+                     [on_command, command = t.command] { on_command(command); });
+  }
 }
 
 }  // namespace keldra::ui

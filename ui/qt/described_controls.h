@@ -3,6 +3,7 @@
 // here; a window makes its own kinds (gauges, the chooser, the interval field) and
 // has the description applied to them the same way.
 #include <QFont>
+#include <QObject>
 #include <QWidget>
 #include <functional>
 
@@ -31,5 +32,29 @@ void Place_As_Described(QWidget& dialog, const Window_Description& d, bool first
 
 QWidget* Make_Described(const Control_Description& d, QWidget* parent, const QFont& window_font,
                         const std::function<void(int)>& on_command);
+
+// A control of a kind the window makes itself, in `parent`; nullptr for the shared
+// table's kinds.
+using Own_Maker = std::function<QWidget*(const Control_Description&, QWidget* parent)>;
+
+// Makes the controls of `d` that `which` picks, in the description's order (which
+// is the order Tab visits them and, from the bottom up, how they are stacked), each
+// in the group it names, through `own` or the shared table, described once. Frames
+// lie behind everything else.
+void Build_Described(QWidget& window, const Window_Description& d,
+                     const std::function<bool(const Control_Description&)>& which,
+                     const std::function<void(int)>& on_command, const Own_Maker& own = {});
+
+// A dialog as described: its name, caption, fixed size, font and background, its
+// timers (stopped; the dialog starts them), and Escape running the described
+// command instead of closing it.
+void Describe_Dialog(QWidget& dialog, const Window_Description& d,
+                     const std::function<void(int)>& on_command);
+
+// A control by its described name.
+template <typename T>
+T* Named(const QObject& window, const std::string& name) {
+  return window.findChild<T*>(QString::fromStdString(name));
+}
 
 }  // namespace keldra::ui

@@ -7,16 +7,9 @@
 #include "ui/options_setup_behaviour.h"
 #include "ui/options_setup_view.h"
 
-class QCheckBox;
-class QLabel;
-class QListWidget;
-class QPushButton;
-class QSpinBox;
+class QTimer;
 
 namespace keldra::ui {
-
-class Drive_Chooser;
-class Spin_Edit;
 
 class TOptions_Setup : public QDialog, public Options_Setup_View {
   Q_OBJECT
@@ -37,31 +30,23 @@ class TOptions_Setup : public QDialog, public Options_Setup_View {
   void Close() override;
   std::optional<int> Selected_Entry() const override;
 
-  Drive_Chooser* DriveComboBox1 = nullptr;
-  QPushButton* AddButton = nullptr;
-  QListWidget* ListBox1 = nullptr;
-  Spin_Edit* SpinEdit1 = nullptr;
-  QPushButton* OKButton = nullptr;
-  QSpinBox* Max_Drives_SpinEdit = nullptr;
-  QCheckBox* Show_Total_of_All_Drives_CheckBox = nullptr;
-  QCheckBox* Always_On_Top_CheckBox = nullptr;
-  QTimer* Chooser_Timer = nullptr;
+  // A control by its described name.
+  template <typename T>
+  T* Control(const std::string& name) const {
+    return findChild<T*>(QString::fromStdString(name));
+  }
 
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
   bool event(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void Create_Fixed_Texts();
-  void Create_Controls(const std::string& decimal_separator);
-  void Run_Command(int command);
+  void Run_Command(int command) { behaviour_.Run_Command(command); }
+  QTimer* Chooser_Timer() const;
 
   Options_Setup_Behaviour& behaviour_;
   bool shown_before_ = false;
-  bool keyboard_moved_ = false;
 };
 
 }  // namespace keldra::ui

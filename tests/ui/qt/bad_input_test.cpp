@@ -95,7 +95,7 @@ TEST_F(Bad_Input_Test, APassThatChangesNothingRepaintsNothingAndOnlyTimer1Runs) 
     }
   }
   EXPECT_EQ(running, (std::vector<std::string>{"Timer1"}));
-  EXPECT_FALSE(about->Vantrel_Logo_GIFImage->Animate());
+  EXPECT_FALSE(about->Control<Animated_Picture>(about_names::Vantrel_Logo_GIFImage)->Animate());
 }
 
 }  // namespace

@@ -14,10 +14,22 @@
 #include "tests/fakes/fake_services.h"
 #include "tests/fakes/scripted_message_boxes.h"
 #include "tests/fakes/temp_folder.h"
+#include "ui/about_box_description.h"
+#include "ui/options_setup_description.h"
+#include "ui/qt/animated_picture.h"
+#include "ui/qt/drive_chooser.h"
 #include "ui/qt/keldra_windows.h"
+#include "ui/qt/spin_edit.h"
 #include "ui/qt/window_stacking.h"
 
 namespace keldra::test {
+
+// The dialogs' controls are found by their described names.
+namespace about_names = ui::about_box_names;
+namespace options_names = ui::options_setup_names;
+using ui::Animated_Picture;
+using ui::Drive_Chooser;
+using ui::Spin_Edit;
 
 class Recording_Stacking final : public ui::Window_Stacking {
  public:

@@ -45,7 +45,7 @@ class Options_Test : public ::testing::Test, public Form_Fixture {
       if (by_close_box) {
         options->close();
       } else {
-        QTest::mouseClick(options->OKButton, Qt::LeftButton);
+        QTest::mouseClick(options->Control<QPushButton>(options_names::OKButton), Qt::LeftButton);
       }
     });
     form->SettingsOption->trigger();
@@ -57,8 +57,9 @@ class Options_Test : public ::testing::Test, public Form_Fixture {
   }
   std::vector<std::string> List() const {
     std::vector<std::string> items;
-    for (int i = 0; i < options->ListBox1->count(); ++i) {
-      items.push_back(options->ListBox1->item(i)->text().toStdString());
+    for (int i = 0; i < options->Control<QListWidget>(options_names::ListBox1)->count(); ++i) {
+      items.push_back(
+          options->Control<QListWidget>(options_names::ListBox1)->item(i)->text().toStdString());
     }
     return items;
   }
@@ -68,29 +69,38 @@ class Options_Test : public ::testing::Test, public Form_Fixture {
 TEST_F(Options_Test, TheDialogsDesign) {
   EXPECT_EQ(options->windowTitle(), "Keldra Options Setup :");
   EXPECT_EQ(options->size(), QSize(463, 435));
-  EXPECT_EQ(options->DriveComboBox1->geometry(), QRect(24, 24, 145, 22));
-  EXPECT_EQ(options->AddButton->text(), "Add Drive");
-  EXPECT_EQ(options->AddButton->toolTip(),
+  EXPECT_EQ(options->Control<Drive_Chooser>(options_names::DriveComboBox1)->geometry(),
+            QRect(24, 24, 145, 22));
+  EXPECT_EQ(options->Control<QPushButton>(options_names::AddButton)->text(), "Add Drive");
+  EXPECT_EQ(options->Control<QPushButton>(options_names::AddButton)->toolTip(),
             "Add the currently selected drive to the list being monitored.");
-  EXPECT_EQ(options->ListBox1->geometry(), QRect(264, 40, 89, 129));
-  EXPECT_EQ(options->SpinEdit1->geometry(), QRect(264, 240, 57, 26));
-  EXPECT_EQ(options->OKButton->geometry(), QRect(186, 396, 89, 33));
-  EXPECT_FALSE(options->OKButton->isDefault());
-  EXPECT_FALSE(options->OKButton->autoDefault());
-  EXPECT_EQ(options->Max_Drives_SpinEdit->value(), 20);
-  EXPECT_FALSE(options->Max_Drives_SpinEdit->isEnabled());
-  EXPECT_EQ(options->Show_Total_of_All_Drives_CheckBox->text(), "Show Total of All Drives");
-  EXPECT_EQ(options->Always_On_Top_CheckBox->text(), "Keldra Window Always On Top");
-  EXPECT_EQ(options->SpinEdit1->Up_Button()->autoRepeatDelay(), 400);
-  EXPECT_EQ(options->SpinEdit1->Up_Button()->autoRepeatInterval(), 100);
+  EXPECT_EQ(options->Control<QListWidget>(options_names::ListBox1)->geometry(),
+            QRect(264, 40, 89, 129));
+  EXPECT_EQ(options->Control<Spin_Edit>(options_names::SpinEdit1)->geometry(),
+            QRect(264, 240, 57, 26));
+  EXPECT_EQ(options->Control<QPushButton>(options_names::OKButton)->geometry(),
+            QRect(186, 396, 89, 33));
+  EXPECT_FALSE(options->Control<QPushButton>(options_names::OKButton)->isDefault());
+  EXPECT_FALSE(options->Control<QPushButton>(options_names::OKButton)->autoDefault());
+  EXPECT_EQ(options->Control<QSpinBox>(options_names::Max_Drives_SpinEdit)->value(), 20);
+  EXPECT_FALSE(options->Control<QSpinBox>(options_names::Max_Drives_SpinEdit)->isEnabled());
+  EXPECT_EQ(options->Control<QCheckBox>(options_names::Show_Total_of_All_Drives_CheckBox)->text(),
+            "Show Total of All Drives");
+  EXPECT_EQ(options->Control<QCheckBox>(options_names::Always_On_Top_CheckBox)->text(),
+            "Keldra Window Always On Top");
+  EXPECT_EQ(options->Control<Spin_Edit>(options_names::SpinEdit1)->Up_Button()->autoRepeatDelay(),
+            400);
+  EXPECT_EQ(
+      options->Control<Spin_Edit>(options_names::SpinEdit1)->Up_Button()->autoRepeatInterval(),
+      100);
   windows->Options.Set_Drive_Limit();
-  EXPECT_EQ(options->Max_Drives_SpinEdit->value(), 26);
+  EXPECT_EQ(options->Control<QSpinBox>(options_names::Max_Drives_SpinEdit)->value(), 26);
 }
 
 TEST_F(Options_Test, TheChooserListsPresentDrivesWithTheReportsTextsReadOnce) {
   Show("[keldra]\n");
   Settings([&] {
-    QComboBox* chooser = options->DriveComboBox1;
+    QComboBox* chooser = options->Control<Drive_Chooser>(options_names::DriveComboBox1);
     std::vector<std::string> texts;
     for (int i = 0; i < chooser->count(); ++i) texts.push_back(chooser->itemText(i).toStdString());
     EXPECT_EQ(texts, (std::vector<std::string>{"a:", "c: [system]", "d: [/data]",
@@ -101,8 +111,9 @@ TEST_F(Options_Test, TheChooserListsPresentDrivesWithTheReportsTextsReadOnce) {
         EXPECT_NE(std::find(texts.begin(), texts.end(), text), texts.end());
       }
     }
-    EXPECT_EQ(options->DriveComboBox1->Current_Drive(), 'd') << "the current directory's drive";
-    EXPECT_GE(options->DriveComboBox1->Item_Height(), 16);
+    EXPECT_EQ(options->Control<Drive_Chooser>(options_names::DriveComboBox1)->Current_Drive(), 'd')
+        << "the current directory's drive";
+    EXPECT_GE(options->Control<Drive_Chooser>(options_names::DriveComboBox1)->Item_Height(), 16);
     // The closed box shows the current drive's picture beside its text.
     const int current = chooser->currentIndex();
     ASSERT_GE(current, 0);
@@ -114,15 +125,20 @@ TEST_F(Options_Test, TheChooserListsPresentDrivesWithTheReportsTextsReadOnce) {
     chooser->setItemIcon(current, picture);
   });
   table.drives.push_back({'Z', "/z", Drive_Type::Fixed, "Z", ""});
-  Settings([&] { EXPECT_EQ(options->DriveComboBox1->count(), 6) << "read once per run"; });
+  Settings([&] {
+    EXPECT_EQ(options->Control<Drive_Chooser>(options_names::DriveComboBox1)->count(), 6)
+        << "read once per run";
+  });
 }
 
 TEST_F(Options_Test, WithNoCurrentDriveAddDriveDoesNothing) {
   table.forms.clear();  // the current directory lies on no lettered drive
   Show("[keldra]\ndrive_being_monitored_letters=C\n");
   Settings([&] {
-    EXPECT_FALSE(options->DriveComboBox1->Current_Drive().has_value());
-    options->AddButton->click();
+    EXPECT_FALSE(options->Control<Drive_Chooser>(options_names::DriveComboBox1)
+                     ->Current_Drive()
+                     .has_value());
+    options->Control<QPushButton>(options_names::AddButton)->click();
     EXPECT_EQ(List(), (std::vector<std::string>{"C"}));
     EXPECT_TRUE(boxes.shown.empty());
   });
@@ -133,7 +149,7 @@ TEST_F(Options_Test, RemovingAsksEveryTimeAndCancelKeepsTheEntry) {
   Settings([&] {
     EXPECT_EQ(List(), (std::vector<std::string>{"C", "D"}));
     boxes.answers = {platform::Button_Cancel};
-    QListWidget* list = options->ListBox1;
+    QListWidget* list = options->Control<QListWidget>(options_names::ListBox1);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(1)).center());
     ASSERT_EQ(boxes.shown.size(), 1u);
@@ -172,7 +188,7 @@ TEST_F(Options_Test, TheIntervalFieldBoundsWhatItIsGivenAndTheCloseBoxAppliesAsO
     QApplication::processEvents();
     int shown = -1;
     QTimer::singleShot(0, [&] {
-      shown = f.options->SpinEdit1->Value();
+      shown = f.options->Control<Spin_Edit>(options_names::SpinEdit1)->Value();
       f.options->close();  // the close box applies the changes as OK does
     });
     f.form->SettingsOption->trigger();
@@ -185,7 +201,7 @@ TEST_F(Options_Test, TheIntervalFieldBoundsWhatItIsGivenAndTheCloseBoxAppliesAsO
 TEST_F(Options_Test, TypingZeroThenOkGivesOneSecond) {
   Show("[keldra]\n");
   Settings([&] {
-    QLineEdit* edit = options->SpinEdit1->Editor();
+    QLineEdit* edit = options->Control<Spin_Edit>(options_names::SpinEdit1)->Editor();
     options->activateWindow();
     edit->setFocus();
     edit->selectAll();
@@ -200,7 +216,7 @@ TEST_F(Options_Test, TypingZeroThenOkGivesOneSecond) {
 }
 
 TEST_F(Options_Test, TheIntervalFieldStepsAndFiltersKeys) {
-  ui::Spin_Edit& s = *options->SpinEdit1;
+  ui::Spin_Edit& s = *options->Control<Spin_Edit>(options_names::SpinEdit1);
   const struct {
     int start, direction, result;
   } steps[] = {{5, -1, 1}, {1, +1, 6}, {30, +1, 35}, {198, +1, 200}, {200, +1, 200}, {3, -1, 1}};
@@ -229,10 +245,10 @@ TEST_F(Options_Test, TheIntervalFieldStepsAndFiltersKeys) {
 TEST_F(Options_Test, ATickWhileOpenReadsTheLiveTotalBoxOnly) {
   Show("[keldra]\ndrive_being_monitored_letters=C\n");
   Settings([&] {
-    options->Show_Total_of_All_Drives_CheckBox->setChecked(true);
+    options->Control<QCheckBox>(options_names::Show_Total_of_All_Drives_CheckBox)->setChecked(true);
     emit form->Timer1->Tick();
     EXPECT_TRUE(form->Client_Area->Named("Drive_Label_2")->visible) << "total shown at once";
-    options->AddButton->click();  // D
+    options->Control<QPushButton>(options_names::AddButton)->click();  // D
     emit form->Timer1->Tick();
     EXPECT_EQ(behaviour().Monitored_Drive_Letters(), "C")
         << "the list reaches the window on closing";
