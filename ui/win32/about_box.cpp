@@ -139,18 +139,21 @@ void TAboutBox::Draw_Item(const DRAWITEMSTRUCT& item) {
     RECT face = r;
     DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
     // The glyph 15 pixels from the left edge, its bottom-left pixel transparent.
+    const int glyph_left = window_.Scaled(15),
+              glyph_top = (r.bottom - r.top - window_.Scaled(19)) / 2;
     if (HBITMAP glyph = enabled ? glyph_ : glyph_off_) {
-      Draw_Transparent(dc, glyph, r.left + 15, r.top + (r.bottom - r.top - 19) / 2, 18, 19);
+      Draw_Transparent(dc, glyph, r.left + glyph_left, r.top + glyph_top, 18, 19,
+                       window_.Scaled(Design_Dpi));
     }
     RECT text = r;
-    text.left += 15 + 18;
+    text.left += glyph_left + window_.Scaled(18);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     const std::string caption = Text_Of(item.hwndItem);
     DrawTextA(dc, caption.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     if (item.itemState & ODS_FOCUS) {
       RECT focus = r;
-      InflateRect(&focus, -4, -4);
+      InflateRect(&focus, -window_.Scaled(4), -window_.Scaled(4));
       DrawFocusRect(dc, &focus);
     }
     return;

@@ -73,10 +73,11 @@ void Fit_To_Text(HWND label, int min_height) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Draw_Transparent(HDC dc, HBITMAP picture, int x, int y, int w, int h) {
+void Draw_Transparent(HDC dc, HBITMAP picture, int x, int y, int w, int h, int dpi) {
   HDC mem = CreateCompatibleDC(dc);
   HGDIOBJ old = SelectObject(mem, picture);
-  GdiTransparentBlt(dc, x, y, w, h, mem, 0, 0, w, h, GetPixel(mem, 0, h - 1));
+  GdiTransparentBlt(dc, x, y, MulDiv(w, dpi, 96), MulDiv(h, dpi, 96), mem, 0, 0, w, h,
+                    GetPixel(mem, 0, h - 1));
   SelectObject(mem, old);
   DeleteDC(mem);
 }

@@ -36,8 +36,9 @@ void Move_Place_Hint(HWND hints, HWND owner, int id, RECT place);
 // Sizes a label to its text, at least `min_height` high.
 void Fit_To_Text(HWND label, int min_height = 0);
 
-// Draws `picture` (w x h) at x, y, its bottom-left pixel's colour left out.
-void Draw_Transparent(HDC dc, HBITMAP picture, int x, int y, int w, int h);
+// Draws `picture` (w x h) at x, y, its bottom-left pixel's colour left out; scaled
+// to dots per inch other than 96.
+void Draw_Transparent(HDC dc, HBITMAP picture, int x, int y, int w, int h, int dpi = 96);
 
 // A described colour as the system gives it; Inherit is the system colour `inherit`
 // (a COLOR_* index).

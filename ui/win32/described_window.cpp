@@ -32,11 +32,11 @@ Described_Window::Described_Window(const Window_Description& d, Fonts& fonts, in
 
 HFONT Described_Window::Font(const Font_Description& f) {
   const Font_Description& face = f.face.empty() ? d_.font : f;
-  return fonts_.Get(face.face, face.height, {face.bold, face.underline});
+  return fonts_.Get(face.face, Scaled(face.height), {face.bold, face.underline});
 }
 
 RECT Described_Window::Place(const Control_Description& c) const {
-  return Rect_Of(d_.Client_Box(c));
+  return win32::Scaled(Rect_Of(d_.Client_Box(c)), dpi_);
 }
 
 void Described_Window::Build(const Which& which, const Own_Maker& own) {
@@ -50,6 +50,7 @@ void Described_Window::Build(const Which& which, const Own_Maker& own) {
     if (w == nullptr) continue;
     Set_Font(w, Font(c.font));
     if (c.auto_size && !own_made) Fit_To_Text(w);
+    Remember_Place(w);
     if (!c.name.empty()) controls_[c.name] = w;
     if (c.show_hint) Hint(c.name, c.hint);
     ids_[GetDlgCtrlID(w)] = &c;
@@ -94,7 +95,7 @@ HWND Described_Window::Make(const Control_Description& c, int id, RECT r) {
           "LISTBOX",
           WS_TABSTOP | WS_VSCROLL | LBS_SORT | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
           WS_EX_CLIENTEDGE);
-      SendMessageA(list, LB_SETITEMHEIGHT, 0, c.item_height);
+      SendMessageA(list, LB_SETITEMHEIGHT, 0, Scaled(c.item_height));
       return list;
     }
     case Control_Kind::Hidden_List: return make("LISTBOX", LBS_HASSTRINGS);
@@ -107,8 +108,31 @@ void Described_Window::Move(const std::string& name, int left, int top) {
   moved.box.left = left;
   moved.box.top = top;
   const RECT r = Place(moved);
-  SetWindowPos(controls_.at(name), nullptr, r.left, r.top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  HWND w = controls_.at(name);
+  SetWindowPos(w, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Remember_Place(w);
+}
+
+void Described_Window::Remember_Place(HWND w) {
+  RECT r;
+  GetWindowRect(w, &r);
+  MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+  design_places_[w] = {Unscaled(r.left, dpi_), Unscaled(r.top, dpi_), Unscaled(r.right, dpi_),
+                       Unscaled(r.bottom, dpi_)};
+}
+
+void Described_Window::Rescale(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  for (const auto& [w, design] : design_places_) {
+    const RECT r = win32::Scaled(design, dpi_);
+    SetWindowPos(w, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    Set_Font(w, Font(made_.at(w)->font));
+  }
+  if (rescaled_) rescaled_();
+  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Described_Window::Hint(const std::string& name, const std::string& hint) {
@@ -182,6 +206,7 @@ std::optional<LRESULT> Described_Window::Route(UINT msg, WPARAM wparam, LPARAM l
       SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
       return TRUE;
     case WM_PAINT: Paint_Frames(); return 0;
+    case WM_DPICHANGED: Rescale(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam)); return 0;
     case WM_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(wparam);
       Colour background = d_.background;

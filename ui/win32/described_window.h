@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/win32/dpi.h"
 #include "ui/win32/win32_fonts.h"
 #include "ui/win32/window_class.h"
 #include "ui/window_description.h"
@@ -47,9 +48,14 @@ class Described_Window {
     return it == made_.end() ? nullptr : it->second;
   }
   const Window_Description& Description() const { return d_; }
+  // The font, and a control's place in the window's client area (its group's offset
+  // added), at the window's dots per inch.
   HFONT Font(const Font_Description& font);
-  // A control's place in the window's client area: its group's offset added.
   RECT Place(const Control_Description& c) const;
+  int Scaled(int design_pixels) const { return win32::Scaled(design_pixels, dpi_); }
+  // Runs after the window moved to a screen of other dots per inch and its controls
+  // were placed anew: for what the dialog placed or sized itself.
+  void On_Rescaled(std::function<void()> rescaled) { rescaled_ = std::move(rescaled); }
 
   // Moves a control, by its description's coordinates.
   void Move(const std::string& name, int left, int top);
@@ -66,6 +72,8 @@ class Described_Window {
  private:
   HWND Make(const Control_Description& c, int id, RECT place);
   void Paint_Frames();
+  void Rescale(int dpi, const RECT& suggested);
+  void Remember_Place(HWND w);
   bool Hand_At(HWND over) const;
 
   const Window_Description& d_;
@@ -77,13 +85,19 @@ class Described_Window {
   std::map<int, const Control_Description*> ids_;    // by control id
   std::map<HWND, const Control_Description*> made_;  // by window
   std::vector<std::pair<HWND, RECT>> stacked_;       // as made, for the overlaps
+  std::map<HWND, RECT> design_places_;               // each control's place at 96 dots per inch
+  std::function<void()> rescaled_;
+  int dpi_ = Design_Dpi;
   bool timers_running_ = false;
 };
 
 template <typename T>
 HWND Described_Window::Create(T* object) {
   Register_Object_Class<T>(d_.class_name.c_str());
-  RECT r{0, 0, d_.client_width, d_.client_height};
+  // Made on the screen it will first be shown on, and sized at that screen's dots
+  // per inch.
+  dpi_ = Window_Dpi(nullptr);
+  RECT r{0, 0, Scaled(d_.client_width), Scaled(d_.client_height)};
   AdjustWindowRectEx(&r, Dialog_Style(d_.frame_kind), FALSE, Dialog_Ex_Style);
   hwnd_ =
       CreateWindowExA(Dialog_Ex_Style, d_.class_name.c_str(), d_.caption.c_str(),

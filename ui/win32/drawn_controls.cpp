@@ -1,16 +1,18 @@
 #include "ui/win32/drawn_controls.h"
 
 #include "ui/win32/controls.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/percent_gauge.h"
 
 namespace keldra::ui::win32 {
 
 void Paint_Drawn_Controls(HDC dc, const RECT& dirty, const Drawn_Controls& controls,
-                          const Font_For& font, COLORREF background, HBRUSH background_brush) {
+                          const Font_For& font, COLORREF background, HBRUSH background_brush,
+                          int dpi) {
   const auto& all = controls.All();
   for (auto it = all.rbegin(); it != all.rend(); ++it) {
     const Drawn_Control& c = *it;
-    RECT box = Rect_Of(c.box);
+    RECT box = Scaled(Rect_Of(c.box), dpi);
     RECT meet;
     if (!c.visible || !IntersectRect(&meet, &box, &dirty)) continue;
     const int saved = SaveDC(dc);
@@ -18,8 +20,8 @@ void Paint_Drawn_Controls(HDC dc, const RECT& dirty, const Drawn_Controls& contr
     const Control_Description& d = *c.described;
     if (c.gauge) {
       OffsetViewportOrgEx(dc, box.left, box.top, nullptr);
-      Draw_Percent_Gauge(dc, c.box.width, c.box.height, c.progress, Colour_Of(Exact(c.bar_rgb), 0),
-                         font(c));
+      Draw_Percent_Gauge(dc, box.right - box.left, box.bottom - box.top, c.progress,
+                         Colour_Of(Exact(c.bar_rgb), 0), font(c));
     } else {
       // As a static control draws itself: its box in the background, then the text
       // word-wrapped, '&' marking a mnemonic.

@@ -13,8 +13,10 @@ namespace keldra::ui::win32 {
 // The font each control is drawn in.
 using Font_For = std::function<HFONT(const Drawn_Control&)>;
 
-// Paints the controls that meet the rectangle, the first made last (on top).
+// Paints the controls that meet the rectangle, the first made last (on top), their
+// boxes scaled from 96 dots per inch to `dpi` (the fonts come at `dpi` already).
 void Paint_Drawn_Controls(HDC dc, const RECT& dirty, const Drawn_Controls& controls,
-                          const Font_For& font, COLORREF background, HBRUSH background_brush);
+                          const Font_For& font, COLORREF background, HBRUSH background_brush,
+                          int dpi);
 
 }  // namespace keldra::ui::win32

@@ -4,6 +4,7 @@
 
 #include "ui/options_setup_description.h"
 #include "ui/win32/controls.h"
+#include "ui/win32/dpi.h"
 
 namespace keldra::ui::win32 {
 namespace {
@@ -88,7 +89,7 @@ std::optional<char> Drive_Chooser::Current_Drive() const {
   return entries_[*i].letter;
 }
 
-UINT Drive_Chooser::Item_Height(HFONT font) {
+UINT Drive_Chooser::Item_Height(HFONT font, int dpi) {
   // The larger of the text's height and the pictures'. Asked while the chooser is
   // being made, before there is a chooser to ask.
   HDC dc = CreateCompatibleDC(nullptr);
@@ -97,7 +98,7 @@ UINT Drive_Chooser::Item_Height(HFONT font) {
   GetTextMetricsA(dc, &tm);
   SelectObject(dc, old);
   DeleteDC(dc);
-  return static_cast<UINT>(std::max<int>(tm.tmHeight, kPictureSize));
+  return static_cast<UINT>(std::max<int>(tm.tmHeight, Scaled(kPictureSize, dpi)));
 }
 
 void Drive_Chooser::Draw(const DRAWITEMSTRUCT& item) const {
@@ -105,12 +106,15 @@ void Drive_Chooser::Draw(const DRAWITEMSTRUCT& item) const {
   FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
   if (item.itemID == static_cast<UINT>(-1) || item.itemID >= entries_.size()) return;
   const monitor::Chooser_Entry& e = entries_[item.itemID];
-  const int top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - kPictureSize) / 2;
+  const int dpi = Window_Dpi(item.hwndItem);
+  const int top =
+      item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - Scaled(kPictureSize, dpi)) / 2;
   if (HBITMAP picture = pictures_[Picture_Index(e.type)]) {
-    Draw_Transparent(item.hDC, picture, item.rcItem.left + 2, top, kPictureSize, kPictureSize);
+    Draw_Transparent(item.hDC, picture, item.rcItem.left + Scaled(2, dpi), top, kPictureSize,
+                     kPictureSize, dpi);
   }
   RECT text = item.rcItem;
-  text.left += 2 + kPictureSize + 6;
+  text.left += Scaled(2 + kPictureSize + 6, dpi);
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   DrawTextA(item.hDC, e.text.c_str(), static_cast<int>(e.text.size()), &text,

@@ -21,7 +21,7 @@ class Drive_Chooser {
   // The shown entry's letter in lower case; nothing when none is shown.
   std::optional<char> Current_Drive() const;
   // The dialog passes these on: the item height, the drawing.
-  static UINT Item_Height(HFONT font);
+  static UINT Item_Height(HFONT font, int dpi);
   void Draw(const DRAWITEMSTRUCT& item) const;
   HWND Handle() const { return combo_; }
 

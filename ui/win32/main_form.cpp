@@ -38,14 +38,16 @@ TMainForm1::TMainForm1(Fonts& fonts) : fonts_(fonts) {
                                     LoadIconA(GetModuleHandleA(nullptr), "MAINICON"));
   Create_Menu();
   // FormCreate: files dropped from the shell are accepted (by the style, which needs
-  // no shell library until a drop comes).
+  // no shell library until a drop comes). Sized at the dots per inch of the screen
+  // it is made on.
+  dpi_ = Window_Dpi(nullptr);
   hwnd_ = CreateWindowExA(WS_EX_ACCEPTFILES, d.class_name.c_str(), d.caption.c_str(),
                           WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, d.frame.left, d.frame.top,
-                          d.frame.width, d.frame.height, nullptr, MainMenu1,
-                          GetModuleHandleA(nullptr), this);
+                          Scaled(d.frame.width, dpi_), Scaled(d.frame.height, dpi_), nullptr,
+                          MainMenu1, GetModuleHandleA(nullptr), this);
   // A hint's place follows its control's; a hidden control has none.
   drawn_.On_Place_Changed([this](const Drawn_Control& c) {
-    if (Hints) Move_Place_Hint(Hints, hwnd_, c.id, c.visible ? Rect_Of(c.box) : RECT{});
+    if (Hints) Move_Place_Hint(Hints, hwnd_, c.id, c.visible ? Place(c.box) : RECT{});
   });
   Set_Font(hwnd_, Font(d.font));
   Start_Step("main_window_made");
@@ -61,7 +63,7 @@ TMainForm1::~TMainForm1() {
 
 HFONT TMainForm1::Font(const Font_Description& f, bool smooth) {
   const Font_Description& face = f.face.empty() ? Described().font : f;
-  return fonts_.Get(face.face, face.height, {face.bold, face.underline}, smooth);
+  return fonts_.Get(face.face, Scaled(face.height, dpi_), {face.bold, face.underline}, smooth);
 }
 
 void TMainForm1::Create_Menu() {
@@ -96,7 +98,7 @@ void TMainForm1::Give_Hints() {
       continue;
     }
     const Drawn_Control& drawn = drawn_.Get(Id_Of(c));
-    Add_Place_Hint(Hints, hwnd_, drawn.id, drawn.visible ? Rect_Of(drawn.box) : RECT{}, c.hint);
+    Add_Place_Hint(Hints, hwnd_, drawn.id, drawn.visible ? Place(drawn.box) : RECT{}, c.hint);
   }
 }
 
@@ -106,8 +108,26 @@ void TMainForm1::Paint() {
   Paint_Drawn_Controls(
       dc, ps.rcPaint, drawn_, [this](const Drawn_Control& c) { return Font_Of(c); },
       Colour_Of(Described().background, COLOR_BTNFACE),
-      Brush_Of(Described().background, COLOR_BTNFACE));
+      Brush_Of(Described().background, COLOR_BTNFACE), dpi_);
   EndPaint(hwnd_, &ps);
+}
+
+// Moved to a screen of other dots per inch: the frame takes the place the system
+// suggests, and everything is drawn and placed anew at the screen's.
+void TMainForm1::Rescale(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  for (const Control_Description& c : Described().controls) {
+    if (c.kind != Control_Kind::Picture_Button) continue;
+    const RECT r = Place(c.box);
+    SetWindowPos(Refresh_Button, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  for (const Drawn_Control& c : drawn_.All()) {
+    if (Hints) Move_Place_Hint(Hints, hwnd_, c.id, c.visible ? Place(c.box) : RECT{});
+  }
+  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 HFONT TMainForm1::Font_Of(const Drawn_Control& c) {
@@ -119,9 +139,10 @@ void TMainForm1::Create_Rows() {
     const int id = Id_Of(c);
     if (c.kind == Control_Kind::Picture_Button) {
       clicks_[id] = c.click;  // the only control that sends the window commands
+      const RECT r = Place(c.box);
       Refresh_Button =
           Make_Control(hwnd_, "BUTTON", "", BS_PUSHBUTTON | (c.visible ? WS_VISIBLE : 0), id,
-                       c.box.left, c.box.top, c.box.width, c.box.height);
+                       r.left, r.top, r.right - r.left, r.bottom - r.top);
       continue;
     }
   }
@@ -145,12 +166,14 @@ LRESULT TMainForm1::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_LBUTTONDBLCLK: {
       // A control's double-click runs what its description names, if anything: every
       // control takes its own, so none reaches the background, where it refreshes.
-      const Point p{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+      const Point p{Unscaled(static_cast<short>(LOWORD(lparam)), dpi_),
+                    Unscaled(static_cast<short>(HIWORD(lparam)), dpi_)};
       const Drawn_Control* hit = drawn_.At(p);
       const int command = hit ? hit->described->double_click : Described().background_double_click;
       if (command != No_Command) Run(command);
       return 0;
     }
+    case WM_DPICHANGED: Rescale(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam)); return 0;
     case WM_DROPFILES: Files_Dropped(reinterpret_cast<HDROP>(wparam)); return 0;
     case WM_MOUSEMOVE:
       if (!Hints) Give_Hints();

@@ -14,6 +14,7 @@
 #include "monitor/drive_rows.h"
 #include "ui/main_form_behaviour.h"
 #include "ui/main_form_view.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/drawn_controls.h"
 #include "ui/win32/win32_fonts.h"
 
@@ -110,22 +111,28 @@ class TMainForm1 final : public Main_Form_View {
   }
   int Row_Control(int row, monitor::Row_Control control) const;
   void Paint();
+  void Rescale(int dpi, const RECT& suggested);
+  RECT Place(const Box& b) const { return Scaled(Rect_Of(b), dpi_); }
   // The outer frame and client sizes of a normal window, also while minimised.
   RECT Normal_Frame() const;
   void Set_Normal_Frame(RECT frame);
 
   Fonts& fonts_;
   HWND hwnd_ = nullptr;
+  int dpi_ = Design_Dpi;  // of the screen the window is on
   // What the button's click and each menu item run, by id.
   std::map<int, int> clicks_;
-  Drawn_Controls drawn_{[this](const Drawn_Control& c, const std::string& text) {
-                          const SIZE size = Text_Size(Font_Of(c), text);
-                          return Text_Extent{size.cx, size.cy};
-                        },
-                        [this](const Box& b, bool erase) {
-                          const RECT r = Rect_Of(b);
-                          InvalidateRect(hwnd_, &r, erase ? TRUE : FALSE);
-                        }};
+  Drawn_Controls drawn_{
+      [this](const Drawn_Control& c, const std::string& text) {
+        // Measured at the window's dots per inch, kept at 96,
+        // rounded up so that nothing of the text is cut.
+        const SIZE size = Text_Size(Font_Of(c), text);
+        return Text_Extent{Unscaled_Up(size.cx, dpi_), Unscaled_Up(size.cy, dpi_)};
+      },
+      [this](const Box& b, bool erase) {
+        const RECT r = Scaled(Rect_Of(b), dpi_);
+        InvalidateRect(hwnd_, &r, erase ? TRUE : FALSE);
+      }};
   Main_Form_Behaviour* behaviour_ = nullptr;
   bool shown_by_sequence_ = false;
 };

@@ -103,29 +103,32 @@ static SIZE Frame_Extra(HWND hwnd, int client_width) {
   return SIZE{Width(r) - client_width, Height(r)};
 }
 
+// The client's size is told and asked at 96 dots per inch, as the rows are laid
+// out; the frame's place is the screen's own.
 int TMainForm1::Client_Width() const {
-  if (IsIconic(hwnd_)) return Width(Normal_Frame()) - Frame_Extra(hwnd_, 0).cx;
+  if (IsIconic(hwnd_)) return Unscaled(Width(Normal_Frame()) - Frame_Extra(hwnd_, 0).cx, dpi_);
   RECT client;
   GetClientRect(hwnd_, &client);
-  return client.right;
+  return Unscaled(client.right, dpi_);
 }
 
 int TMainForm1::Client_Height() const {
-  if (IsIconic(hwnd_)) return Height(Normal_Frame()) - Frame_Extra(hwnd_, 0).cy;
+  if (IsIconic(hwnd_)) return Unscaled(Height(Normal_Frame()) - Frame_Extra(hwnd_, 0).cy, dpi_);
   RECT client;
   GetClientRect(hwnd_, &client);
-  return client.bottom;
+  return Unscaled(client.bottom, dpi_);
 }
 
 int TMainForm1::Narrowest_Client_Width() const {
   // As narrow as the system lets a user make it.
-  return GetSystemMetrics(SM_CXMINTRACK) - Frame_Extra(hwnd_, 0).cx;
+  return Unscaled(GetSystemMetrics(SM_CXMINTRACK) - Frame_Extra(hwnd_, 0).cx, dpi_);
 }
 
 void TMainForm1::Set_Client_Width(int width) {
   const int height = Client_Height();
   RECT r = Normal_Frame();
-  r.right = r.left + width + Frame_Extra(hwnd_, width).cx;
+  const int pixels = Scaled(width, dpi_);
+  r.right = r.left + pixels + Frame_Extra(hwnd_, pixels).cx;
   Set_Normal_Frame(r);
   Set_Client_Height(height);  // a menu bar that now wraps differently does not eat the rows
 }
@@ -134,7 +137,7 @@ void TMainForm1::Set_Client_Height(int height) {
   // Twice at most: the first change of size may wrap the menu bar differently.
   for (int attempt = 0; attempt < 2 && Client_Height() != height; ++attempt) {
     RECT r = Normal_Frame();
-    r.bottom = r.top + height + Frame_Extra(hwnd_, Client_Width()).cy;
+    r.bottom = r.top + Scaled(height, dpi_) + Frame_Extra(hwnd_, Scaled(Client_Width(), dpi_)).cy;
     Set_Normal_Frame(r);
     if (IsIconic(hwnd_)) break;
   }

@@ -38,9 +38,15 @@ TOptions_Setup::TOptions_Setup(HWND owner, Fonts& fonts, Options_Setup_Behaviour
                     return DriveComboBox1->Handle();
                   }
                   if (c.kind != Control_Kind::Spin_Edit) return nullptr;
-                  SpinEdit1 = std::make_unique<Spin_Edit>(hwnd_, id, r, decimal_separator);
+                  SpinEdit1 = std::make_unique<Spin_Edit>(hwnd_, id, r, decimal_separator,
+                                                          window_.Scaled(Design_Dpi));
                   return SpinEdit1->Editor();
                 });
+  // The field's buttons are its own.
+  window_.On_Rescaled([this] {
+    SpinEdit1->Place(window_.Place(Described().Control(options_setup_names::SpinEdit1)),
+                     window_.Scaled(Design_Dpi));
+  });
   Show_Drive_Limit(behaviour_.Drive_Limit());
 }
 
@@ -66,7 +72,10 @@ void TOptions_Setup::Draw_Arrow(const DRAWITEMSTRUCT& item) {
   const int length = static_cast<int>(c.text.size());
   SIZE natural;
   GetTextExtentPoint32A(dc, c.text.c_str(), length, &natural);
-  SetTextCharacterExtra(dc, static_cast<int>(std::floor(Arrow_Letter_Spacing(natural.cx))));
+  // The spacing is reckoned at 96 dots per inch and drawn at the window's.
+  const int dpi = window_.Scaled(Design_Dpi);
+  const double spacing = Arrow_Letter_Spacing(Unscaled(natural.cx, dpi)) * dpi / Design_Dpi;
+  SetTextCharacterExtra(dc, static_cast<int>(std::floor(spacing)));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB((c.text_colour.rgb >> 16) & 0xFF, (c.text_colour.rgb >> 8) & 0xFF,
                        c.text_colour.rgb & 0xFF));
@@ -117,7 +126,7 @@ void TOptions_Setup::Show_Modal() {
       const int width =
           window_.Place(Described().Control(options_setup_names::ListBox1)).left - r.left;
       return Make_Control(hwnd_, "STATIC", c.text.c_str(), WS_VISIBLE | SS_OWNERDRAW, id, r.left,
-                          r.top, width, c.font.height + c.font.height / 7 + 1);
+                          r.top, width, window_.Scaled(c.font.height + c.font.height / 7 + 1));
     });
   }
   Place_As_Described(hwnd_, Described(), !shown_before_);
@@ -164,7 +173,8 @@ LRESULT TOptions_Setup::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_MEASUREITEM: {
       auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lparam);
       if (static_cast<int>(item.CtlID) == chooser_id_)
-        item.itemHeight = Drive_Chooser::Item_Height(window_.Font(Described().font));
+        item.itemHeight =
+            Drive_Chooser::Item_Height(window_.Font(Described().font), window_.Scaled(Design_Dpi));
       return TRUE;
     }
     case WM_DRAWITEM: {

@@ -23,21 +23,27 @@ WNDPROC Subclass(HWND control, Spin_Edit* owner, WNDPROC proc) {
 
 }  // namespace
 
-Spin_Edit::Spin_Edit(HWND parent, int id, RECT b, std::string decimal_separator)
+Spin_Edit::Spin_Edit(HWND parent, int id, RECT b, std::string decimal_separator, int dpi)
     : separator_(std::move(decimal_separator)) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  const int w = b.right - b.left;
-  const int h = b.bottom - b.top;
   edit_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
-                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, b.left, b.top,
-                          w - interval_field::Button_Width, h, parent,
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 0, 0, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-  updown_ = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE,
-                            b.left + w - interval_field::Button_Width, b.top,
-                            interval_field::Button_Width, h, parent, nullptr, instance, nullptr);
+  updown_ = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+                            nullptr, instance, nullptr);
+  Place(b, dpi);
   edit_own_ = Subclass(edit_, this, Edit_Proc);
   updown_own_ = Subclass(updown_, this, Buttons_Proc);
   Set_Value(interval_field::Design_Value);
+}
+
+void Spin_Edit::Place(RECT b, int dpi) {
+  const int buttons = MulDiv(interval_field::Button_Width, dpi, 96);
+  const int w = b.right - b.left;
+  const int h = b.bottom - b.top;
+  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+  SetWindowPos(edit_, nullptr, b.left, b.top, w - buttons, h, flags);
+  SetWindowPos(updown_, nullptr, b.left + w - buttons, b.top, buttons, h, flags);
 }
 
 std::string Spin_Edit::Text() const {

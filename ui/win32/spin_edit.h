@@ -12,7 +12,10 @@ namespace keldra::ui::win32 {
 
 class Spin_Edit {
  public:
-  Spin_Edit(HWND parent, int id, RECT bounds, std::string decimal_separator);
+  Spin_Edit(HWND parent, int id, RECT bounds, std::string decimal_separator, int dpi);
+  // The field and its buttons in `bounds`, the buttons as wide as the dots per inch
+  // make them.
+  void Place(RECT bounds, int dpi);
   int Value() const;  // bounded, 1 when the text is not a whole number
   void Set_Value(int value);
   void Step(int direction);

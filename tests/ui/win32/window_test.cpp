@@ -7,6 +7,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "ui/about_box_behaviour.h"
 #include "ui/about_box_description.h"
 #include "ui/options_setup_description.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/percent_gauge.h"
 
 namespace keldra::test {
@@ -23,6 +25,20 @@ namespace {
 
 using namespace ui::win32;
 using ui::Drawn_Control;
+
+// A control's font's character height, in pixels.
+int Font_Pixels(HWND control) {
+  LOGFONTA font{};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return -font.lfHeight;
+}
+
+// A control's place in its window's client area.
+RECT Place_In(HWND control, HWND window) {
+  RECT r = Frame_Rect(control);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
 
 class Win32_Window : public ::testing::Test, public Window_Fixture {
  protected:
@@ -92,10 +108,48 @@ TEST_F(Win32_Window, TheThreeWindowsAsDesigned) {
                                              "109 &About"};
   EXPECT_EQ(seen, expected);
   EXPECT_EQ(Window_Text(windows->Options_Setup_Window().Handle()), "Keldra Options Setup :");
+  // At the screen's dots per inch (96 here; the Wine suite runs this at 144 too).
+  const int dpi = Window_Dpi(nullptr);
+  if (const char* expected = std::getenv("KELDRA_EXPECT_DPI")) {
+    EXPECT_EQ(dpi, std::atoi(expected));
+  }
   const RECT options = Client_Rect(windows->Options_Setup_Window().Handle());
-  EXPECT_EQ(std::make_pair(options.right, options.bottom), std::make_pair(463L, 435L));
+  EXPECT_EQ(std::make_pair(options.right, options.bottom),
+            std::make_pair(LONG{Scaled(463, dpi)}, LONG{Scaled(435, dpi)}));
   const RECT about = Client_Rect(windows->About_Box_Window().Handle());
-  EXPECT_EQ(std::make_pair(about.right, about.bottom), std::make_pair(622L, 411L));
+  EXPECT_EQ(std::make_pair(about.right, about.bottom),
+            std::make_pair(LONG{Scaled(622, dpi)}, LONG{Scaled(411, dpi)}));
+  EXPECT_EQ(Font_Pixels(windows->About_Box_Window().Control(ui::about_box_names::OKButton)),
+            Scaled(19, dpi));
+}
+
+// Moved to a screen of 144 dots per inch, every window is laid out anew at it: the
+// places the behaviour gave, the fonts, and the client size told at 96.
+TEST_F(Win32_Window, AWindowMovedToAScreenOfOtherDotsPerInchIsLaidOutAnew) {
+  Show("[keldra]\ndrive_being_monitored_letters=C\n");
+  const int dpi = Window_Dpi(nullptr);
+  const auto rescale = [](HWND w, RECT suggested) {
+    SendMessageA(w, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  };
+  TAboutBox& about = windows->About_Box_Window();
+  Run_From_Message_Loop([&] {
+    // The link label stands where the behaviour moved it, at the new scale.
+    HWND link = about.Control(ui::about_box_names::Email_Address_Label);
+    const RECT before = Place_In(link, about.Handle());
+    rescale(about.Handle(), {0, 0, 1000, 700});
+    const RECT after = Place_In(link, about.Handle());
+    EXPECT_EQ(after.left, MulDiv(before.left, 144, dpi));
+    EXPECT_EQ(after.top, MulDiv(before.top, 144, dpi));
+    EXPECT_EQ(Font_Pixels(about.Control(ui::about_box_names::OKButton)), Scaled(19, 144));
+    Command(about.Handle(), IDCANCEL);
+  });
+  Command(Main(), ID_AboutOption);
+  TMainForm1& form = *windows->MainForm1;
+  const int width = form.Client_Width();
+  rescale(Main(), {0, 0, 600, 400});
+  form.Set_Client_Width(width);
+  EXPECT_EQ(form.Client_Width(), width) << "told and asked at 96";
+  EXPECT_EQ(Client_Rect(Main()).right, Scaled(width, 144));
 }
 
 TEST_F(Win32_Window, TheShowSequencePlacesTheFrameAndFitsTheClientToTheRows) {
