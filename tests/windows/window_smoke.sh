@@ -34,7 +34,9 @@ ln -s "$work/e" "$devices/e:"
 ln -s / "$devices/f:"
 
 start_keldra_exe() {
-  (cd "$app" && exec wine "$app/keldra.exe") >"$work/keldra.log" 2>&1 &
+  # The libraries it loads are logged, with the pointer away from where it appears.
+  xdotool mousemove 1020 760
+  (cd "$app" && WINEDEBUG=+loaddll exec wine "$app/keldra.exe") >"$work/keldra.log" 2>&1 &
   keldra_pid=$!
   pids+=("$keldra_pid")
   win="$(wait_for_window '^Keldra v3\.6f$')"
@@ -61,6 +63,10 @@ near_stored_place() {
   [ "${x#-}" != "$x" ] && return 1
   [ $((x - 70)) -ge -8 ] && [ $((x - 70)) -le 8 ] && [ $((y - 60)) -ge -8 ] && [ $((y - 60)) -le 8 ]
 }
+# Nothing the first window does not need: the common controls come with the first
+# hint or dialog.
+! grep -qi 'comctl32' "$work/keldra.log" ||
+  fail "comctl32 was loaded before the pointer or a dialog needed it: $(grep -i comctl32 "$work/keldra.log")"
 wait_until 30 near_stored_place || fail "the window manager's frame is at $(frame_position), far from the stored 70,60"
 size="$(window_size)"
 width="${size%x*}"

@@ -85,18 +85,24 @@ void TMainForm1::Create_Menu() {
   }
 }
 
-// The hints are given when the pointer first moves over the window: nobody can
-// point at a control before, and until then the common controls' library, which
-// shows them, is not loaded at all.
+// The hints, and the hidden button, are made when the pointer first moves over the
+// window: nobody can point at a control before, and until then the common controls'
+// library, which shows hints and, under the manifest, draws buttons, is not loaded
+// at all.
 void TMainForm1::Give_Hints() {
   if (Hints) return;
   Hints = Create_Hints();
   for (const Control_Description& c : Described().controls) {
-    if (!c.show_hint) continue;
     if (c.kind == Control_Kind::Picture_Button) {
-      Add_Hint(Hints, hwnd_, Refresh_Button, c.hint);
+      clicks_[ID_Refresh_Button] = c.click;  // the only control that sends the window commands
+      const RECT r = Place(c.box);
+      Refresh_Button =
+          Make_Control(hwnd_, "BUTTON", "", BS_PUSHBUTTON | (c.visible ? WS_VISIBLE : 0),
+                       ID_Refresh_Button, r.left, r.top, r.right - r.left, r.bottom - r.top);
+      if (c.show_hint) Add_Hint(Hints, hwnd_, Refresh_Button, c.hint);
       continue;
     }
+    if (!c.show_hint) continue;
     const Drawn_Control& drawn = drawn_.Get(Id_Of(c));
     Add_Place_Hint(Hints, hwnd_, drawn.id, drawn.visible ? Place(drawn.box) : RECT{}, c.hint);
   }
@@ -119,7 +125,7 @@ void TMainForm1::Rescale(int dpi, const RECT& suggested) {
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   for (const Control_Description& c : Described().controls) {
-    if (c.kind != Control_Kind::Picture_Button) continue;
+    if (c.kind != Control_Kind::Picture_Button || Refresh_Button == nullptr) continue;
     const RECT r = Place(c.box);
     SetWindowPos(Refresh_Button, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -135,17 +141,6 @@ HFONT TMainForm1::Font_Of(const Drawn_Control& c) {
 }
 
 void TMainForm1::Create_Rows() {
-  for (const Control_Description& c : Described().controls) {
-    const int id = Id_Of(c);
-    if (c.kind == Control_Kind::Picture_Button) {
-      clicks_[id] = c.click;  // the only control that sends the window commands
-      const RECT r = Place(c.box);
-      Refresh_Button =
-          Make_Control(hwnd_, "BUTTON", "", BS_PUSHBUTTON | (c.visible ? WS_VISIBLE : 0), id,
-                       r.left, r.top, r.right - r.left, r.bottom - r.top);
-      continue;
-    }
-  }
   drawn_.Add_Described(Described(), Id_Of, Bar_Colour_Rgb(monitor::Bar_Color::Lime));
 }
 

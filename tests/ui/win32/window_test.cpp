@@ -80,7 +80,11 @@ TEST_F(Win32_Window, TheThreeWindowsAsDesigned) {
   }
   EXPECT_EQ(Drawn(ID_Spinner_Label).text, "=");
   EXPECT_EQ(Drawn(ID_Free_Used_Label).text, "Free  /  Used");
-  // The only child window, hidden; the rest are drawn.
+  // The only child window, hidden, made with the hints when the pointer first moves
+  // over the window; the rest are drawn.
+  EXPECT_EQ(form.Refresh_Button, nullptr);
+  SendMessageA(Main(), WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+  ASSERT_NE(form.Refresh_Button, nullptr);
   EXPECT_FALSE(Visible(form.Refresh_Button));
   EXPECT_EQ(GetWindow(form.Refresh_Button, GW_HWNDNEXT), nullptr);
   EXPECT_EQ(GetWindow(form.Refresh_Button, GW_HWNDPREV), nullptr);
