@@ -27,12 +27,31 @@ bool Overlap(const RECT& a, const RECT& b) {
 
 }  // namespace
 
+// Made on the screen it will first be shown on, at that screen's dots per inch.
 Described_Window::Described_Window(const Window_Description& d, Fonts& fonts, int first_id)
-    : d_(d), fonts_(fonts), next_id_(first_id) {}
+    : d_(d), fonts_(fonts), next_id_(first_id), dpi_(Window_Dpi(nullptr)) {}
 
-HFONT Described_Window::Font(const Font_Description& f) {
+HFONT Described_Window::Font(const Font_Description& f, bool smooth) {
   const Font_Description& face = f.face.empty() ? d_.font : f;
-  return fonts_.Get(face.face, Scaled(face.height), {face.bold, face.underline});
+  return fonts_.Get(face.face, Scaled(face.height), {face.bold, face.underline}, smooth);
+}
+
+HMENU Described_Window::Build_Menu(int first_id) {
+  HMENU bar = CreateMenu();
+  int id = first_id;
+  for (const Menu_Description& m : d_.menus) {
+    HMENU menu = CreatePopupMenu();
+    for (const Menu_Item_Description& item : m.items) {
+      if (item.caption == "-") {
+        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        continue;
+      }
+      AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(id), item.caption.c_str());
+      menu_commands_[id++] = item.command;
+    }
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), m.caption.c_str());
+  }
+  return bar;
 }
 
 RECT Described_Window::Place(const Control_Description& c) const {
@@ -87,6 +106,7 @@ HWND Described_Window::Make(const Control_Description& c, int id, RECT r) {
     case Control_Kind::Number_Display:
       // Shown, never edited and never focused.
       return make("STATIC", SS_LEFT | SS_CENTERIMAGE, WS_EX_CLIENTEDGE);
+    case Control_Kind::Picture_Button: return make("BUTTON", BS_PUSHBUTTON);
     case Control_Kind::Button:
       return make("BUTTON", WS_TABSTOP | (c.is_default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
     case Control_Kind::Check_Box: return make("BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX);
@@ -135,21 +155,26 @@ void Described_Window::Rescale(int dpi, const RECT& suggested) {
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void Described_Window::Hint(const std::string& name, const std::string& hint) {
+HWND Described_Window::Hints() {
   if (hints_ == nullptr) hints_ = Create_Hints();
-  Add_Hint(hints_, hwnd_, controls_.at(name), hint);
+  return hints_;
+}
+
+void Described_Window::Hint(const std::string& name, const std::string& hint) {
+  Add_Hint(Hints(), hwnd_, controls_.at(name), hint);
 }
 
 void Described_Window::Run_Timers(bool running) {
   timers_running_ = running;
+  for (const Timer_Description& t : d_.timers)
+    Set_Timer(t.name, running ? std::optional<int>(t.interval_ms) : std::nullopt);
+}
+
+void Described_Window::Set_Timer(const std::string& name, std::optional<int> period_ms) {
   // Each timer by its place in the description, from 1.
-  for (std::size_t i = 0; i < d_.timers.size(); ++i) {
-    if (running) {
-      SetTimer(hwnd_, i + 1, static_cast<UINT>(d_.timers[i].interval_ms), nullptr);
-    } else {
-      KillTimer(hwnd_, i + 1);
-    }
-  }
+  const UINT_PTR id = static_cast<UINT_PTR>(&d_.Timer(name) - d_.timers.data()) + 1;
+  KillTimer(hwnd_, id);
+  if (period_ms) SetTimer(hwnd_, id, static_cast<UINT>(*period_ms), nullptr);
 }
 
 void Described_Window::Paint_Frames() {
@@ -185,7 +210,12 @@ std::optional<LRESULT> Described_Window::Route(UINT msg, WPARAM wparam, LPARAM l
       const int id = LOWORD(wparam);
       const WORD code = HIWORD(wparam);
       if (id == IDCANCEL) {
-        run(d_.escape_command);
+        if (d_.escape_command != No_Command) run(d_.escape_command);
+        return 0;
+      }
+      if (lparam == 0) {  // a menu item's
+        const auto item = menu_commands_.find(id);
+        if (item != menu_commands_.end()) run(item->second);
         return 0;
       }
       const auto it = ids_.find(id);

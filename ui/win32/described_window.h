@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/win32/controls.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/win32_fonts.h"
 #include "ui/win32/window_class.h"
@@ -31,10 +32,15 @@ class Described_Window {
   Described_Window(const Described_Window&) = delete;
   Described_Window& operator=(const Described_Window&) = delete;
 
-  // Registers the class for T and makes the window, its client area as described.
+  // Registers the class for T and makes the dialog, its client area as described.
   template <typename T>
   HWND Create(T* object);
+  // A window its owner made itself (the main window, with its own frame).
+  void Attach(HWND window) { hwnd_ = window; }
   HWND Window() const { return hwnd_; }
+  // The menu bar as described, its items numbered from first_id in order; their
+  // commands are routed as the controls' are.
+  HMENU Build_Menu(int first_id);
 
   // Makes the controls `which` picks, in the description's order (the order Tab
   // visits them), each placed above the controls it overlaps that were described
@@ -50,8 +56,10 @@ class Described_Window {
   const Window_Description& Description() const { return d_; }
   // The font, and a control's place in the window's client area (its group's offset
   // added), at the window's dots per inch.
-  HFONT Font(const Font_Description& font);
+  HFONT Font(const Font_Description& font, bool smooth = true);
   RECT Place(const Control_Description& c) const;
+  RECT Place(const Box& b) const { return win32::Scaled(Rect_Of(b), dpi_); }
+  int Dpi() const { return dpi_; }
   int Scaled(int design_pixels) const { return win32::Scaled(design_pixels, dpi_); }
   // Runs after the window moved to a screen of other dots per inch and its controls
   // were placed anew: for what the dialog placed or sized itself.
@@ -59,10 +67,13 @@ class Described_Window {
 
   // Moves a control, by its description's coordinates.
   void Move(const std::string& name, int left, int top);
-  // Gives a control its hint; giving it again replaces it.
+  // Gives a control its hint; giving it again replaces it. The window that shows
+  // them is made with the first.
   void Hint(const std::string& name, const std::string& hint);
-  // Starts or stops the described timers.
+  HWND Hints();
+  // Starts or stops the described timers; or one, at another period.
   void Run_Timers(bool running);
+  void Set_Timer(const std::string& name, std::optional<int> period_ms);
   bool Timers_Running() const { return timers_running_; }
 
   // The messages the builder answers for the dialog; nullopt for the dialog's own.
@@ -85,18 +96,16 @@ class Described_Window {
   std::map<int, const Control_Description*> ids_;    // by control id
   std::map<HWND, const Control_Description*> made_;  // by window
   std::vector<std::pair<HWND, RECT>> stacked_;       // as made, for the overlaps
+  std::map<int, int> menu_commands_;                 // by item id
   std::map<HWND, RECT> design_places_;               // each control's place at 96 dots per inch
   std::function<void()> rescaled_;
-  int dpi_ = Design_Dpi;
+  int dpi_;
   bool timers_running_ = false;
 };
 
 template <typename T>
 HWND Described_Window::Create(T* object) {
   Register_Object_Class<T>(d_.class_name.c_str());
-  // Made on the screen it will first be shown on, and sized at that screen's dots
-  // per inch.
-  dpi_ = Window_Dpi(nullptr);
   RECT r{0, 0, Scaled(d_.client_width), Scaled(d_.client_height)};
   AdjustWindowRectEx(&r, Dialog_Style(d_.frame_kind), FALSE, Dialog_Ex_Style);
   hwnd_ =

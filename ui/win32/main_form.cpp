@@ -31,27 +31,33 @@ int Id_Of(const Control_Description& c) {
 
 }  // namespace
 
-TMainForm1::TMainForm1(Fonts& fonts) : fonts_(fonts) {
+TMainForm1::TMainForm1(Fonts& fonts) : window_(Described(), fonts, ID_Refresh_Button) {
   const Window_Description& d = Described();
   // Double-clicks on the background refresh.
   Register_Object_Class<TMainForm1>(d.class_name.c_str(), CS_DBLCLKS,
                                     LoadIconA(GetModuleHandleA(nullptr), "MAINICON"));
-  Create_Menu();
+  MainMenu1 = window_.Build_Menu(ID_RefreshOption);
+  FileMenu = GetSubMenu(MainMenu1, 0);
+  Help1 = GetSubMenu(MainMenu1, 1);
   // FormCreate: files dropped from the shell are accepted (by the style, which needs
-  // no shell library until a drop comes). Sized at the dots per inch of the screen
-  // it is made on.
-  dpi_ = Window_Dpi(nullptr);
+  // no shell library until a drop comes).
   hwnd_ = CreateWindowExA(WS_EX_ACCEPTFILES, d.class_name.c_str(), d.caption.c_str(),
                           WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, d.frame.left, d.frame.top,
-                          Scaled(d.frame.width, dpi_), Scaled(d.frame.height, dpi_), nullptr,
+                          window_.Scaled(d.frame.width), window_.Scaled(d.frame.height), nullptr,
                           MainMenu1, GetModuleHandleA(nullptr), this);
-  // A hint's place follows its control's; a hidden control has none.
-  drawn_.On_Place_Changed([this](const Drawn_Control& c) {
+  window_.Attach(hwnd_);
+  // A hint's place follows its control's, also to a screen of other dots per inch;
+  // a hidden control has none.
+  const auto move_hint = [this](const Drawn_Control& c) {
     if (Hints) Move_Place_Hint(Hints, hwnd_, c.id, c.visible ? Place(c.box) : RECT{});
+  };
+  drawn_.On_Place_Changed(move_hint);
+  window_.On_Rescaled([this, move_hint] {
+    for (const Drawn_Control& c : drawn_.All()) move_hint(c);
   });
-  Set_Font(hwnd_, Font(d.font));
+  Set_Font(hwnd_, window_.Font(d.font));
   Start_Step("main_window_made");
-  Create_Rows();
+  drawn_.Add_Described(Described(), Id_Of, Bar_Colour_Rgb(monitor::Bar_Color::Lime));
   Start_Step(start_step::Rows_Built);
   // Timer1 runs from creation with its design interval.
   Set_Ticks(Tick_Period(static_cast<std::uint32_t>(d.Timer(main_form_names::Timer1).interval_ms)));
@@ -61,48 +67,18 @@ TMainForm1::~TMainForm1() {
   if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
 }
 
-HFONT TMainForm1::Font(const Font_Description& f, bool smooth) {
-  const Font_Description& face = f.face.empty() ? Described().font : f;
-  return fonts_.Get(face.face, Scaled(face.height, dpi_), {face.bold, face.underline}, smooth);
-}
-
-void TMainForm1::Create_Menu() {
-  MainMenu1 = CreateMenu();
-  int id = ID_RefreshOption;
-  for (const Menu_Description& m : Described().menus) {
-    HMENU menu = CreatePopupMenu();
-    for (const Menu_Item_Description& item : m.items) {
-      if (item.caption == "-") {
-        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        continue;
-      }
-      AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(id), item.caption.c_str());
-      clicks_[id++] = item.command;
-    }
-    AppendMenuA(MainMenu1, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), m.caption.c_str());
-    if (m.name == main_form_names::FileMenu) FileMenu = menu;
-    if (m.name == main_form_names::Help1) Help1 = menu;
-  }
-}
-
 // The hints, and the hidden button, are made when the pointer first moves over the
 // window: nobody can point at a control before, and until then the common controls'
 // library, which shows hints and, under the manifest, draws buttons, is not loaded
 // at all.
 void TMainForm1::Give_Hints() {
   if (Hints) return;
-  Hints = Create_Hints();
+  Hints = window_.Hints();
+  window_.Build(
+      [](const Control_Description& c) { return c.kind == Control_Kind::Picture_Button; });
+  Refresh_Button = window_.Control(main_form_names::Refresh_Button);
   for (const Control_Description& c : Described().controls) {
-    if (c.kind == Control_Kind::Picture_Button) {
-      clicks_[ID_Refresh_Button] = c.click;  // the only control that sends the window commands
-      const RECT r = Place(c.box);
-      Refresh_Button =
-          Make_Control(hwnd_, "BUTTON", "", BS_PUSHBUTTON | (c.visible ? WS_VISIBLE : 0),
-                       ID_Refresh_Button, r.left, r.top, r.right - r.left, r.bottom - r.top);
-      if (c.show_hint) Add_Hint(Hints, hwnd_, Refresh_Button, c.hint);
-      continue;
-    }
-    if (!c.show_hint) continue;
+    if (!c.show_hint || c.kind == Control_Kind::Picture_Button) continue;
     const Drawn_Control& drawn = drawn_.Get(Id_Of(c));
     Add_Place_Hint(Hints, hwnd_, drawn.id, drawn.visible ? Place(drawn.box) : RECT{}, c.hint);
   }
@@ -114,34 +90,12 @@ void TMainForm1::Paint() {
   Paint_Drawn_Controls(
       dc, ps.rcPaint, drawn_, [this](const Drawn_Control& c) { return Font_Of(c); },
       Colour_Of(Described().background, COLOR_BTNFACE),
-      Brush_Of(Described().background, COLOR_BTNFACE), dpi_);
+      Brush_Of(Described().background, COLOR_BTNFACE), window_.Dpi());
   EndPaint(hwnd_, &ps);
 }
 
-// Moved to a screen of other dots per inch: the frame takes the place the system
-// suggests, and everything is drawn and placed anew at the screen's.
-void TMainForm1::Rescale(int dpi, const RECT& suggested) {
-  dpi_ = dpi;
-  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  for (const Control_Description& c : Described().controls) {
-    if (c.kind != Control_Kind::Picture_Button || Refresh_Button == nullptr) continue;
-    const RECT r = Place(c.box);
-    SetWindowPos(Refresh_Button, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  for (const Drawn_Control& c : drawn_.All()) {
-    if (Hints) Move_Place_Hint(Hints, hwnd_, c.id, c.visible ? Place(c.box) : RECT{});
-  }
-  InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
 HFONT TMainForm1::Font_Of(const Drawn_Control& c) {
-  return c.gauge ? Font(c.described->font, Gauge_Text_Smoothed) : Font(c.described->font);
-}
-
-void TMainForm1::Create_Rows() {
-  drawn_.Add_Described(Described(), Id_Of, Bar_Colour_Rgb(monitor::Bar_Color::Lime));
+  return window_.Font(c.described->font, !c.gauge || Gauge_Text_Smoothed);
 }
 
 void TMainForm1::Show() {
@@ -153,22 +107,17 @@ void TMainForm1::Show() {
 
 LRESULT TMainForm1::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {
-    case WM_COMMAND: On_Command(LOWORD(wparam), HIWORD(wparam)); return 0;
-    case WM_TIMER:
-      if (wparam == Timer1_Id) Run(Described().Timer(main_form_names::Timer1).command);
-      return 0;
     case WM_PAINT: Paint(); return 0;
     case WM_LBUTTONDBLCLK: {
       // A control's double-click runs what its description names, if anything: every
       // control takes its own, so none reaches the background, where it refreshes.
-      const Point p{Unscaled(static_cast<short>(LOWORD(lparam)), dpi_),
-                    Unscaled(static_cast<short>(HIWORD(lparam)), dpi_)};
+      const Point p{Unscaled(static_cast<short>(LOWORD(lparam)), window_.Dpi()),
+                    Unscaled(static_cast<short>(HIWORD(lparam)), window_.Dpi())};
       const Drawn_Control* hit = drawn_.At(p);
       const int command = hit ? hit->described->double_click : Described().background_double_click;
       if (command != No_Command) Run(command);
       return 0;
     }
-    case WM_DPICHANGED: Rescale(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam)); return 0;
     case WM_DROPFILES: Files_Dropped(reinterpret_cast<HDROP>(wparam)); return 0;
     case WM_MOUSEMOVE:
       if (!Hints) Give_Hints();
@@ -184,17 +133,14 @@ LRESULT TMainForm1::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
       return 0;
     default: break;
   }
+  // The menu's and the button's commands, Timer1's ticks, a move to another screen.
+  if (const auto routed = window_.Route(msg, wparam, lparam, [this](int c) { Run(c); }))
+    return *routed;
   return DefWindowProcA(hwnd_, msg, wparam, lparam);
 }
 
 void TMainForm1::Run(int command) {
   if (behaviour_) behaviour_->Run_Command(command);
-}
-
-void TMainForm1::On_Command(int id, int /*code*/) {
-  // A button's or a menu item's click: what the description names for it.
-  const auto it = clicks_.find(id);
-  if (it != clicks_.end()) Run(it->second);
 }
 
 void TMainForm1::Files_Dropped(HDROP drop) {

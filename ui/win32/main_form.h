@@ -14,6 +14,7 @@
 #include "monitor/drive_rows.h"
 #include "ui/main_form_behaviour.h"
 #include "ui/main_form_view.h"
+#include "ui/win32/described_window.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/drawn_controls.h"
 #include "ui/win32/win32_fonts.h"
@@ -87,7 +88,7 @@ class TMainForm1 final : public Main_Form_View {
   // The drawn controls, by their identifiers (Main_Control_Id).
   const Drawn_Control& Control(int id) const { return drawn_.Get(id); }
   HWND Refresh_Button = nullptr;
-  HWND Hints = nullptr;  // the tooltip window that shows the controls' hints
+  HWND Hints = nullptr;  // the tooltip window that shows the controls' hints, once given
   HMENU MainMenu1 = nullptr;
   HMENU FileMenu = nullptr;
   HMENU Help1 = nullptr;
@@ -97,12 +98,8 @@ class TMainForm1 final : public Main_Form_View {
   LRESULT Handle(UINT msg, WPARAM wparam, LPARAM lparam);
 
  private:
-  void Create_Rows();
-  void Create_Menu();
   void Give_Hints();
-  void On_Command(int id, int code);
   void Run(int command);
-  HFONT Font(const Font_Description& font, bool smooth = true);
   HFONT Font_Of(const Drawn_Control& c);
   void Files_Dropped(HDROP drop);
   template <typename F>
@@ -111,28 +108,24 @@ class TMainForm1 final : public Main_Form_View {
   }
   int Row_Control(int row, monitor::Row_Control control) const;
   void Paint();
-  void Rescale(int dpi, const RECT& suggested);
-  RECT Place(const Box& b) const { return Scaled(Rect_Of(b), dpi_); }
+  RECT Place(const Box& b) const { return window_.Place(b); }
   // The outer frame and client sizes of a normal window, also while minimised.
   RECT Normal_Frame() const;
   void Set_Normal_Frame(RECT frame);
 
-  Fonts& fonts_;
+  Described_Window window_;
   HWND hwnd_ = nullptr;
-  int dpi_ = Design_Dpi;  // of the screen the window is on
-  // What the button's click and each menu item run, by id.
-  std::map<int, int> clicks_;
-  Drawn_Controls drawn_{
-      [this](const Drawn_Control& c, const std::string& text) {
-        // Measured at the window's dots per inch, kept at 96,
-        // rounded up so that nothing of the text is cut.
-        const SIZE size = Text_Size(Font_Of(c), text);
-        return Text_Extent{Unscaled_Up(size.cx, dpi_), Unscaled_Up(size.cy, dpi_)};
-      },
-      [this](const Box& b, bool erase) {
-        const RECT r = Scaled(Rect_Of(b), dpi_);
-        InvalidateRect(hwnd_, &r, erase ? TRUE : FALSE);
-      }};
+  Drawn_Controls drawn_{[this](const Drawn_Control& c, const std::string& text) {
+                          // Measured at the window's dots per inch, kept at 96,
+                          // rounded up so that nothing of the text is cut.
+                          const SIZE size = Text_Size(Font_Of(c), text);
+                          return Text_Extent{Unscaled_Up(size.cx, window_.Dpi()),
+                                             Unscaled_Up(size.cy, window_.Dpi())};
+                        },
+                        [this](const Box& b, bool erase) {
+                          const RECT r = Place(b);
+                          InvalidateRect(hwnd_, &r, erase ? TRUE : FALSE);
+                        }};
   Main_Form_Behaviour* behaviour_ = nullptr;
   bool shown_by_sequence_ = false;
 };

@@ -106,28 +106,30 @@ static SIZE Frame_Extra(HWND hwnd, int client_width) {
 // The client's size is told and asked at 96 dots per inch, as the rows are laid
 // out; the frame's place is the screen's own.
 int TMainForm1::Client_Width() const {
-  if (IsIconic(hwnd_)) return Unscaled(Width(Normal_Frame()) - Frame_Extra(hwnd_, 0).cx, dpi_);
+  if (IsIconic(hwnd_))
+    return Unscaled(Width(Normal_Frame()) - Frame_Extra(hwnd_, 0).cx, window_.Dpi());
   RECT client;
   GetClientRect(hwnd_, &client);
-  return Unscaled(client.right, dpi_);
+  return Unscaled(client.right, window_.Dpi());
 }
 
 int TMainForm1::Client_Height() const {
-  if (IsIconic(hwnd_)) return Unscaled(Height(Normal_Frame()) - Frame_Extra(hwnd_, 0).cy, dpi_);
+  if (IsIconic(hwnd_))
+    return Unscaled(Height(Normal_Frame()) - Frame_Extra(hwnd_, 0).cy, window_.Dpi());
   RECT client;
   GetClientRect(hwnd_, &client);
-  return Unscaled(client.bottom, dpi_);
+  return Unscaled(client.bottom, window_.Dpi());
 }
 
 int TMainForm1::Narrowest_Client_Width() const {
   // As narrow as the system lets a user make it.
-  return Unscaled(GetSystemMetrics(SM_CXMINTRACK) - Frame_Extra(hwnd_, 0).cx, dpi_);
+  return Unscaled(GetSystemMetrics(SM_CXMINTRACK) - Frame_Extra(hwnd_, 0).cx, window_.Dpi());
 }
 
 void TMainForm1::Set_Client_Width(int width) {
   const int height = Client_Height();
   RECT r = Normal_Frame();
-  const int pixels = Scaled(width, dpi_);
+  const int pixels = Scaled(width, window_.Dpi());
   r.right = r.left + pixels + Frame_Extra(hwnd_, pixels).cx;
   Set_Normal_Frame(r);
   Set_Client_Height(height);  // a menu bar that now wraps differently does not eat the rows
@@ -137,7 +139,8 @@ void TMainForm1::Set_Client_Height(int height) {
   // Twice at most: the first change of size may wrap the menu bar differently.
   for (int attempt = 0; attempt < 2 && Client_Height() != height; ++attempt) {
     RECT r = Normal_Frame();
-    r.bottom = r.top + Scaled(height, dpi_) + Frame_Extra(hwnd_, Scaled(Client_Width(), dpi_)).cy;
+    r.bottom = r.top + Scaled(height, window_.Dpi()) +
+               Frame_Extra(hwnd_, Scaled(Client_Width(), window_.Dpi())).cy;
     Set_Normal_Frame(r);
     if (IsIconic(hwnd_)) break;
   }
@@ -172,8 +175,7 @@ void TMainForm1::Set_Spinner_Text(const std::string& text) {
 }
 
 void TMainForm1::Set_Ticks(std::optional<int> period_ms) {
-  KillTimer(hwnd_, Timer1_Id);
-  if (period_ms) SetTimer(hwnd_, Timer1_Id, static_cast<UINT>(*period_ms), nullptr);
+  window_.Set_Timer(main_form_names::Timer1, period_ms);
 }
 
 }  // namespace keldra::ui::win32
