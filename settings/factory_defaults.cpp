@@ -39,8 +39,14 @@ void Restore_Factory_Defaults(platform::Message_Boxes& boxes, const std::string&
         return std::string(!file.empty() && extras::Delete_File_If_Closed(file) ? "1" : "");
       },
       platform::Volume_Wait, platform::Directory_With_Separator(settings_path));
-  if (steps.restore_window) steps.restore_window();
-  if (steps.show_sequence) steps.show_sequence();
+  // The show sequence places a normal window: it runs once the window is back from
+  // maximised or minimised, which some window systems do in their own time.
+  const std::function<void()> show = steps.show_sequence ? steps.show_sequence : [] {};
+  if (steps.restore_window) {
+    steps.restore_window(show);
+  } else {
+    show();
+  }
 }
 
 }  // namespace keldra::settings

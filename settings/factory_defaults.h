@@ -13,7 +13,8 @@ namespace keldra::settings {
 std::string Factory_Defaults_Confirmation();
 
 struct Factory_Reset_Steps {
-  std::function<void()> restore_window;  // out of minimized or maximized
+  // Out of minimized or maximized; runs its argument, the show sequence, once out.
+  std::function<void(std::function<void()>)> restore_window;
   std::function<void()> show_sequence;
 };
 

@@ -236,7 +236,8 @@ void Main_Form_Behaviour::SettingsOptionClick() {
 void Main_Form_Behaviour::Restore_Factory_Defaults_OptionClick() {
   settings::Restore_Factory_Defaults(
       services_.boxes, Settings_Path(),
-      {[this] { view_.Restore_Normal_State(); }, [this] { FormShow(); }});
+      {[this](std::function<void()> then) { view_.Restore_Normal_State(std::move(then)); },
+       [this] { FormShow(); }});
 }
 
 void Main_Form_Behaviour::Auto_Run_at_Windows_Startup_OptionClick() {

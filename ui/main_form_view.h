@@ -4,6 +4,7 @@
 // width, keeping above, show states, the menu's marks, the caption, the activity
 // indicator and Timer1.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -33,9 +34,10 @@ class Main_Form_View : public monitor::Drive_Rows {
   virtual void Set_Keep_Above(bool above) = 0;
   // A Windows show command (SW_*), as a launcher asks for one.
   virtual void Show_Window(int show_command) = 0;
-  // Out of the minimised or maximised state, waiting a little for the window
-  // system to have left it, so that the window is then placed as a normal one.
-  virtual void Restore_Normal_State() = 0;
+  // Out of the minimised or maximised state; `then` runs once the window system has
+  // left it (at once where it does so at once, and in any case within three
+  // seconds), so that the window is then placed as a normal one. Nothing waits.
+  virtual void Restore_Normal_State(std::function<void()> then) = 0;
   virtual void Show_Mark(Menu_Mark_Item item, bool checked) = 0;
   // The title bar and taskbar text; the window keeps no hint of its own.
   virtual void Set_Window_Caption(const std::string& caption) = 0;

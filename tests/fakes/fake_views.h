@@ -41,7 +41,10 @@ class Fake_Main_View final : public ui::Main_Form_View {
   int Narrowest_Client_Width() const override { return narrowest; }
   void Set_Keep_Above(bool above) override { keep_above.push_back(above); }
   void Show_Window(int command) override { show_commands.push_back(command); }
-  void Restore_Normal_State() override { show_commands.push_back(-1); }
+  void Restore_Normal_State(std::function<void()> then) override {
+    show_commands.push_back(-1);
+    then();
+  }
   void Show_Mark(ui::Menu_Mark_Item item, bool on) override {
     (item == ui::Menu_Mark_Item::Always_On_Top ? on_top_mark : auto_run_mark) = on;
   }

@@ -16,9 +16,18 @@ namespace {
 
 struct Reset : ::testing::Test {
   void SetUp() override { test::Write_File(path, "[keldra]\ntimer_interval=5000\n"); }
+  // The window leaves its state in its own time: the show sequence waits for it.
   void Run() {
-    Restore_Factory_Defaults(
-        boxes, path, {[this] { log.push_back("restore"); }, [this] { log.push_back("show"); }});
+    std::function<void()> left_state;
+    Restore_Factory_Defaults(boxes, path,
+                             {[&](std::function<void()> then) {
+                                log.push_back("restore");
+                                left_state = std::move(then);
+                              },
+                              [this] { log.push_back("show"); }});
+    if (!left_state) return;
+    EXPECT_EQ(log.back(), "restore") << "nothing is placed before the window is out";
+    left_state();
   }
   test::Temp_Folder dir;
   std::string path = dir / "keldra.ini";

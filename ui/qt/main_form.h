@@ -55,7 +55,7 @@ class TMainForm1 : public QMainWindow, public Main_Form_View {
   int Narrowest_Client_Width() const override { return minimumWidth(); }
   void Set_Keep_Above(bool above) override;
   void Show_Window(int show_command) override;
-  void Restore_Normal_State() override;
+  void Restore_Normal_State(std::function<void()> then) override;
   void Show_Mark(Menu_Mark_Item item, bool checked) override;
   void Set_Window_Caption(const std::string& caption) override;
   void Set_Spinner_Text(const std::string& text) override;

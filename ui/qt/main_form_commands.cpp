@@ -2,7 +2,6 @@
 // maximised or minimised state, and files dragged and dropped on it.
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QEventLoop>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
@@ -28,26 +27,27 @@ std::vector<std::string> Local_Paths(const QMimeData* data) {
 
 }  // namespace
 
-void TMainForm1::Restore_Normal_State() {
-  if (!isMinimized() && !isMaximized()) return;
+void TMainForm1::Restore_Normal_State(std::function<void()> then) {
+  if (!isMinimized() && !isMaximized()) return then();
   const QSize before = size();
   const bool was_maximised = isMaximized();
   stacking_.Show_Window(*this, platform::Show_Restore);
   // The window manager leaves the maximised or minimised state in its own time, and
-  // gives the window back its borders as it does: the factory place is applied once
-  // it has, so that it is measured with a normal window's frame: three seconds at
-  // most, for a window manager on a very busy machine.
+  // gives the window back its borders as it does: `then` runs once it has, so that
+  // the window is measured with a normal window's frame; three seconds at most, for
+  // a window manager on a very busy machine. The window goes on meanwhile.
   QWindow* w = windowHandle();
-  if (w == nullptr || !isVisible()) return;
-  QEventLoop loop;
-  QTimer poll;
+  if (w == nullptr || !isVisible()) return then();
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+  auto* poll = new QTimer(this);
+  connect(poll, &QTimer::timeout, this, [this, poll, w, before, was_maximised, deadline, then] {
     const bool done = was_maximised ? size() != before : w->isExposed();
-    if (done || std::chrono::steady_clock::now() > deadline) loop.quit();
+    if (!done && std::chrono::steady_clock::now() <= deadline) return;
+    poll->stop();
+    poll->deleteLater();
+    Guarded(then);
   });
-  poll.start(10);
-  loop.exec();
+  poll->start(10);
 }
 
 // A drop takes nothing away from where it came: always a copy, whatever the drag

@@ -156,8 +156,10 @@ void TMainForm1::Show_Window(int show_command) {
   ShowWindow(hwnd_, show_command);
 }
 
-void TMainForm1::Restore_Normal_State() {
+// The system leaves the state before ShowWindow returns.
+void TMainForm1::Restore_Normal_State(std::function<void()> then) {
   if (IsIconic(hwnd_) || IsZoomed(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+  then();
 }
 
 void TMainForm1::Show_Mark(Menu_Mark_Item item, bool checked) {

@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
+#include <QTest>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -73,6 +74,10 @@ TEST_F(Form_Settings_Test, RestoreFactoryDefaultsFromMaximisedPlacesANormalWindo
   boxes.answers = {platform::Button_Yes};
   form->Restore_Factory_Defaults_Option->trigger();
   EXPECT_FALSE(Exists(folder / "keldra.ini"));
+  // Placed once the window is out of the maximised state, the window going on
+  // meanwhile; the wait is the window manager's, bounded by the form at 3 s.
+  EXPECT_EQ(stacking.show_commands, (std::vector<int>{9})) << "restored, not yet placed";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return stacking.show_commands.size() == 2; }, 30000));
   EXPECT_EQ(stacking.show_commands, (std::vector<int>{9, 10})) << "restored, then the launch state";
   EXPECT_EQ(form->Timer1->Qt_Timer().interval(), 30000);
   EXPECT_EQ(form->Frame_Left(), 50);
