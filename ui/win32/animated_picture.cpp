@@ -1,6 +1,7 @@
 #include "ui/win32/animated_picture.h"
 
 #include "platform/windows/win32_system_function.h"
+#include "ui/win32/window_class.h"
 
 #include <objidl.h>
 // GDI+'s headers want min and max from the Windows headers.
@@ -33,16 +34,7 @@ Gdiplus_Session::~Gdiplus_Session() {
 void Start_Gdiplus_Once() { [[maybe_unused]] static const auto* session = new Gdiplus_Session; }
 
 Animated_Picture::Animated_Picture(HWND parent, int id, RECT b) {
-  static bool registered = false;
-  if (!registered) {
-    registered = true;
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = Window_Proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.lpszClassName = kClassName;
-    RegisterClassA(&wc);
-  }
+  Register_Object_Class<Animated_Picture>(kClassName);
   hwnd_ = CreateWindowExA(
       0, kClassName, "", WS_CHILD | WS_VISIBLE, b.left, b.top, b.right - b.left, b.bottom - b.top,
       parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), this);
@@ -150,28 +142,21 @@ void Animated_Picture::Paint() {
   EndPaint(hwnd_, &ps);
 }
 
-LRESULT CALLBACK Animated_Picture::Window_Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (msg == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+LRESULT Animated_Picture::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
+  switch (msg) {
+    case WM_PAINT: Paint(); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_TIMER:
+      if (wparam == kFrameTimer) Advance();
+      return 0;
+    case WM_LBUTTONDOWN:
+      // Reported to the owner as a click, as a static control's is.
+      SendMessageA(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd_), STN_CLICKED),
+                   reinterpret_cast<LPARAM>(hwnd_));
+      return 0;
+    default: break;
   }
-  auto* self = reinterpret_cast<Animated_Picture*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (self) {
-    switch (msg) {
-      case WM_PAINT: self->Paint(); return 0;
-      case WM_ERASEBKGND: return 1;
-      case WM_TIMER:
-        if (wparam == kFrameTimer) self->Advance();
-        return 0;
-      case WM_LBUTTONDOWN:
-        // Reported to the owner as a click, as a static control's is.
-        SendMessageA(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), STN_CLICKED),
-                     reinterpret_cast<LPARAM>(hwnd));
-        return 0;
-      default: break;
-    }
-  }
-  return DefWindowProcA(hwnd, msg, wparam, lparam);
+  return DefWindowProcA(hwnd_, msg, wparam, lparam);
 }
 
 }  // namespace keldra::ui::win32

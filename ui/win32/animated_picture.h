@@ -27,8 +27,11 @@ class Animated_Picture {
   int Current_Frame() const { return frame_; }
   HWND Handle() const { return hwnd_; }
 
+  // For the window procedure.
+  void Created(HWND hwnd) { hwnd_ = hwnd; }
+  LRESULT Handle(UINT msg, WPARAM wparam, LPARAM lparam);
+
  private:
-  static LRESULT CALLBACK Window_Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam);
   void Paint();
   void Advance();
   HWND hwnd_ = nullptr;
