@@ -68,7 +68,10 @@ void Described_Window::Build(const Which& which, const Own_Maker& own) {
     if (!own_made) w = Make(c, id, place);
     if (w == nullptr) continue;
     Set_Font(w, Font(c.font));
-    if (c.auto_size && !own_made) Fit_To_Text(w);
+    if (c.auto_size && !own_made) {
+      Fit_To_Text(w);
+      fitted_.insert(w);
+    }
     Remember_Place(w);
     if (!c.name.empty()) controls_[c.name] = w;
     if (c.show_hint) Hint(c.name, c.hint);
@@ -150,6 +153,7 @@ void Described_Window::Rescale(int dpi, const RECT& suggested) {
     SetWindowPos(w, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     Set_Font(w, Font(made_.at(w)->font));
+    if (fitted_.count(w) != 0) Fit_To_Text(w);  // its text in the new font, not stretched
   }
   if (rescaled_) rescaled_();
   InvalidateRect(hwnd_, nullptr, TRUE);

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -97,7 +98,9 @@ class Described_Window {
   std::map<HWND, const Control_Description*> made_;  // by window
   std::vector<std::pair<HWND, RECT>> stacked_;       // as made, for the overlaps
   std::map<int, int> menu_commands_;                 // by item id
-  std::map<HWND, RECT> design_places_;               // each control's place at 96 dots per inch
+  std::map<HWND, RECT> design_places_;
+  std::set<HWND> fitted_;  // the labels sized to their text               // each control's place
+                           // at 96 dots per inch
   std::function<void()> rescaled_;
   int dpi_;
   bool timers_running_ = false;
