@@ -4,14 +4,16 @@
 # the X server, and private memory after a few seconds on screen, with 26 drives
 # and the total; and keldra.exe's size. KELDRA_BENCH_WIN_BEFORE names an earlier
 # keldra.exe measured in the same run. Needs the Linux build (for time_to_map),
-# Xvfb and openbox; builds the 32-bit Windows tree.
+# Xvfb and openbox; builds the 32-bit Windows tree, or the 64-bit one with
+# KELDRA_BENCH_WIN_ARCH=x86_64 (for a machine whose Wine runs only 64-bit programs).
 #   bench/wine_window.sh [linux build folder]
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 linux_bin="$(cd "${1:-$here/build}" && pwd)/bin"
-win="$here/build-win-i686"
+arch="${KELDRA_BENCH_WIN_ARCH:-i686}"
+win="$here/build-win-$arch"
 cmake -S "$here" -B "$win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" -DKELDRA_BUILD_UI=ON \
+  -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-$arch.cmake" -DKELDRA_BUILD_UI=ON \
   -DKELDRA_BUILD_BENCH=ON >/dev/null
 cmake --build "$win" --target keldra win32_floor >/dev/null
 work="$(mktemp -d)"
