@@ -8,6 +8,7 @@
 
 #include "ui/about_box_behaviour.h"
 #include "ui/about_box_view.h"
+#include "ui/qt/described_controls.h"
 
 namespace keldra::ui {
 
@@ -30,7 +31,7 @@ class TAboutBox : public QDialog, public ui::About_Box_View {
   // A control by its described name.
   template <typename T>
   T* Control(const std::string& name) const {
-    return findChild<T*>(QString::fromStdString(name));
+    return Named<T>(*this, name);
   }
 
  protected:

@@ -6,6 +6,7 @@
 
 #include "ui/options_setup_behaviour.h"
 #include "ui/options_setup_view.h"
+#include "ui/qt/described_controls.h"
 
 class QTimer;
 
@@ -33,7 +34,7 @@ class TOptions_Setup : public QDialog, public Options_Setup_View {
   // A control by its described name.
   template <typename T>
   T* Control(const std::string& name) const {
-    return findChild<T*>(QString::fromStdString(name));
+    return Named<T>(*this, name);
   }
 
  protected:

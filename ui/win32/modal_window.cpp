@@ -36,27 +36,18 @@ void Run_Modal(HWND dialog, HWND owner, const bool& open) {
   if (owner) SetActiveWindow(owner);
 }
 
-void Centre_On_Screen(HWND window) {
+// Centred on the primary screen's work area, as its description says.
+void Place_As_Described(HWND dialog, const Window_Description& d, bool first_show) {
+  if (d.centring == Centring::None || (d.centring == Centring::First_Show && !first_show)) return;
   RECT area;
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
   RECT r;
-  GetWindowRect(window, &r);
+  GetWindowRect(dialog, &r);
   const int w = r.right - r.left;
   const int h = r.bottom - r.top;
-  SetWindowPos(window, nullptr, area.left + (area.right - area.left - w) / 2,
+  SetWindowPos(dialog, nullptr, area.left + (area.right - area.left - w) / 2,
                area.top + (area.bottom - area.top - h) / 2, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Place_As_Described(HWND dialog, const Window_Description& d, bool first_show) {
-  if (d.centring == Centring::Every_Show || (d.centring == Centring::First_Show && first_show))
-    Centre_On_Screen(dialog);
-}
-
-SIZE Outer_Size(int client_width, int client_height, DWORD style, DWORD ex_style) {
-  RECT r{0, 0, client_width, client_height};
-  AdjustWindowRectEx(&r, style, FALSE, ex_style);
-  return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
 }  // namespace keldra::ui::win32

@@ -12,12 +12,7 @@ namespace keldra::ui::win32 {
 // `open` turns false or the program is asked to quit; then hides it.
 void Run_Modal(HWND dialog, HWND owner, const bool& open);
 
-// Centres a window on the primary screen's work area.
-void Centre_On_Screen(HWND window);
 // A dialog about to be shown, centred as its description says.
 void Place_As_Described(HWND dialog, const Window_Description& d, bool first_show);
-
-// The outer size of a window with this client size and these styles.
-SIZE Outer_Size(int client_width, int client_height, DWORD style, DWORD ex_style);
 
 }  // namespace keldra::ui::win32
