@@ -1,6 +1,7 @@
 #include "ui/win32/animated_picture.h"
 
 #include "platform/windows/win32_system_function.h"
+#include "ui/animation_timing.h"
 #include "ui/win32/window_class.h"
 
 #include <objidl.h>
@@ -74,25 +75,17 @@ bool Animated_Picture::Load(const char* resource_name) {
   }
   GUID dimension = Gdiplus::FrameDimensionTime;
   const UINT frames = std::max<UINT>(image_->GetFrameCount(&dimension), 1);
-  delays_ms_.assign(frames, 100);
-  // The delays in hundredths of a second, one a frame. Some GDI+ builds fill the
-  // list only up to the frame that is selected, so each frame is selected to read
-  // its own.
-  GUID time = Gdiplus::FrameDimensionTime;
-  for (UINT f = 0; f < frames; ++f) {
-    image_->SelectActiveFrame(&time, f);
-    const UINT bytes_needed = image_->GetPropertyItemSize(kFrameDelay);
-    if (bytes_needed == 0) continue;
+  std::vector<unsigned> hundredths;  // the file's list, the same from every frame
+  if (const UINT bytes_needed = image_->GetPropertyItemSize(kFrameDelay); bytes_needed > 0) {
     std::vector<char> buffer(bytes_needed);
     auto* item = reinterpret_cast<Gdiplus::PropertyItem*>(buffer.data());
-    if (image_->GetPropertyItem(kFrameDelay, bytes_needed, item) != Gdiplus::Ok) continue;
-    const auto* hundredths = static_cast<const UINT*>(item->value);
-    const UINT listed = item->length / sizeof(UINT);
-    const UINT delay = f < listed && hundredths[f] != 0 ? hundredths[f]
-                       : listed > 0                     ? hundredths[0]
-                                                        : 10;
-    delays_ms_[f] = static_cast<int>(delay) * 10;
+    if (image_->GetPropertyItem(kFrameDelay, bytes_needed, item) == Gdiplus::Ok) {
+      const auto* listed = static_cast<const UINT*>(item->value);
+      hundredths.assign(listed, listed + item->length / sizeof(UINT));
+    }
   }
+  delays_ms_ = Frame_Delays_Ms(hundredths, frames);
+  GUID time = Gdiplus::FrameDimensionTime;
   image_->SelectActiveFrame(&time, 0);
   if (const UINT bytes_needed = image_->GetPropertyItemSize(kLoopCount); bytes_needed > 0) {
     std::vector<char> buffer(bytes_needed);
@@ -100,6 +93,7 @@ bool Animated_Picture::Load(const char* resource_name) {
     if (image_->GetPropertyItem(kLoopCount, bytes_needed, item) == Gdiplus::Ok && item->length >= 2)
       loop_count_ = *static_cast<const unsigned short*>(item->value);
   }
+  clock_ = Animation_Clock(static_cast<int>(frames), loop_count_);
   frame_ = 0;
   InvalidateRect(hwnd_, nullptr, FALSE);
   return true;
@@ -109,23 +103,23 @@ void Animated_Picture::Set_Animate(bool on) {
   animate_ = on;
   KillTimer(hwnd_, kFrameTimer);
   if (!on || Frame_Count() < 2) return;
-  loops_done_ = 0;
+  clock_.Restart();
   SetTimer(hwnd_, kFrameTimer,
-           static_cast<UINT>(std::max(delays_ms_[static_cast<std::size_t>(frame_)], 10)), nullptr);
+           static_cast<UINT>(Frame_Wait_Ms(delays_ms_[static_cast<std::size_t>(frame_)])), nullptr);
 }
 
 void Animated_Picture::Advance() {
-  const int next = (frame_ + 1) % Frame_Count();
-  if (next == 0 && loop_count_ > 0 && ++loops_done_ >= loop_count_) {
+  const std::optional<int> next = clock_.Next(frame_);
+  if (!next) {
     KillTimer(hwnd_, kFrameTimer);  // the file's loops are played: it rests on its last frame
     return;
   }
-  frame_ = next;
+  frame_ = *next;
   GUID dimension = Gdiplus::FrameDimensionTime;
   image_->SelectActiveFrame(&dimension, static_cast<UINT>(frame_));
   InvalidateRect(hwnd_, nullptr, FALSE);
   SetTimer(hwnd_, kFrameTimer,
-           static_cast<UINT>(std::max(delays_ms_[static_cast<std::size_t>(frame_)], 10)), nullptr);
+           static_cast<UINT>(Frame_Wait_Ms(delays_ms_[static_cast<std::size_t>(frame_)])), nullptr);
 }
 
 void Animated_Picture::Paint() {

@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+#include "ui/animation_timing.h"
+
 namespace Gdiplus {
 class Image;
 }
@@ -39,8 +41,8 @@ class Animated_Picture {
   std::unique_ptr<Gdiplus::Image> image_;
   std::vector<int> delays_ms_;
   int loop_count_ = 0;  // 0: for ever
+  Animation_Clock clock_;
   int frame_ = 0;
-  int loops_done_ = 0;
   bool animate_ = false;
 };
 
