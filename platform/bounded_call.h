@@ -36,6 +36,14 @@ std::optional<std::string> Run_Bounded(const std::function<std::string()>& job,
 class Bounded_Job {
  public:
   Bounded_Job(const std::function<std::string()>& job, const std::string& place = std::string());
+  // Linux: a job a helper process was started with, answering on answer_fd, which it
+  // closes once it has answered. The helper then lives on for other work: only an
+  // answer that does not come stops it.
+  struct Running_Helper {
+    int pid = -1;
+    int answer_fd = -1;
+  };
+  Bounded_Job(Running_Helper helper, const std::string& place);
   ~Bounded_Job();
   Bounded_Job(const Bounded_Job&) = delete;
   Bounded_Job& operator=(const Bounded_Job&) = delete;

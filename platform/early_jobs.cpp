@@ -8,6 +8,7 @@
 #include <mutex>
 
 #include "platform/bounded_call.h"
+#include "platform/platform_services.h"
 
 namespace keldra::platform {
 namespace {
@@ -68,7 +69,7 @@ Early_State& State() {
 
 }  // namespace
 
-void Start_Early_Jobs(const std::vector<Early_Job>& jobs) {
+void Start_Early_Jobs(const std::vector<Early_Job>& jobs, Spare_Helpers spare) {
   Early_State& s = State();
   std::lock_guard lock(s.mutex);
   s.batches.clear();
@@ -85,9 +86,13 @@ void Start_Early_Jobs(const std::vector<Early_Job>& jobs) {
       here.push_back(j);
       batch.keys.push_back(j.key);
     }
-    batch.job = std::make_unique<Bounded_Job>([here] { return Pack(here); }, place);
+    const std::function<std::string()> pack = [here] { return Pack(here); };
+    batch.job = spare == Spare_Helpers::Along && s.batches.empty()
+                    ? Start_Spare_Helpers_After(pack, place)
+                    : std::make_unique<Bounded_Job>(pack, place);
     s.batches.push_back(std::move(batch));
   }
+  if (spare == Spare_Helpers::Along && places.empty()) Start_Spare_Helpers();
 }
 
 std::optional<std::string> Run_Bounded_Early(const std::string& key,

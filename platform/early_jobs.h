@@ -17,10 +17,15 @@ struct Early_Job {
   std::string place;  // the folder it looks at (see Run_Bounded)
 };
 
+// Whether the spare helpers (Start_Spare_Helpers) start with the early jobs, the
+// first place's jobs done in the same helper.
+enum class Spare_Helpers { Apart, Along };
+
 // Starts the jobs, in their order, one helper for each place. On Linux a helper is
 // a copy of the process, made cheaply while the process is small: call this first,
 // before the toolkit and before any thread starts.
-void Start_Early_Jobs(const std::vector<Early_Job>& jobs);
+void Start_Early_Jobs(const std::vector<Early_Job>& jobs,
+                      Spare_Helpers spare = Spare_Helpers::Apart);
 
 // As Run_Bounded; but when a job under key was started early and its answer not yet
 // taken, that answer, waited for at most for wait (nothing when it did not come).

@@ -1,9 +1,11 @@
 #pragma once
 // Every service Keldra asks of the operating system, made once in main() for the
 // system it runs on and handed to whatever needs it.
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "platform/bounded_call.h"
 #include "platform/disk_space.h"
 #include "platform/drive_table.h"
 #include "platform/early_jobs.h"
@@ -29,6 +31,11 @@ Platform_Services Make_Platform_Services(const std::string& executable_folder);
 // the process is small (on Linux, a helper to ask volumes); on Windows nothing.
 // Called before any thread starts.
 void Start_Spare_Helpers();
+// The same, with the program's first job (its first reads, at place) done by that
+// helper before it serves, so that a start copies the process once, not twice; on
+// Windows, the job in a worker of its own. Its answer comes as the job's returned.
+std::unique_ptr<Bounded_Job> Start_Spare_Helpers_After(const std::function<std::string()>& job,
+                                                       const std::string& place);
 
 // What those services read first of the program's folder, to be started early
 // (Start_Early_Jobs): on Linux, drives.ini; on Windows nothing.

@@ -138,9 +138,12 @@ int Run(int argc, char** argv) {
   }
   const bool drives_only = options->format == report::Report_Format::Drives;
   const std::string exe = platform::Module_File_Name();
-  // Both files in one helper.
-  if (!drives_only) settings::Start_Early_Reads(exe);
-  platform::Start_Spare_Helpers();
+  // Both files, and then the volumes, in one helper.
+  if (drives_only) {
+    platform::Start_Spare_Helpers();
+  } else {
+    settings::Start_Early_Reads(exe);
+  }
   platform::Platform_Services os = platform::Make_Platform_Services(platform::Settings_Folder(exe));
   if (drives_only) return Output_Status(Print_Drives(*os.drives));
 

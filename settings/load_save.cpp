@@ -150,7 +150,7 @@ void Start_Early_Reads(const std::string& executable_path, Early_Reads reads) {
     for (platform::Early_Job& j : Early_Auto_Run_Check(executable_path))
       jobs.push_back(std::move(j));
   }
-  platform::Start_Early_Jobs(jobs);
+  platform::Start_Early_Jobs(jobs, platform::Spare_Helpers::Along);
 }
 
 bool Load_Settings_Within(Settings_Holder& holder, const std::string& path,

@@ -46,7 +46,8 @@ void Save_Changed_Settings_Within(const Settings_Holder& now, const Memory_Setti
 
 // What a program reads first (its settings and the platform's own files beside it,
 // and for the window the show sequence's auto-run check) started at once, one helper
-// a folder, to be ready when asked for. Called first thing, before any thread starts.
+// a folder, to be ready when asked for, with the spare helpers (the first folder's
+// helper goes on to ask volumes). Called first thing, before any thread starts.
 enum class Early_Reads { Folder_Only, With_Auto_Run_Check };
 void Start_Early_Reads(const std::string& executable_path,
                        Early_Reads reads = Early_Reads::Folder_Only);

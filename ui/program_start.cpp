@@ -25,7 +25,6 @@ Program_Start::Program_Start()
 
 void Program_Start::Start_Early_Work() {
   settings::Start_Early_Reads(executable, settings::Early_Reads::With_Auto_Run_Check);
-  platform::Start_Spare_Helpers();
   decimal_separator = platform::Decimal_Separator_From_Environment();
 }
 

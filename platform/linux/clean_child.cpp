@@ -26,7 +26,7 @@ std::vector<pid_t>& Ending() {
 
 }  // namespace
 
-pid_t Fork_Clean_Child(int answer_fd, int signal_fd) {
+pid_t Fork_Clean_Child(std::initializer_list<int> kept) {
   const int null_fd = open("/dev/null", O_RDWR | O_CLOEXEC);
   if (null_fd < 0) return -1;
   const pid_t parent = getpid();
@@ -37,13 +37,16 @@ pid_t Fork_Clean_Child(int answer_fd, int signal_fd) {
     // The program saves at a SIGTERM or SIGHUP; a helper simply ends.
     signal(SIGTERM, SIG_DFL);
     signal(SIGHUP, SIG_DFL);
-    const int fd = fcntl(answer_fd, F_DUPFD, 10);
-    const int signal = signal_fd < 0 ? -1 : fcntl(signal_fd, F_DUPFD, 10);
-    if (fd < 0 || (signal_fd >= 0 && signal < 0)) _exit(1);
+    // Out of the way first (from 10 up), so that no kept descriptor is overwritten
+    // before it has been moved to its place.
+    int moved[Max_Kept_Descriptors];
+    int count = 0;
+    for (const int fd : kept) {
+      if (count == Max_Kept_Descriptors || (moved[count++] = fcntl(fd, F_DUPFD, 10)) < 0) _exit(1);
+    }
     for (int std_fd = 0; std_fd < 3; ++std_fd) dup2(null_fd, std_fd);
-    dup2(fd, 3);
-    if (signal >= 0) dup2(signal, 4);
-    const unsigned first_closed = signal >= 0 ? 5 : 4;
+    for (int i = 0; i < count; ++i) dup2(moved[i], 3 + i);
+    const unsigned first_closed = 3 + static_cast<unsigned>(count);
     if (close_range(first_closed, ~0U, 0) != 0) {
       for (int other = static_cast<int>(first_closed); other < 65536; ++other) close(other);
     }

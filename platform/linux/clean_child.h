@@ -5,12 +5,16 @@
 // and dies with the program.
 #include <sys/types.h>
 
+#include <initializer_list>
+
 namespace keldra::platform::linux_impl {
 
-// Forks. In the child, answer_fd becomes descriptor 3 (and signal_fd, if given,
-// descriptor 4) and the call returns 0; in the program it returns the child's pid,
-// or -1. The child's code after it must end in _exit.
-pid_t Fork_Clean_Child(int answer_fd, int signal_fd = -1);
+inline constexpr int Max_Kept_Descriptors = 4;
+
+// Forks. In the child, the kept descriptors become 3, 4, ... in their order (at
+// most Max_Kept_Descriptors) and the call returns 0; in the program it returns the
+// child's pid, or -1. The child's code after it must end in _exit.
+pid_t Fork_Clean_Child(std::initializer_list<int> kept);
 
 // Kills a child; one stuck in a volume ends when the volume lets go of it, and is
 // reaped then by a later call of Reap_Stopped_Children.

@@ -2,6 +2,7 @@
 #include "platform/linux/linux_drive_table.h"
 #include "platform/linux/linux_launcher.h"
 #include "platform/linux/linux_registry.h"
+#include "platform/linux/volume_askers.h"
 #include "platform/platform_services.h"
 
 namespace keldra::platform {
@@ -16,6 +17,11 @@ std::vector<Early_Job> Early_Platform_Jobs(const std::string& executable_folder)
 }
 
 void Start_Spare_Helpers() { linux_impl::Start_Spare_Volume_Asker(); }
+
+std::unique_ptr<Bounded_Job> Start_Spare_Helpers_After(const std::function<std::string()>& job,
+                                                       const std::string& place) {
+  return linux_impl::Start_Spare_Volume_Asker(job, place);
+}
 
 std::vector<Early_Job> Early_Run_Value_Jobs(const std::string& value_name) {
   const linux_impl::Linux_Registry registry(linux_impl::Autostart_Folder_From_Environment());

@@ -16,12 +16,15 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <utility>
 
 #include "platform/linux/clean_child.h"
+#include "platform/linux/helper_answer.h"
 
 namespace keldra::platform::linux_impl {
 namespace {
@@ -53,14 +56,19 @@ constexpr std::uint32_t kMaxPaths = 26;
 
 // Where a helper leaves its answers, shared with the program: a slot a path of the
 // question, marked ready once filled. No call a path, so asking costs the program
-// nothing but the question and one wake-up.
+// nothing but the question and one wake-up. The slots come first, together in one
+// page, and the real paths after them, touched only when asked for: each page of a
+// shared board first touched costs both processes a fault.
 struct Answer_Board {
+  // Set once the helper asks volumes: one started with a first job of the
+  // program's does so only once it has answered that.
+  std::atomic<std::uint32_t> serving;
   struct Slot {
     std::atomic<std::uint32_t> ready;
     Wire_Reply reply;
-    char real_path[PATH_MAX];
   };
   Slot slots[kMaxPaths];
+  char real_paths[kMaxPaths][PATH_MAX];
 };
 
 namespace {
@@ -115,7 +123,7 @@ std::uint64_t Mount_Id_Of(int fd) {
     const char* path = request;
     for (std::uint32_t i = 0; i < header.count; ++i) {
       Wire_Reply& reply = board->slots[i].reply;
-      char* real_path = board->slots[i].real_path;
+      char* real_path = board->real_paths[i];
       reply = Wire_Reply{};
       reply.index = i;
       const int opened = path < request + header.bytes ? open(path, O_PATH | O_CLOEXEC) : -1;
@@ -163,79 +171,100 @@ Volume_Askers::~Volume_Askers() {
 
 namespace {
 
-// A helper's process and its channels, as Start_Spare_Volume_Asker left it.
-struct Spare {
-  int pid = -1, socket = -1, done = -1;
-  Answer_Board* board = nullptr;
-};
 std::mutex spare_mutex;
-std::optional<Spare> spare;
+std::optional<Volume_Askers::Channels> spare;
+
+void Close_Open(std::initializer_list<int> fds) {
+  for (const int fd : fds) {
+    if (fd >= 0) close(fd);
+  }
+}
 
 }  // namespace
 
-void Start_Spare_Volume_Asker() {
-  Spare s;
-  if (!Volume_Askers::Start_Process(s.pid, s.socket, s.done, s.board)) return;
-  std::lock_guard lock(spare_mutex);
-  if (spare) return;  // one is enough; this one ends with the process
-  spare = s;
+std::unique_ptr<Bounded_Job> Start_Spare_Volume_Asker(const std::function<std::string()>& first_job,
+                                                      const std::string& place) {
+  Volume_Askers::Channels c;
+  int answer_fd = -1;
+  if (!Volume_Askers::Start_Process(c, first_job ? &first_job : nullptr, &answer_fd)) {
+    return first_job ? std::make_unique<Bounded_Job>(first_job, place) : nullptr;
+  }
+  std::optional<Volume_Askers::Channels> older;
+  {
+    std::lock_guard lock(spare_mutex);
+    older = std::exchange(spare, c);
+  }
+  // One spare is enough: the older one, its question channel closed, ends once it
+  // has answered its own first job, if it had one.
+  if (older) {
+    munmap(older->board, sizeof(Answer_Board));
+    Close_Open({older->socket, older->done});
+    Let_Child_End(older->pid);
+  }
+  if (!first_job) return nullptr;
+  return std::make_unique<Bounded_Job>(Bounded_Job::Running_Helper{c.pid, answer_fd}, place);
 }
 
 bool Volume_Askers::Start(Helper& h) {
   {
     std::lock_guard lock(spare_mutex);
-    if (spare) {
-      h.pid = spare->pid;
-      h.socket = spare->socket;
-      h.done = spare->done;
-      h.board = spare->board;
+    // A spare still busy with its first job (or stuck in it) is left to it.
+    if (spare && spare->board->serving.load(std::memory_order_acquire) != 0) {
+      h.channels = *spare;
       spare.reset();
       return true;
     }
   }
-  return Start_Process(h.pid, h.socket, h.done, h.board);
+  return Start_Process(h.channels);
 }
 
-bool Volume_Askers::Start_Process(int& pid_out, int& socket, int& done_out,
-                                  Answer_Board*& board_out) {
-  int pair[2], done[2];
+bool Volume_Askers::Start_Process(Channels& out, const std::function<std::string()>* first_job,
+                                  int* answer_out) {
+  int pair[2], done[2], answer[2] = {-1, -1};
   if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) return false;
   if (pipe2(done, O_CLOEXEC | O_NONBLOCK) != 0) {
-    close(pair[0]);
-    close(pair[1]);
+    Close_Open({pair[0], pair[1]});
     return false;
   }
-  void* board = mmap(nullptr, sizeof(Answer_Board), PROT_READ | PROT_WRITE,
-                     MAP_SHARED | MAP_ANONYMOUS, -1, 0);
-  const pid_t pid = board == MAP_FAILED ? -1 : Fork_Clean_Child(pair[1], done[1]);
+  if (first_job != nullptr && socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, answer) != 0) {
+    Close_Open({pair[0], pair[1], done[0], done[1]});
+    return false;
+  }
+  void* mapped = mmap(nullptr, sizeof(Answer_Board), PROT_READ | PROT_WRITE,
+                      MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+  auto* board = mapped == MAP_FAILED ? nullptr : static_cast<Answer_Board*>(mapped);
+  // Set here, not by the helper, so that a spare is never taken for busy before
+  // it has run.
+  if (board != nullptr && first_job == nullptr) board->serving.store(1);
+  const pid_t pid = board == nullptr       ? -1
+                    : first_job != nullptr ? Fork_Clean_Child({pair[1], done[1], answer[1]})
+                                           : Fork_Clean_Child({pair[1], done[1]});
   if (pid == 0) {
+    if (first_job != nullptr) {
+      Write_Answer(5, *first_job);
+      close(5);
+      board->serving.store(1, std::memory_order_release);
+    }
     fcntl(4, F_SETFL, 0);  // the helper's own end blocks
-    Serve(3, 4, static_cast<Answer_Board*>(board));
+    Serve(3, 4, board);
   }
-  close(pair[1]);
-  close(done[1]);
+  Close_Open({pair[1], done[1], answer[1]});
   if (pid < 0) {
-    if (board != MAP_FAILED) munmap(board, sizeof(Answer_Board));
-    close(pair[0]);
-    close(done[0]);
+    if (board != nullptr) munmap(board, sizeof(Answer_Board));
+    Close_Open({pair[0], done[0], answer[0]});
     return false;
   }
-  board_out = static_cast<Answer_Board*>(board);
-  pid_out = pid;
-  socket = pair[0];
-  done_out = done[0];
+  out = Channels{pid, pair[0], done[0], board};
+  if (answer_out != nullptr) *answer_out = answer[0];
   return true;
 }
 
 void Volume_Askers::Stop(Helper& h) {
-  if (h.board != nullptr) munmap(h.board, sizeof(Answer_Board));
-  h.board = nullptr;
-  if (h.socket >= 0) close(h.socket);
-  if (h.done >= 0) close(h.done);
-  h.done = -1;
-  Stop_Child(h.pid);
-  h.socket = -1;
-  h.pid = -1;
+  Channels& c = h.channels;
+  if (c.board != nullptr) munmap(c.board, sizeof(Answer_Board));
+  Close_Open({c.socket, c.done});
+  Stop_Child(c.pid);
+  c = Channels{};
   h.unanswered.clear();
 }
 
@@ -278,10 +307,10 @@ bool Volume_Askers::Send(const std::string& key, std::uint64_t mount_id,
   const Request_Header header{static_cast<std::uint32_t>(asked.size()),
                               static_cast<std::uint32_t>(payload.size()), real_paths ? 1u : 0u, 0};
   // The helper has nothing out: its board is the program's to clear.
-  for (auto& slot : h.board->slots) slot.ready.store(0, std::memory_order_relaxed);
+  for (auto& slot : h.channels.board->slots) slot.ready.store(0, std::memory_order_relaxed);
   if (asked.empty()) return true;
   payload.insert(0, reinterpret_cast<const char*>(&header), sizeof header);
-  if (!Write_All(h.socket, payload.data(), payload.size())) {
+  if (!Write_All(h.channels.socket, payload.data(), payload.size())) {
     Stop(h);
     helpers_.erase(found);
     return false;
@@ -295,12 +324,12 @@ bool Volume_Askers::Send(const std::string& key, std::uint64_t mount_id,
 
 bool Volume_Askers::Receive(Helper& h, std::vector<Asked_Path>& into) {
   char probe;
-  const ssize_t n = recv(h.socket, &probe, 1, MSG_DONTWAIT | MSG_PEEK);
+  const ssize_t n = recv(h.channels.socket, &probe, 1, MSG_DONTWAIT | MSG_PEEK);
   if (n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) {
     return false;  // the helper is gone
   }
   for (std::size_t i = 0; i < h.asked.size(); ++i) {
-    const Answer_Board::Slot& slot = h.board->slots[i];
+    const Answer_Board::Slot& slot = h.channels.board->slots[i];
     if (slot.ready.load(std::memory_order_acquire) == 0) continue;
     const std::string& path = h.asked[i];
     if (std::find(h.unanswered.begin(), h.unanswered.end(), path) == h.unanswered.end()) continue;
@@ -313,8 +342,10 @@ bool Volume_Askers::Receive(Helper& h, std::vector<Asked_Path>& into) {
                                    reply.blocks_available, reply.read_only != 0};
     }
     a.reply.mount_id = reply.mount_id;
-    a.reply.real_path.assign(slot.real_path,
-                             std::min<std::size_t>(reply.real_length, PATH_MAX - 1));
+    if (reply.real_length > 0) {
+      a.reply.real_path.assign(h.channels.board->real_paths[i],
+                               std::min<std::size_t>(reply.real_length, PATH_MAX - 1));
+    }
     a.reply.done_ns = reply.done_ns;
     std::erase(h.unanswered, path);
     into.push_back(std::move(a));
@@ -323,7 +354,7 @@ bool Volume_Askers::Receive(Helper& h, std::vector<Asked_Path>& into) {
     // The question's "done" byte, read now or at the next look: the pipe never
     // fills, so the helper never waits on it.
     char tokens[64];
-    while (read(h.done, tokens, sizeof tokens) > 0) {}
+    while (read(h.channels.done, tokens, sizeof tokens) > 0) {}
   }
   return true;
 }
@@ -362,7 +393,7 @@ std::vector<Asked_Path> Volume_Askers::Collect(const Awaited& awaited, std::int6
     bool mixed = false;
     for (const auto& [helper, count] : awaited_left) {
       if (count < helper->unanswered.size()) mixed = true;
-      fds.push_back({helper->done, POLLIN, 0});
+      fds.push_back({helper->channels.done, POLLIN, 0});
     }
     if (fds.empty()) break;
     if (Monotonic_Ns() < spin_until) continue;

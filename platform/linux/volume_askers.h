@@ -13,9 +13,12 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/bounded_call.h"
 
 namespace keldra::platform::linux_impl {
 
@@ -56,7 +59,12 @@ struct Answer_Board;
 // Starts a helper before any is needed, while the process is small and copying it
 // cheap (a process with a window's toolkit loaded takes milliseconds to copy): the
 // first helper any Volume_Askers needs is this one. Called before threads start.
-void Start_Spare_Volume_Asker();
+// With a first job (the program's first reads, at place), the helper does that
+// first and answers it as the job returned, so that a start copies the process once,
+// not twice; it asks volumes only once it has answered, and until then a
+// Volume_Askers starts its own helper.
+std::unique_ptr<Bounded_Job> Start_Spare_Volume_Asker(
+    const std::function<std::string()>& first_job = {}, const std::string& place = {});
 
 class Volume_Askers {
  public:
@@ -91,21 +99,28 @@ class Volume_Askers {
   int Questions_Out() const;
   int Helpers_Alive() const;  // working and let go of, until they end
 
- private:
-  struct Helper {
+  // A helper's process and what it is reached by.
+  struct Channels {
     int pid = -1;
     int socket = -1;
-    int done = -1;  // a byte for each question answered whole
+    int done = -1;                  // a byte for each question answered whole
+    Answer_Board* board = nullptr;  // where the helper leaves its answers
+  };
+
+ private:
+  struct Helper {
+    Channels channels;
     std::uint64_t mount_id = 0;
     std::int64_t sent_ns = 0;
     std::vector<std::string> unanswered;  // the question's paths still to come
     std::vector<std::string> asked;       // the whole question, in order
-    Answer_Board* board = nullptr;        // where the helper leaves its answers
   };
   bool Start(Helper& helper);
   void Stop(Helper& helper);
-  friend void Start_Spare_Volume_Asker();
-  static bool Start_Process(int& pid, int& socket, int& done, Answer_Board*& board);
+  friend std::unique_ptr<Bounded_Job> Start_Spare_Volume_Asker(const std::function<std::string()>&,
+                                                               const std::string&);
+  static bool Start_Process(Channels& out, const std::function<std::string()>* first_job = nullptr,
+                            int* answer_fd = nullptr);
   // Takes the answers that have come; false when the helper is gone.
   bool Receive(Helper& helper, std::vector<Asked_Path>& into);
   void Read_Ready(std::vector<Asked_Path>& into);

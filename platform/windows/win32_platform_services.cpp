@@ -17,6 +17,11 @@ std::vector<Early_Job> Early_Platform_Jobs(const std::string& /*executable_folde
 
 void Start_Spare_Helpers() {}
 
+std::unique_ptr<Bounded_Job> Start_Spare_Helpers_After(const std::function<std::string()>& job,
+                                                       const std::string& place) {
+  return std::make_unique<Bounded_Job>(job, place);
+}
+
 std::vector<Early_Job> Early_Run_Value_Jobs(const std::string& /*value_name*/) { return {}; }
 
 Platform_Services Make_Platform_Services(const std::string& /*executable_folder*/) {
