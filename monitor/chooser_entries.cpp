@@ -1,12 +1,11 @@
 #include "monitor/chooser_entries.h"
 
 #include <cctype>
-#include <filesystem>
-#include <system_error>
 
 #include <algorithm>
 
 #include "ini/profile_values.h"
+#include "platform/file_system.h"
 
 namespace keldra::monitor {
 
@@ -46,10 +45,9 @@ std::vector<Chooser_Entry> Chooser_Entries(const std::vector<platform::Drive_Ent
 std::optional<std::size_t> Current_Directory_Entry(const std::vector<Chooser_Entry>& entries,
                                                    const platform::Drive_Table& table,
                                                    std::chrono::milliseconds wait) {
-  std::error_code ec;
-  const std::filesystem::path here = std::filesystem::current_path(ec);
-  if (ec) return std::nullopt;
-  const std::optional<std::string> form = table.Drive_Form(here.string(), wait);
+  const std::string here = platform::Current_Folder();
+  if (here.empty()) return std::nullopt;
+  const std::optional<std::string> form = table.Drive_Form(here, wait);
   if (!form || form->empty()) return std::nullopt;
   const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>((*form)[0])));
   for (std::size_t i = 0; i < entries.size(); ++i) {

@@ -50,6 +50,10 @@ bool Is_Writable_Directory(const std::string& path);
 
 bool Is_Directory(const std::string& path);
 
+// The process's current folder, as the system names it (asking no volume); empty
+// when it has none (removed, or beyond reach).
+std::string Current_Folder();
+
 // The file a path stands for: where its links lead, followed even to a target that
 // does not exist yet; the path itself where it is no link. Empty for a loop of links.
 // Windows: the path itself (its settings are never reached through links).

@@ -296,4 +296,10 @@ bool Write_Text_File_Atomically(const std::string& requested_path, const std::st
   return true;
 }
 
+std::string Current_Folder() {
+  char folder[PATH_MAX];
+  // The kernel names the folder from what it holds in memory: no volume is asked.
+  return getcwd(folder, sizeof folder) != nullptr ? std::string(folder) : std::string();
+}
+
 }  // namespace keldra::platform

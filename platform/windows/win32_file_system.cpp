@@ -151,4 +151,14 @@ bool Write_Text_File_Atomically(const std::string& path, const std::string& cont
   return ok;
 }
 
+std::string Current_Folder() {
+  const DWORD size = GetCurrentDirectoryA(0, nullptr);
+  if (size == 0) return std::string();
+  std::string folder(size, '\0');
+  const DWORD length = GetCurrentDirectoryA(size, folder.data());
+  if (length == 0 || length >= size) return std::string();
+  folder.resize(length);
+  return folder;
+}
+
 }  // namespace keldra::platform
