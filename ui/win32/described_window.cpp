@@ -1,7 +1,6 @@
 #include "ui/win32/described_window.h"
 
 #include <algorithm>
-#include <set>
 
 #include "ui/win32/controls.h"
 
@@ -80,19 +79,14 @@ void Described_Window::Build(const Which& which, const Own_Maker& own) {
     // The system stacks earlier children above later ones; the description lists
     // them from the bottom up. A control goes just above the highest of the earlier
     // ones it overlaps, and only there, so that Tab still visits them as described.
-    std::set<HWND> under;
-    for (const auto& [earlier, r] : stacked_) {
-      if (Overlap(r, place)) under.insert(earlier);
-    }
-    for (HWND z = GetWindow(hwnd_, GW_CHILD); z != nullptr && !under.empty();
-         z = GetWindow(z, GW_HWNDNEXT)) {
-      if (under.count(z) == 0) continue;
+    for (HWND z = GetWindow(hwnd_, GW_CHILD); z != nullptr; z = GetWindow(z, GW_HWNDNEXT)) {
+      const auto earlier = made_.find(z);
+      if (z == w || earlier == made_.end() || !Overlap(Place(*earlier->second), place)) continue;
       HWND above = GetWindow(z, GW_HWNDPREV);
       SetWindowPos(w, above != nullptr ? above : HWND_TOP, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       break;
     }
-    stacked_.emplace_back(w, place);
   }
 }
 
@@ -174,9 +168,12 @@ void Described_Window::Run_Timers(bool running) {
     Set_Timer(t.name, running ? std::optional<int>(t.interval_ms) : std::nullopt);
 }
 
+UINT_PTR Timer_Id(const Window_Description& d, const std::string& name) {
+  return static_cast<UINT_PTR>(&d.Timer(name) - d.timers.data()) + 1;
+}
+
 void Described_Window::Set_Timer(const std::string& name, std::optional<int> period_ms) {
-  // Each timer by its place in the description, from 1.
-  const UINT_PTR id = static_cast<UINT_PTR>(&d_.Timer(name) - d_.timers.data()) + 1;
+  const UINT_PTR id = Timer_Id(d_, name);
   KillTimer(hwnd_, id);
   if (period_ms) SetTimer(hwnd_, id, static_cast<UINT>(*period_ms), nullptr);
 }

@@ -22,6 +22,9 @@
 
 namespace keldra::ui::win32 {
 
+// The system's id of a described timer: its place in the description, from 1.
+UINT_PTR Timer_Id(const Window_Description& d, const std::string& name);
+
 class Described_Window {
  public:
   // A control of a kind the dialog makes itself, at its place with this id; it
@@ -96,11 +99,9 @@ class Described_Window {
   std::map<std::string, HWND> controls_;             // by name
   std::map<int, const Control_Description*> ids_;    // by control id
   std::map<HWND, const Control_Description*> made_;  // by window
-  std::vector<std::pair<HWND, RECT>> stacked_;       // as made, for the overlaps
   std::map<int, int> menu_commands_;                 // by item id
-  std::map<HWND, RECT> design_places_;
-  std::set<HWND> fitted_;  // the labels sized to their text               // each control's place
-                           // at 96 dots per inch
+  std::map<HWND, RECT> design_places_;               // each control's, at 96 dots per inch
+  std::set<HWND> fitted_;                            // the labels sized to their text
   std::function<void()> rescaled_;
   int dpi_;
   bool timers_running_ = false;

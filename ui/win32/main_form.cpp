@@ -128,7 +128,7 @@ LRESULT TMainForm1::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_QUERYENDSESSION: return behaviour_ && behaviour_->FormCloseQuery() ? TRUE : FALSE;
     case WM_DESTROY:
-      KillTimer(hwnd_, Timer1_Id);
+      window_.Run_Timers(false);
       PostQuitMessage(0);
       return 0;
     default: break;

@@ -44,8 +44,6 @@ enum Main_Control_Id : int {
   ID_Refresh_Button,
 };
 
-inline constexpr UINT_PTR Timer1_Id = 1;
-
 class TMainForm1 final : public Main_Form_View {
  public:
   explicit TMainForm1(Fonts& fonts);

@@ -16,7 +16,9 @@
 #include "tests/ui/win32/window_fixture.h"
 #include "ui/about_box_behaviour.h"
 #include "ui/about_box_description.h"
+#include "ui/main_form_description.h"
 #include "ui/options_setup_description.h"
+#include "ui/win32/described_window.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/percent_gauge.h"
 
@@ -221,7 +223,8 @@ TEST_F(Win32_Window, MenuCommandsTicksAndDoubleClicksReachTheirRoutines) {
   std::size_t before = Queries();
   Command(Main(), ID_RefreshOption);
   EXPECT_GT(Queries(), before);
-  SendMessageA(Main(), WM_TIMER, Timer1_Id, 0);
+  SendMessageA(Main(), WM_TIMER, Timer_Id(ui::Main_Form_Description(), ui::main_form_names::Timer1),
+               0);
   EXPECT_EQ(Drawn(ID_Drive_Free_ + 3).text.empty(), false);
   EXPECT_EQ(Drawn(ID_Spinner_Label).text, "===");
   // Only the texts, the first three letters and the background refresh on a
