@@ -69,6 +69,9 @@ class Deferred_Options_Setup_View final : public Options_Setup_View {
   std::optional<int> Selected_Entry() const override {
     return built_ ? built_->Selected_Entry() : std::nullopt;
   }
+  bool Checked(const std::string& name) const override {
+    return built_ != nullptr && built_->Checked(name);
+  }
 
  private:
   Builder build_;

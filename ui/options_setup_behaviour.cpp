@@ -67,6 +67,13 @@ void Options_Setup_Behaviour::Run_Command(int command) {
     case Options_Remove_Drive: ListBox1Click(view_.Selected_Entry()); break;
     case Options_OK: view_.Close(); break;
     case Options_Chooser_Timer: Chooser_TimerTimer(); break;
+    // A tick or untick by the user: a refresh pass reads the total switch at once.
+    case Options_Show_Total:
+      show_total_ = view_.Checked(options_setup_names::Show_Total_of_All_Drives_CheckBox);
+      break;
+    case Options_Always_On_Top:
+      on_top_ = view_.Checked(options_setup_names::Always_On_Top_CheckBox);
+      break;
     default: break;
   }
 }

@@ -43,7 +43,8 @@ class Options_Setup_Behaviour {
   // Takes them back: the interval in whole seconds, the letters in list order.
   void Read_Options_Dialog(settings::Settings_Holder& main);
 
-  // A command of the dialog's description: a click, its timer, Escape.
+  // A command of the dialog's description: a click (a check box's included), its
+  // timer, Escape.
   void Run_Command(int command);
 
   // What the user did.
@@ -51,9 +52,6 @@ class Options_Setup_Behaviour {
   void ListBox1Click(std::optional<int> selected);  // the entry now selected, if any
   void DriveComboBox1Pick(std::size_t index);
   void SpinEdit1Change(const std::string& text);
-  // The user ticked or unticked a box: a refresh pass reads the total switch at once.
-  void Show_Total_CheckBoxClick(bool on) { show_total_ = on; }
-  void Always_On_Top_CheckBoxClick(bool on) { on_top_ = on; }
   // Runs as the dialog is shown and each time it becomes active.
   void FormActivate();
   // The chooser's drives, read the first time the dialog opens within a short

@@ -92,6 +92,7 @@ Window_Description Make() {
   total.name = options_setup_names::Show_Total_of_All_Drives_CheckBox;
   total.box = {20, 296, 417, 17};
   total.text = "Show Total of All Drives";
+  total.click = Options_Show_Total;
   w.controls.push_back(total);
 
   Control_Description on_top;
@@ -99,6 +100,7 @@ Window_Description Make() {
   on_top.name = options_setup_names::Always_On_Top_CheckBox;
   on_top.box = {20, 352, 429, 17};
   on_top.text = "Keldra Window Always On Top";
+  on_top.click = Options_Always_On_Top;
   w.controls.push_back(on_top);
 
   // The fixed texts.

@@ -27,6 +27,8 @@ enum Options_Setup_Command : int {
   Options_Remove_Drive,   // ListBox1Click
   Options_OK,             // OKButtonClick: closes the dialog
   Options_Chooser_Timer,  // Chooser_TimerTimer: drives that answer late are filled in
+  Options_Show_Total,     // Show_Total_CheckBoxClick
+  Options_Always_On_Top,  // Always_On_Top_CheckBoxClick
 };
 
 const Window_Description& Options_Setup_Description();

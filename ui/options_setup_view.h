@@ -32,6 +32,8 @@ class Options_Setup_View {
   virtual void Close() = 0;
   // ListBox1's selected entry, if any.
   virtual std::optional<int> Selected_Entry() const = 0;
+  // Whether the check box of that name is ticked now.
+  virtual bool Checked(const std::string& name) const = 0;
 };
 
 }  // namespace keldra::ui

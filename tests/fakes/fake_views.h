@@ -12,6 +12,7 @@
 #include "tests/fakes/recording_rows.h"
 #include "ui/about_box_view.h"
 #include "ui/main_form_view.h"
+#include "ui/options_setup_description.h"
 #include "ui/options_setup_view.h"
 
 namespace keldra::test {
@@ -84,6 +85,9 @@ class Fake_Options_View final : public ui::Options_Setup_View {
   }
   void Close() override { ++closed; }
   std::optional<int> Selected_Entry() const override { return selected; }
+  bool Checked(const std::string& name) const override {
+    return name == ui::options_setup_names::Always_On_Top_CheckBox ? on_top : show_total;
+  }
 
   std::optional<int> selected;
   int closed = 0;

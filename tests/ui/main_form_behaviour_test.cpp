@@ -147,14 +147,16 @@ TEST_F(Main_Behaviour, TheSettingsSequenceFillsShowsReadsAndAppliesTheBoxesOnEve
     EXPECT_EQ(options_view.interval_text, "45");
     EXPECT_TRUE(options_view.on_top);
     // A tick while it is open reads the live total box, not the list.
-    options.Show_Total_CheckBoxClick(true);
+    options_view.show_total = true;
+    options.Run_Command(ui::Options_Show_Total);
     table.drives = {{'E', "/e", platform::Drive_Type::Fixed, "e", ""}};
     options.Fill_Chooser();
     options.DriveComboBox1Pick(0);
     options.AddButtonClick();
     main.Timer1Timer();
     EXPECT_EQ(view.rows.Shown(), (std::vector<int>{1, 2, 3}));
-    options.Always_On_Top_CheckBoxClick(false);
+    options_view.on_top = false;
+    options.Run_Command(ui::Options_Always_On_Top);
   };
   main.SettingsOptionClick();
   EXPECT_EQ(options_view.shown, 1);

@@ -181,11 +181,6 @@ QWidget* Make_Described(const Control_Description& d, QWidget* parent, const QFo
       // Only the button described as the default answers Enter.
       button->setAutoDefault(false);
       button->setDefault(d.is_default);
-      if (d.click != No_Command) {
-        const int command = d.click;
-        QObject::connect(button, &QPushButton::clicked, button,
-                         [on_command, command] { on_command(command); });
-      }
       w = button;
       break;
     }
@@ -209,6 +204,13 @@ QWidget* Make_Described(const Control_Description& d, QWidget* parent, const QFo
       break;
     }
     default: return nullptr;
+  }
+  // A click by the user, on a button or a check box; never a state the window sets.
+  if (auto* button = qobject_cast<QAbstractButton*>(w);
+      button != nullptr && d.click != No_Command) {
+    const int command = d.click;
+    QObject::connect(button, &QAbstractButton::clicked, button,
+                     [on_command, command] { on_command(command); });
   }
   Apply_Description(*w, d, window_font);
   return w;

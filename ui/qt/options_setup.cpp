@@ -47,10 +47,10 @@ TOptions_Setup::TOptions_Setup(Options_Setup_Behaviour& behaviour,
             [this](const std::string& text) { behaviour_.SpinEdit1Change(text); }, parent);
       });
   Show_Drive_Limit(behaviour_.Drive_Limit());
-  connect(Control<QCheckBox>(options_setup_names::Show_Total_of_All_Drives_CheckBox),
-          &QCheckBox::toggled, this, [this](bool on) { behaviour_.Show_Total_CheckBoxClick(on); });
-  connect(Control<QCheckBox>(options_setup_names::Always_On_Top_CheckBox), &QCheckBox::toggled,
-          this, [this](bool on) { behaviour_.Always_On_Top_CheckBoxClick(on); });
+}
+
+bool TOptions_Setup::Checked(const std::string& name) const {
+  return Control<QCheckBox>(name)->isChecked();
 }
 
 void TOptions_Setup::Close() { accept(); }

@@ -27,6 +27,7 @@ class TOptions_Setup : public QDialog, public Options_Setup_View {
   void Show_Drive_Limit(int limit) override;
   void Show_Total_Checked(bool on) override;
   void Show_Always_On_Top_Checked(bool on) override;
+  bool Checked(const std::string& name) const override;
   void Show_Modal() override { exec(); }
   void Close() override;
   std::optional<int> Selected_Entry() const override;

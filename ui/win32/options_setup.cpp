@@ -77,8 +77,7 @@ void TOptions_Setup::Draw_Arrow(const DRAWITEMSTRUCT& item) {
   const double spacing = Arrow_Letter_Spacing(Unscaled(natural.cx, dpi)) * dpi / Design_Dpi;
   SetTextCharacterExtra(dc, static_cast<int>(std::floor(spacing)));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB((c.text_colour.rgb >> 16) & 0xFF, (c.text_colour.rgb >> 8) & 0xFF,
-                       c.text_colour.rgb & 0xFF));
+  SetTextColor(dc, Colour_Of(c.text_colour, COLOR_WINDOWTEXT));
   TextOutA(dc, 0, 0, c.text.c_str(), length);
   SetTextCharacterExtra(dc, 0);
   SelectObject(dc, old);
@@ -155,17 +154,6 @@ LRESULT TOptions_Setup::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
       // The field reports its first text while it is being made.
       if (SpinEdit1 && from(SpinEdit1->Editor())) {
         if (code == EN_CHANGE) behaviour_.SpinEdit1Change(SpinEdit1->Text());
-        return 0;
-      }
-      // The switches tell their state; everything else runs its described command.
-      const Control_Description* c = window_.Described_By(reinterpret_cast<HWND>(lparam));
-      const std::string name = c != nullptr ? c->name : std::string();
-      if (name == options_setup_names::Always_On_Top_CheckBox) {
-        if (code == BN_CLICKED) behaviour_.Always_On_Top_CheckBoxClick(Checked(name));
-        return 0;
-      }
-      if (name == options_setup_names::Show_Total_of_All_Drives_CheckBox) {
-        if (code == BN_CLICKED) behaviour_.Show_Total_CheckBoxClick(Checked(name));
         return 0;
       }
       break;  // the described commands; Escape runs what the description says (nothing)

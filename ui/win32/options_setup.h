@@ -39,6 +39,7 @@ class TOptions_Setup final : public Options_Setup_View {
   void Show_Modal() override;
   void Close() override;
   std::optional<int> Selected_Entry() const override;
+  bool Checked(const std::string& name) const override;
 
   HWND Control(const std::string& name) const { return window_.Control(name); }
   std::unique_ptr<Drive_Chooser> DriveComboBox1;
@@ -50,7 +51,6 @@ class TOptions_Setup final : public Options_Setup_View {
 
  private:
   void Draw_Arrow(const DRAWITEMSTRUCT& item);
-  bool Checked(const std::string& name) const;
 
   Described_Window window_;
   HWND owner_;

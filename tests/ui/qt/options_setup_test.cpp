@@ -245,7 +245,7 @@ TEST_F(Options_Test, TheIntervalFieldStepsAndFiltersKeys) {
 TEST_F(Options_Test, ATickWhileOpenReadsTheLiveTotalBoxOnly) {
   Show("[keldra]\ndrive_being_monitored_letters=C\n");
   Settings([&] {
-    options->Control<QCheckBox>(options_names::Show_Total_of_All_Drives_CheckBox)->setChecked(true);
+    options->Control<QCheckBox>(options_names::Show_Total_of_All_Drives_CheckBox)->click();
     emit form->Timer1->Tick();
     EXPECT_TRUE(form->Client_Area->Named("Drive_Label_2")->visible) << "total shown at once";
     options->Control<QPushButton>(options_names::AddButton)->click();  // D
