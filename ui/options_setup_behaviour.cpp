@@ -121,11 +121,16 @@ void Options_Setup_Behaviour::FormActivate() { limit_text_ = std::to_string(Driv
 void Options_Setup_Behaviour::Fill_Chooser() {
   if (chooser_filled_) return;
   chooser_filled_ = true;
+  // One short wait for both questions: with a volume that hangs, each would otherwise
+  // take all of it, and the dialog would open twice as late.
+  const auto deadline = std::chrono::steady_clock::now() + Chooser_First_Wait;
   chooser_ = monitor::Chooser_Entries(drives_.Drives(Chooser_First_Wait));
-  // Starts at the current directory's drive, if that drive is listed: asked within the
-  // chooser's own short wait, since the current folder may be on a volume that hangs.
-  const std::optional<std::size_t> here =
-      monitor::Current_Directory_Entry(chooser_, drives_, Chooser_First_Wait);
+  // Starts at the current directory's drive, if that drive is listed: the current
+  // folder may be on a volume that hangs too.
+  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+      deadline - std::chrono::steady_clock::now());
+  const std::optional<std::size_t> here = monitor::Current_Directory_Entry(
+      chooser_, drives_, std::max(left, std::chrono::milliseconds{0}));
   current_.reset();
   if (here) current_ = chooser_[*here].letter;
   Show_Chooser();

@@ -113,7 +113,7 @@ void Linux_Drive_Table::Read_Drives_Ini() const {
   if (ini) lines_ = Read_Drive_Lines(*ini);
 }
 
-void Linux_Drive_Table::Assign_Letters() const {
+void Linux_Drive_Table::Assign_Letters(bool record) const {
   // A letter with a line of the user's is never given out, even where that line
   // cannot be used: the new letter would overwrite it.
   const Letter_Assignment assignment = Assign_Drive_Letters(lines_.pins, mounts_, lines_.lines);
@@ -121,6 +121,7 @@ void Linux_Drive_Table::Assign_Letters() const {
     if (letters_[i] != assignment.letters[i]) learned_[i] = {};
   }
   letters_ = assignment.letters;
+  if (!record) return;
   // The new letters in one write. A directory that drives.ini cannot hold (a line
   // break in its name, or a name longer than a read gives back whole, which would come
   // back cut as a pin to nowhere and the volume take a new letter at every read)
@@ -149,6 +150,7 @@ void Linux_Drive_Table::Assign_Letters() const {
 }
 
 void Linux_Drive_Table::Look_For_Mount_Changes() const {
+  Take_Drives_Ini();
   const auto now = std::chrono::steady_clock::now();
   if (watch_fd_ < 0 || now - last_watch_ <= std::chrono::milliseconds(250)) return;
   last_watch_ = now;
@@ -162,7 +164,30 @@ void Linux_Drive_Table::Look_For_Mount_Changes() const {
   for (ssize_t n; (n = read(watch_fd_, buf, sizeof buf)) > 0;)
     text.append(buf, static_cast<std::size_t>(n));
   mounts_ = Parse_Mountinfo(text);
-  Read_Drives_Ini();
+  // The pins may have changed too (the volume holding them came or went): read again
+  // in a helper, not waited for. A pass may just have spent its one wait on another
+  // volume, and the program's folder may be on one that has stopped answering; the
+  // new mounts get their letters now, from the pins read last.
+  if (!ini_reading_) {
+    const Early_Job read = Drives_Ini_Read(drives_ini_path_);
+    ini_reading_ = std::make_unique<Bounded_Job>(read.job, read.place);
+    ini_started_ = now;
+  }
+  Assign_Letters(false);
+  Remember_Mount_Points();
+}
+
+void Linux_Drive_Table::Take_Drives_Ini() const {
+  if (!ini_reading_) return;
+  const bool over = std::chrono::steady_clock::now() - ini_started_ >= Volume_Wait;
+  if (ini_reading_->Started() && !over && !ini_reading_->Ready()) return;
+  // Come (the rest of it follows at once) or over: the answer, or nothing.
+  const std::optional<std::string> ini =
+      ini_reading_->Answer(over ? std::chrono::milliseconds{0} : std::chrono::milliseconds{100});
+  ini_reading_.reset();
+  lines_known_ = ini.has_value();
+  if (!ini) return;  // the pins read last stay
+  lines_ = Read_Drive_Lines(*ini);
   Assign_Letters();
   Remember_Mount_Points();
 }

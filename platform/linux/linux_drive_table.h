@@ -8,10 +8,12 @@
 // letter has answered, its directory's text and the mount table stand in.
 #include <array>
 #include <chrono>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "platform/bounded_call.h"
 #include "platform/drive_table.h"
 #include "platform/early_jobs.h"
 #include "platform/linux/block_devices.h"
@@ -38,7 +40,6 @@ class Linux_Drive_Table final : public Drive_Table {
   ~Linux_Drive_Table() override;
   Linux_Drive_Table(const Linux_Drive_Table&) = delete;
   Linux_Drive_Table& operator=(const Linux_Drive_Table&) = delete;
-  Linux_Drive_Table(Linux_Drive_Table&& other) noexcept;
 
   const std::string* Directory_Of(char letter) const override;
   using Drive_Table::Drives;
@@ -74,9 +75,13 @@ class Linux_Drive_Table final : public Drive_Table {
   };
   void Look_For_Mount_Changes() const;
   void Read_Drives_Ini() const;
+  // Takes what the read started at the last mount change gave, once it has come or
+  // its wait is over.
+  void Take_Drives_Ini() const;
   // Gives out letters from the mount table and the pins read last, and records the
-  // new ones in drives.ini.
-  void Assign_Letters() const;
+  // new ones in drives.ini (not while the pins are being read again: they are
+  // recorded once those are known).
+  void Assign_Letters(bool record = true) const;
   const Mount_Entry* Mount_With_Id(std::uint64_t id) const;
   // The volume a letter's directory is on: as its last answer said, or as the
   // mount table suggests.
@@ -101,7 +106,9 @@ class Linux_Drive_Table final : public Drive_Table {
   mutable Letter_Directories letters_;
   int watch_fd_ = -1;  // the mount table, polled for changes
   mutable std::chrono::steady_clock::time_point last_watch_{};
-  mutable bool rescan_ = false;
+  // drives.ini read again after a mount change, not waited for, and when it began.
+  mutable std::unique_ptr<Bounded_Job> ini_reading_;
+  mutable std::chrono::steady_clock::time_point ini_started_{};
   mutable Volume_Askers askers_;
   mutable std::array<Learned, Drive_Letter_Count> learned_{};
   mutable std::array<std::string, Drive_Letter_Count> asked_key_{};

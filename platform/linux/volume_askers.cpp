@@ -242,8 +242,9 @@ bool Volume_Askers::Start_Process(Channels& out, const std::function<std::string
   if (pid == 0) {
     if (first_job != nullptr) {
       Write_Answer(5, *first_job);
-      close(5);
+      // Marked before the answer ends: a program that has its answer finds it serving.
       board->serving.store(1, std::memory_order_release);
+      close(5);
     }
     fcntl(4, F_SETFL, 0);  // the helper's own end blocks
     Serve(3, 4, board);

@@ -135,8 +135,9 @@ TEST_F(Options_Behaviour, ADriveThatAnswersLateIsFilledInWhileTheDialogIsOpen) {
   EXPECT_EQ(f.table.waits, (std::vector<std::chrono::milliseconds>{ui::Chooser_First_Wait,
                                                                    std::chrono::milliseconds{0},
                                                                    std::chrono::milliseconds{0}}));
-  // The current folder's drive is asked within the same short wait, not a volume's.
-  EXPECT_EQ(f.table.form_waits, (std::vector<std::chrono::milliseconds>{ui::Chooser_First_Wait}));
+  // The current folder's drive is asked within what is left of the same short wait.
+  ASSERT_EQ(f.table.form_waits.size(), 1u);
+  EXPECT_LE(f.table.form_waits[0], ui::Chooser_First_Wait);
 }
 
 }  // namespace
