@@ -144,13 +144,15 @@ int Run(int argc, char** argv) {
   } else {
     settings::Start_Early_Reads(exe);
   }
+  // Read while the helper reads the two files, as the window does.
+  const std::string separator =
+      drives_only ? std::string() : platform::Decimal_Separator_From_Environment();
   platform::Platform_Services os = platform::Make_Platform_Services(platform::Settings_Folder(exe));
   if (drives_only) return Output_Status(Print_Drives(*os.drives));
 
   // The settings as the window loads them, so that the report shows its rows.
   settings::Memory_Settings_Holder loaded;
   settings::Load_Settings_Within(loaded, settings::Settings_File_Path(exe));
-  const std::string separator = platform::Decimal_Separator_From_Environment();
   monitor::Disk_Queries queries(*os.disk, *os.error_mode, separator);
   std::unique_ptr<notices::Low_Space_Notifier> notifier;
   if (options->notify) {

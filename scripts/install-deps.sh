@@ -52,6 +52,8 @@ core=(
   libglib2.0-dev dbus-daemon python3-dbus python3-gi
   # a FUSE volume that never answers, and a mount namespace of its own to hold it
   fuse3 libfuse3-dev util-linux
+  # the locale sources, to build a locale that writes a comma for the separator's test
+  locales
 )
 # Optional groups: key, what it is, packages. Without one, only the tests that need
 # it skip, each saying so.

@@ -1,0 +1,90 @@
+#include "platform/regional.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace keldra::platform {
+namespace {
+
+// Sets an environment variable (nullptr: unsets it) for one scope.
+class Scoped_Variable {
+ public:
+  Scoped_Variable(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value != nullptr) {
+      setenv(name, value, 1);
+    } else {
+      unsetenv(name);
+    }
+  }
+  ~Scoped_Variable() {
+    if (old_) {
+      setenv(name_, old_->c_str(), 1);
+    } else {
+      unsetenv(name_);
+    }
+  }
+  Scoped_Variable(const Scoped_Variable&) = delete;
+  Scoped_Variable& operator=(const Scoped_Variable&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+// A locale that writes a comma, built into the test's own folder: the machine may
+// have none installed.
+class Decimal_Separator : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    const std::filesystem::path folder =
+        std::filesystem::path(testing::TempDir()) / "keldra_locales";
+    std::filesystem::create_directories(folder);
+    const std::string command =
+        "localedef -i de_DE -f UTF-8 '" + (folder / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
+    built = std::system(command.c_str()) == 0;
+    locales = folder.string();
+  }
+  void SetUp() override {
+    if (!built) GTEST_SKIP() << "localedef could not build de_DE.UTF-8 (Debian's locales package)";
+  }
+  static inline bool built = false;
+  static inline std::string locales;
+};
+
+TEST_F(Decimal_Separator, FollowsTheVariableTheCLibraryWouldFollow) {
+  struct Case {
+    const char* lc_all;
+    const char* lc_numeric;
+    const char* lang;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {nullptr, nullptr, nullptr, "."},
+      {nullptr, nullptr, "C.UTF-8", "."},
+      {nullptr, nullptr, "de_DE.UTF-8", ","},
+      {nullptr, "de_DE.UTF-8", "C.UTF-8", ","},  // a C LANG does not hide LC_NUMERIC
+      {"", "de_DE.UTF-8", "C", ","},             // an empty LC_ALL names nothing
+      {"C", "de_DE.UTF-8", "de_DE.UTF-8", "."},
+      {nullptr, "POSIX", "de_DE.UTF-8", "."},
+  };
+  const Scoped_Variable path("LOCPATH", locales.c_str());
+  for (const Case& c : cases) {
+    const Scoped_Variable all("LC_ALL", c.lc_all);
+    const Scoped_Variable numeric("LC_NUMERIC", c.lc_numeric);
+    const Scoped_Variable lang("LANG", c.lang);
+    SCOPED_TRACE(std::string("LC_ALL=") + (c.lc_all ? c.lc_all : "(unset)") +
+                 " LC_NUMERIC=" + (c.lc_numeric ? c.lc_numeric : "(unset)") +
+                 " LANG=" + (c.lang ? c.lang : "(unset)"));
+    EXPECT_EQ(Decimal_Separator_From_Environment(), c.expected);
+    EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C") << "the program's own stays C";
+  }
+}
+
+}  // namespace
+}  // namespace keldra::platform
