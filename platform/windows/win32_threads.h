@@ -13,9 +13,13 @@
 
 namespace keldra::platform::win32_impl {
 
-// Runs work on a new thread of its own that nobody waits for. False, with the work
-// not run, when no thread could be made.
+// Runs work on a thread of its own that nobody waits for: one whose earlier work has
+// ended and that waits a few seconds for more, or else a new one. False, with the
+// work not run, when no thread could be made.
 bool Start_Detached(std::function<void()> work);
+// Threads waiting for work now, and threads made so far: for the tests.
+int Threads_Waiting_For_Work();
+int Threads_Made();
 
 // A slim reader/writer lock taken exclusively; usable with std::lock_guard and
 // std::unique_lock. Constant-initialised, so a static one is ready before any code runs.

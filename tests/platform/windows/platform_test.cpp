@@ -20,6 +20,7 @@
 #include "platform/windows/win32_drive_table.h"
 #include "platform/windows/win32_launcher.h"
 #include "platform/windows/win32_system_function.h"
+#include "platform/windows/win32_threads.h"
 #include "tests/fakes/temp_folder.h"
 #include "tests/fakes/wait_until.h"
 
@@ -220,7 +221,6 @@ TEST(Win32_System_Info, MemoryAndDecimalSeparatorAreTheSystemsReadings) {
   ASSERT_GT(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator), 0);
   EXPECT_EQ(Decimal_Separator_From_Environment(), separator);
 }
-
 }  // namespace
 }  // namespace keldra::platform::win32_impl
 
@@ -260,6 +260,45 @@ TEST(Win32_Letter_Askers, QuestionsWaitForAFewWorkersRatherThanAThreadEach) {
   EXPECT_EQ(askers.Questions_Out(), 0);
   std::lock_guard lock(m);
   EXPECT_EQ(most, 1);
+}
+
+TEST(Win32_Threads, AThreadWhoseWorkEndedTakesTheNextAndNoWorkWaitsBehindABusyOne) {
+  std::mutex m;
+  std::condition_variable changed;
+  int ran = 0, finished = 0;
+  bool release = false;
+  const auto work = [&](bool hold) {
+    return [&, hold] {
+      std::unique_lock lock(m);
+      ++ran;
+      changed.notify_all();
+      if (hold) changed.wait(lock, [&] { return release; });
+      ++finished;
+      changed.notify_all();
+    };
+  };
+  const auto at_least = [&](const int& count, int n) {
+    std::unique_lock lock(m);
+    // A generous bound, only so that a broken hand-over cannot hang the test.
+    return changed.wait_for(lock, std::chrono::seconds(30), [&] { return count >= n; });
+  };
+  const auto ran_at_least = [&](int n) { return at_least(ran, n); };
+  ASSERT_TRUE(Start_Detached(work(false)));
+  ASSERT_TRUE(ran_at_least(1));
+  ASSERT_TRUE(test::Wait_Until([] { return Threads_Waiting_For_Work() > 0; }));
+  const int made = Threads_Made();
+  // Two that hold their threads, at once: the waiting thread takes one, and the other
+  // must not be left waiting behind it.
+  ASSERT_TRUE(Start_Detached(work(true)));
+  ASSERT_TRUE(Start_Detached(work(true)));
+  EXPECT_TRUE(ran_at_least(3));
+  EXPECT_LE(Threads_Made(), made + 1) << "a thread waiting for work took one";
+  {
+    std::lock_guard lock(m);
+    release = true;
+  }
+  changed.notify_all();
+  EXPECT_TRUE(at_least(finished, 3)) << "the work is done with the test's own state";
 }
 
 }  // namespace
