@@ -81,8 +81,16 @@ private_kb() {
 pids+=($!)
 "$wine_bin" win32_floor.exe 20 >/dev/null 2>&1 &
 pids+=($!)
+if [ -n "${KELDRA_BENCH_WIN_BEFORE:-}" ]; then
+  "$wine_bin" keldra-before.exe >/dev/null 2>&1 &
+  pids+=($!)
+fi
 sleep 5
 k="$(private_kb 'keldra\.exe')"
 f="$(private_kb 'win32_floor\.exe')"
 row "private memory after 5 s, kB" "$k" "$f" "$(ratio "$k" "$f")"
+if [ -n "${KELDRA_BENCH_WIN_BEFORE:-}" ]; then
+  b="$(private_kb 'keldra-before\.exe')"
+  row "  the same, earlier keldra.exe, kB" "$b" "$f" "$(ratio "$b" "$f")"
+fi
 row "size of the .exe, bytes" "$(stat -c %s keldra.exe)" "$(stat -c %s win32_floor.exe)" "-"
