@@ -11,31 +11,14 @@
 namespace keldra::platform {
 namespace {
 
-// Sets an environment variable (nullptr: unsets it) for one scope.
-class Scoped_Variable {
- public:
-  Scoped_Variable(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value != nullptr) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
+// Sets an environment variable, or unsets it for nullptr.
+void Set(const char* name, const char* value) {
+  if (value != nullptr) {
+    setenv(name, value, 1);
+  } else {
+    unsetenv(name);
   }
-  ~Scoped_Variable() {
-    if (old_) {
-      setenv(name_, old_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-  Scoped_Variable(const Scoped_Variable&) = delete;
-  Scoped_Variable& operator=(const Scoped_Variable&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
+}
 
 // A locale that writes a comma, built into the test's own folder: the machine may
 // have none installed.
@@ -73,17 +56,23 @@ TEST_F(Decimal_Separator, FollowsTheVariableTheCLibraryWouldFollow) {
       {"C", "de_DE.UTF-8", "de_DE.UTF-8", "."},
       {nullptr, "POSIX", "de_DE.UTF-8", "."},
   };
-  const Scoped_Variable path("LOCPATH", locales.c_str());
+  const char* names[] = {"LOCPATH", "LC_ALL", "LC_NUMERIC", "LANG"};
+  std::optional<std::string> before[4];
+  for (int i = 0; i < 4; ++i) {
+    if (const char* value = std::getenv(names[i])) before[i] = value;
+  }
+  Set("LOCPATH", locales.c_str());
   for (const Case& c : cases) {
-    const Scoped_Variable all("LC_ALL", c.lc_all);
-    const Scoped_Variable numeric("LC_NUMERIC", c.lc_numeric);
-    const Scoped_Variable lang("LANG", c.lang);
+    Set("LC_ALL", c.lc_all);
+    Set("LC_NUMERIC", c.lc_numeric);
+    Set("LANG", c.lang);
     SCOPED_TRACE(std::string("LC_ALL=") + (c.lc_all ? c.lc_all : "(unset)") +
                  " LC_NUMERIC=" + (c.lc_numeric ? c.lc_numeric : "(unset)") +
                  " LANG=" + (c.lang ? c.lang : "(unset)"));
     EXPECT_EQ(Decimal_Separator_From_Environment(), c.expected);
     EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C") << "the program's own stays C";
   }
+  for (int i = 0; i < 4; ++i) Set(names[i], before[i] ? before[i]->c_str() : nullptr);
 }
 
 }  // namespace
