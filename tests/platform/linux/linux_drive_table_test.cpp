@@ -12,7 +12,9 @@
 
 #include "monitor/chooser_entries.h"
 #include "platform/linux/linux_disk_space.h"
+#include "tests/fakes/private_mounts.h"
 #include "tests/fakes/temp_folder.h"
+#include "tests/fakes/wait_until.h"
 
 namespace keldra::platform::linux_impl {
 namespace {
@@ -232,6 +234,32 @@ TEST_F(Linux_Drive_Table_Test, AMountPointWhoseVolumeLeftReadsNotMounted) {
   EXPECT_FALSE(left.found);
   EXPECT_TRUE(left.not_mounted) << "seen mounted in this run";
   EXPECT_FALSE(reply_of('C').not_mounted);
+}
+
+// After a mount change drives.ini is read again in a helper nobody waits for: a pin
+// the user wrote meanwhile counts once the file has answered, and the letter the new
+// mount had until then is never recorded beside it.
+TEST(Linux_Drive_Table_Mounts, AfterAMountChangeThePinsAreReadAgainWithoutAWait) {
+  test::Temp_Folder dir;
+  const std::string mnt = dir / "vol", ini = dir / "drives.ini";
+  fs::create_directories(mnt);
+  Linux_Drive_Table table(ini);
+  const std::string recorded = test::Read_File(ini);
+  char pin = 'Z';  // a letter the machine's own mounts did not take
+  while (pin > 'C' && recorded.find(std::string(1, pin) + "=") != std::string::npos) --pin;
+  test::Write_File(ini, recorded + pin + "=" + mnt + "\n");
+  if (!test::Mount_Tmpfs(mnt, "8k")) {
+    GTEST_SKIP() << "cannot mount tmpfs here (" << test::Private_Mounts_Why_Not() << ")";
+  }
+  EXPECT_TRUE(test::Wait_Until([&] {
+    table.Send("");  // each look at the table notices changes and takes the file's answer
+    const std::string* d = table.Directory_Of(pin);
+    return d != nullptr && *d == mnt;
+  }));
+  const std::string now = test::Read_File(ini);
+  std::size_t lines = 0;
+  for (std::size_t at = now.find(mnt); at != std::string::npos; at = now.find(mnt, at + 1)) ++lines;
+  EXPECT_EQ(lines, 1u) << now;
 }
 
 TEST(Fstab, MountPointsOfTheSystemsList) {
