@@ -5,17 +5,13 @@
 # (scripts/build.sh) and, for the window figures, Xvfb.
 #   bench/run.sh [build folder]
 set -euo pipefail
-# The 26 volumes are mounted in a mount namespace of the run's own, so that nothing
-# else on the machine meets them (as root; elsewhere they are plain folders).
-if [ "$(id -u)" = 0 ] && [ -z "${KELDRA_BENCH_NAMESPACE:-}" ] && command -v unshare >/dev/null; then
-  exec env KELDRA_BENCH_NAMESPACE=1 unshare -m --propagation private bash "$0" "$@"
-fi
+# shellcheck source=bench/volumes.sh
+source "$(dirname "${BASH_SOURCE[0]}")/volumes.sh"
+in_own_mount_namespace "$0" "$@"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$here/build}"
 bin="$build/bin"
 work="$(mktemp -d)"
-# shellcheck source=bench/volumes.sh
-source "$here/bench/volumes.sh"
 pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done

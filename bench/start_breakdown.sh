@@ -5,19 +5,15 @@
 # fork, with the window mapped among them. Needs Xvfb and root (for the volumes).
 #   bench/start_breakdown.sh
 set -euo pipefail
-# The 26 volumes are mounted in a mount namespace of the run's own, so that nothing
-# else on the machine meets them (as root; elsewhere they are plain folders).
-if [ "$(id -u)" = 0 ] && [ -z "${KELDRA_BENCH_NAMESPACE:-}" ] && command -v unshare >/dev/null; then
-  exec env KELDRA_BENCH_NAMESPACE=1 unshare -m --propagation private bash "$0" "$@"
-fi
+# shellcheck source=bench/volumes.sh
+source "$(dirname "${BASH_SOURCE[0]}")/volumes.sh"
+in_own_mount_namespace "$0" "$@"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 steps="$here/build-steps"
 cmake -S "$here" -B "$steps" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELDRA_START_STEPS=ON \
   -DKELDRA_BUILD_TESTS=OFF -DKELDRA_BUILD_BENCH=ON >/dev/null
 cmake --build "$steps" --target keldra time_to_map qt_floor >/dev/null
 work="$(mktemp -d)"
-# shellcheck source=bench/volumes.sh
-source "$here/bench/volumes.sh"
 pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done

@@ -1,6 +1,15 @@
 # Sourced by the bench scripts: 26 small tmpfs volumes under $1/vol, pinned to A..Z in
 # $1/app/drives.ini, all monitored with the total in $1/app/keldra.ini; their folders
 # in the array dirs. Unmount them with undo_volumes $1.
+# As root, the calling script starts again in a mount namespace of its own, so that
+# nothing else on the machine meets its volumes (elsewhere they are plain folders).
+#   in_own_mount_namespace "$0" "$@"    before the script does anything else
+in_own_mount_namespace() {
+  if [ "$(id -u)" = 0 ] && [ -z "${KELDRA_BENCH_NAMESPACE:-}" ] && command -v unshare >/dev/null; then
+    exec env KELDRA_BENCH_NAMESPACE=1 unshare -m --propagation private bash "$@"
+  fi
+}
+
 make_volumes() {
   local work="$1" letters="" l
   mkdir -p "$work/app" "$work/vol"

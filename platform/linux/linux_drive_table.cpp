@@ -107,10 +107,13 @@ void Linux_Drive_Table::Read_Drives_Ini() const {
   // not answer in time, the pins read last stay, and no new letter is written into a
   // file whose lines are not known.
   const Early_Job read = Drives_Ini_Read(drives_ini_path_);
-  const std::optional<std::string> ini =
-      Run_Bounded_Early(read.key, read.job, Volume_Wait, read.place);
+  Take_Drive_Lines(Run_Bounded_Early(read.key, read.job, Volume_Wait, read.place));
+}
+
+bool Linux_Drive_Table::Take_Drive_Lines(const std::optional<std::string>& ini) const {
   lines_known_ = ini.has_value();
   if (ini) lines_ = Read_Drive_Lines(*ini);
+  return lines_known_;
 }
 
 void Linux_Drive_Table::Assign_Letters(bool record) const {
@@ -185,9 +188,7 @@ void Linux_Drive_Table::Take_Drives_Ini() const {
   const std::optional<std::string> ini =
       ini_reading_->Answer(over ? std::chrono::milliseconds{0} : std::chrono::milliseconds{100});
   ini_reading_.reset();
-  lines_known_ = ini.has_value();
-  if (!ini) return;  // the pins read last stay
-  lines_ = Read_Drive_Lines(*ini);
+  if (!Take_Drive_Lines(ini)) return;  // the pins read last stay
   Assign_Letters();
   Remember_Mount_Points();
 }

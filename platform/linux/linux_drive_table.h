@@ -9,6 +9,7 @@
 #include <array>
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -75,6 +76,9 @@ class Linux_Drive_Table final : public Drive_Table {
   };
   void Look_For_Mount_Changes() const;
   void Read_Drives_Ini() const;
+  // The lines of a read of drives.ini, or (none: it did not answer) the pins read
+  // last kept and no new letter written into the file; whether it answered.
+  bool Take_Drive_Lines(const std::optional<std::string>& ini) const;
   // Takes what the read started at the last mount change gave, once it has come or
   // its wait is over.
   void Take_Drives_Ini() const;
