@@ -4,13 +4,17 @@
 # the X server, and private memory after a few seconds on screen, with 26 drives
 # and the total; and keldra.exe's size. KELDRA_BENCH_WIN_BEFORE names an earlier
 # keldra.exe measured in the same run. Needs the Linux build (for time_to_map),
-# Xvfb and openbox; builds the 32-bit Windows tree, or the 64-bit one with
-# KELDRA_BENCH_WIN_ARCH=x86_64 (for a machine whose Wine runs only 64-bit programs).
+# Xvfb and openbox; builds the 32-bit Windows tree where this machine runs 32-bit Wine,
+# else the 64-bit one (KELDRA_BENCH_WIN_ARCH=i686 or x86_64 chooses).
 #   bench/wine_window.sh [linux build folder]
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 linux_bin="$(cd "${1:-$here/build}" && pwd)/bin"
-arch="${KELDRA_BENCH_WIN_ARCH:-i686}"
+# shellcheck source=../scripts/wine-loader.sh
+. "$here/scripts/wine-loader.sh"
+arch=x86_64
+keldra_wine32_runs && arch=i686
+arch="${KELDRA_BENCH_WIN_ARCH:-$arch}"
 win="$here/build-win-$arch"
 cmake -S "$here" -B "$win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-$arch.cmake" -DKELDRA_BUILD_UI=ON \
@@ -25,6 +29,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+keldra_wine64_when_wine32_cannot_run "$work/wine64-only"
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)

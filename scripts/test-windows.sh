@@ -11,6 +11,8 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 linux_build="$(cd "${1:-$here/build}" && pwd)"
 # shellcheck source=skips.sh
 . "$here/scripts/skips.sh"
+# shellcheck source=wine-loader.sh
+. "$here/scripts/wine-loader.sh"
 own_skips=""
 if [ -z "${KELDRA_SKIPS:-}" ]; then
   own_skips="$(mktemp -d)"
@@ -34,11 +36,14 @@ for arch in i686 x86_64; do
     continue
   fi
   to_build+=("$arch")
-  if installed "${wine_package[$arch]}"; then
-    to_test+=("$arch")
-  else
+  if ! installed "${wine_package[$arch]}"; then
     keldra_skip "$arch tests under Wine" "$(keldra_install_reason "${wine_group[$arch]}" \
       "${wine_name[$arch]} (${wine_package[$arch]}) is not installed")"
+  elif [ "$arch" = i686 ] && ! keldra_wine32_runs; then
+    keldra_skip "$arch tests under Wine" \
+      "32-bit Wine is installed, but this machine's kernel does not run 32-bit programs"
+  else
+    to_test+=("$arch")
   fi
 done
 
@@ -52,6 +57,7 @@ trap 'kill "$xvfb_pid" 2>/dev/null; rm -rf "$work" $own_skips' EXIT
 for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start: $(cat "$work/xvfb.log")"; exit 1; }
 export DISPLAY=":$(head -n1 "$work/display")"
+keldra_wine64_when_wine32_cannot_run "$work/wine64-only"
 
 generator=()
 if command -v ninja >/dev/null 2>&1; then generator=(-G Ninja); fi
