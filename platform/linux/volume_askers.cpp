@@ -63,6 +63,8 @@ struct Answer_Board {
   // Set once the helper asks volumes: one started with a first job of the
   // program's does so only once it has answered that.
   std::atomic<std::uint32_t> serving;
+  // Questions the helper has taken up, so that the program sees it at work.
+  std::atomic<std::uint32_t> questions_taken;
   struct Slot {
     std::atomic<std::uint32_t> ready;
     Wire_Reply reply;
@@ -120,6 +122,7 @@ std::uint64_t Mount_Id_Of(int fd) {
     if (header.count > kMaxPaths || header.bytes > kMaxRequestBytes) _exit(1);
     if (!Read_All(fd, request, header.bytes)) _exit(0);
     request[header.bytes] = '\0';
+    board->questions_taken.fetch_add(1, std::memory_order_release);
     const char* path = request;
     for (std::uint32_t i = 0; i < header.count; ++i) {
       Wire_Reply& reply = board->slots[i].reply;
@@ -317,6 +320,7 @@ bool Volume_Askers::Send(const std::string& key, std::uint64_t mount_id,
     return false;
   }
   h.mount_id = mount_id;
+  ++h.questions_sent;
   h.sent_ns = Monotonic_Ns();
   h.unanswered = asked;
   h.asked = std::move(asked);
@@ -376,8 +380,13 @@ std::vector<Asked_Path> Volume_Askers::Collect(const Awaited& awaited, std::int6
   std::vector<Asked_Path> replies;
   // Volumes that answer do so within a fraction of a millisecond: the board is
   // looked at without sleeping that long, since waking from a sleep costs more than
-  // the answers take.
-  const std::int64_t spin_until = std::min(deadline_ns, Monotonic_Ns() + 200'000);
+  // the answers take. That holds while the helper runs beside the program. One not
+  // seen to take its question up within 100 microseconds is waiting for a core (an
+  // idle core of a virtual machine can take a millisecond to wake): the program
+  // sleeps instead, which frees its own core for the helper.
+  const std::int64_t now = Monotonic_Ns();
+  const std::int64_t spin_until = std::min(deadline_ns, now + 200'000);
+  const std::int64_t seen_working_by = now + 100'000;
   for (;;) {
     Read_Ready(replies);
     // A helper whose every outstanding path is awaited is waited on for its whole
@@ -392,12 +401,16 @@ std::vector<Asked_Path> Volume_Askers::Collect(const Awaited& awaited, std::int6
     }
     std::vector<pollfd> fds;
     bool mixed = false;
+    bool working = true;
     for (const auto& [helper, count] : awaited_left) {
       if (count < helper->unanswered.size()) mixed = true;
       fds.push_back({helper->channels.done, POLLIN, 0});
+      working = working && helper->channels.board->questions_taken.load(
+                               std::memory_order_acquire) == helper->questions_sent;
     }
     if (fds.empty()) break;
-    if (Monotonic_Ns() < spin_until) continue;
+    const std::int64_t at = Monotonic_Ns();
+    if (at < spin_until && (working || at < seen_working_by)) continue;
     const std::int64_t left_ms = (deadline_ns - Monotonic_Ns()) / 1'000'000;
     if (left_ms <= 0) break;
     const std::int64_t timeout = mixed ? std::min<std::int64_t>(left_ms, 2) : left_ms;

@@ -112,6 +112,7 @@ class Volume_Askers {
     Channels channels;
     std::uint64_t mount_id = 0;
     std::int64_t sent_ns = 0;
+    std::uint32_t questions_sent = 0;     // to this helper, all told
     std::vector<std::string> unanswered;  // the question's paths still to come
     std::vector<std::string> asked;       // the whole question, in order
   };
