@@ -411,7 +411,7 @@ std::vector<Asked_Path> Volume_Askers::Collect(const Awaited& awaited, std::int6
     if (fds.empty()) break;
     const std::int64_t at = Monotonic_Ns();
     if (at < spin_until && (working || at < seen_working_by)) continue;
-    const std::int64_t left_ms = (deadline_ns - Monotonic_Ns()) / 1'000'000;
+    const std::int64_t left_ms = (deadline_ns - at) / 1'000'000;
     if (left_ms <= 0) break;
     const std::int64_t timeout = mixed ? std::min<std::int64_t>(left_ms, 2) : left_ms;
     const int n =
