@@ -21,6 +21,13 @@ cp "$report" "$app/keldra-report"
 settings() { printf '[keldra]\r\ndrive_being_monitored_letters=%s\r\n' "$1" >"$app/keldra.ini"; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
 lines_in() { [ "$(wc -l <"$1")" -ge "$2" ]; }
+# Where a report that did not end is, and its helpers; then it is killed, so that
+# the cleanup's wait for the test's processes does not wait for it.
+stuck_where() {
+  ps -o pid,stat,wchan:32,args -p "$1" --ppid "$1" 2>&1 | tr '\n' ';'
+  grep -h '^SigCgt\|^SigIgn\|^SigPnd\|^ShdPnd' "/proc/$1/status" 2>/dev/null | tr '\n' ';'
+  kill -9 "$1" 2>/dev/null
+}
 
 if [ "$mode" = stream ]; then
   printf '[drives]\nC=/\n' >"$app/drives.ini"
@@ -32,7 +39,7 @@ if [ "$mode" = stream ]; then
     grep -qvE '^\{"text": "C [0-9]+%", "tooltip": ".*", "class": "(ok|warning|critical)", "percentage": [0-9]+\}$' \
       "$work/out" && fail "a line is not waybar's: $(cat "$work/out")"
     kill -s "$signal" "$pid"
-    wait_until 30 gone "$pid" || fail "SIG$signal did not end --watch"
+    wait_until 30 gone "$pid" || fail "SIG$signal did not end --watch: $(stuck_where "$pid")"
     wait "$pid"
     status=$?
     [ "$status" = 0 ] || fail "SIG$signal ended --watch with status $status"
